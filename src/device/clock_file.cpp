@@ -1,0 +1,19 @@
+#include "device/clock_file.h"
+
+namespace device {
+
+std::string ClockLine(const LocalTime& time, std::optional<std::string_view> settings_block) {
+  std::string line = FormatClockFileTime(time);
+  if (settings_block) {
+    line += 'E';
+    line += *settings_block;
+  }
+  return line;
+}
+
+void WriteClockFile(FileSystem& file_system, const Clock& clock,
+                    std::optional<std::string_view> settings_block) {
+  file_system.WriteLine(kClockFilePath, ClockLine(clock.Now(), settings_block));
+}
+
+}  // namespace device

@@ -1,0 +1,293 @@
+#ifndef _WIN32
+
+#include <fcntl.h>
+#include <linux/magic.h>
+#include <linux/msdos_fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "device/errors.h"
+#include "device/file_system.h"
+#include "device/temporary_name.h"
+
+namespace device {
+namespace {
+
+constexpr std::uint32_t kReadOnly = 0x1;
+constexpr std::uint32_t kHidden = 0x2;
+constexpr std::uint32_t kSystem = 0x4;
+constexpr std::uint32_t kAttributeSet = kReadOnly | kHidden | kSystem;
+constexpr const char* kDosAttributeName = "user.DOSATTRIB";
+
+std::string Reason(int error) { return std::strerror(error); }
+
+[[noreturn]] void Fail(const std::string& operation, std::string_view device_path, int error) {
+  throw DeviceError(operation, std::string(device_path), Reason(error));
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  bool valid() const { return fd_ >= 0; }
+
+ private:
+  int fd_;
+};
+
+// Opens an existing entry without following a symbolic link and without blocking on a FIFO.
+Descriptor OpenEntry(const std::filesystem::path& path) {
+  return Descriptor(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+}
+
+bool IsFat(int fd) {
+  struct statfs volume {};
+  return ::fstatfs(fd, &volume) == 0 && volume.f_type == MSDOS_SUPER_MAGIC;
+}
+
+// user.DOSATTRIB holds the attribute bits as hexadecimal text, such as "0x2".
+std::uint32_t ParseDosAttributes(const char* text, ssize_t length) {
+  std::string value(text, static_cast<std::size_t>(length));
+  if (value.rfind("0x", 0) != 0) return 0;
+  std::uint32_t bits = 0;
+  for (std::size_t i = 2; i < value.size(); ++i) {
+    const char c = value[i];
+    int digit;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else if (c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else {
+      break;
+    }
+    bits = (bits << 4) | static_cast<std::uint32_t>(digit);
+  }
+  return bits;
+}
+
+std::uint32_t ReadDosAttributes(int fd) {
+  char text[64];
+  const ssize_t length = ::fgetxattr(fd, kDosAttributeName, text, sizeof text);
+  return length > 0 ? ParseDosAttributes(text, length) : 0;
+}
+
+// The read-only, hidden and system bits of an open entry.
+std::uint32_t AttributesOf(int fd, const struct stat& status) {
+  if (IsFat(fd)) {
+    std::uint32_t bits = 0;
+    if (::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &bits) == 0) return bits & kAttributeSet;
+  }
+  std::uint32_t bits = ReadDosAttributes(fd) & (kHidden | kSystem);
+  if ((status.st_mode & S_IWUSR) == 0) bits |= kReadOnly;
+  return bits;
+}
+
+struct Entry {
+  bool regular = false;
+  bool folder = false;
+  std::uint32_t attributes = 0;
+};
+
+Entry Inspect(const std::filesystem::path& path) {
+  Entry entry;
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0) return entry;
+  if (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) return entry;
+  Descriptor fd = OpenEntry(path);
+  if (!fd.valid()) return entry;
+  entry.regular = S_ISREG(status.st_mode);
+  entry.folder = S_ISDIR(status.st_mode);
+  entry.attributes = AttributesOf(fd.get(), status);
+  return entry;
+}
+
+void SetAttributeBits(int fd, std::uint32_t wanted, std::string_view device_path) {
+  const std::string operation = "change the attributes of";
+  if (IsFat(fd)) {
+    std::uint32_t bits = 0;
+    if (::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &bits) != 0) Fail(operation, device_path, errno);
+    bits = (bits & ~kAttributeSet) | wanted;
+    if (::ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &bits) != 0) Fail(operation, device_path, errno);
+    return;
+  }
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) Fail(operation, device_path, errno);
+  if ((status.st_mode & S_IWUSR) == 0 && ::fchmod(fd, status.st_mode | S_IWUSR) != 0) {
+    Fail(operation, device_path, errno);
+  }
+  const std::uint32_t old_bits = ReadDosAttributes(fd);
+  const std::uint32_t bits = (old_bits & ~(kHidden | kSystem)) | (wanted & (kHidden | kSystem));
+  if (bits == old_bits) return;
+  if (bits == 0) {
+    if (::fremovexattr(fd, kDosAttributeName) != 0 && errno != ENODATA) {
+      Fail(operation, device_path, errno);
+    }
+    return;
+  }
+  char text[16];
+  const int length = std::snprintf(text, sizeof text, "0x%x", bits);
+  if (::fsetxattr(fd, kDosAttributeName, text, static_cast<std::size_t>(length), 0) != 0) {
+    // A file system without user attributes has no hidden files: there is nothing to set.
+    if (errno == ENOTSUP) return;
+    Fail(operation, device_path, errno);
+  }
+}
+
+void SyncFolder(const std::filesystem::path& folder, std::string_view device_path) {
+  Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!fd.valid()) Fail("flush the folder of", device_path, errno);
+  if (::fsync(fd.get()) != 0 && errno != EINVAL) Fail("flush the folder of", device_path, errno);
+}
+
+void WriteAll(int fd, std::string_view bytes, std::string_view device_path) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      Fail("write", device_path, errno);
+    }
+    if (written == 0) Fail("write", device_path, ENOSPC);
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+}
+
+// A temporary file that is removed again unless it was renamed into place.
+class TemporaryFile {
+ public:
+  TemporaryFile(const FileSystem& file_system, std::string_view target) {
+    for (int attempt = 0;; ++attempt) {
+      device_path_ = TemporaryNameFor(target, attempt);
+      path_ = file_system.Resolve(device_path_);
+      const int fd =
+          ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+      if (fd >= 0) {
+        fd_ = fd;
+        return;
+      }
+      if (errno != EEXIST || attempt >= 100) Fail("create a temporary file for", target, errno);
+    }
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+  ~TemporaryFile() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!renamed_) ::unlink(path_.c_str());
+  }
+
+  int fd() const { return fd_; }
+  const std::string& device_path() const { return device_path_; }
+  const std::filesystem::path& path() const { return path_; }
+  int Close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 ? 0 : errno;
+  }
+  void MarkRenamed() { renamed_ = true; }
+
+ private:
+  std::string device_path_;
+  std::filesystem::path path_;
+  int fd_ = -1;
+  bool renamed_ = false;
+};
+
+}  // namespace
+
+bool FileSystem::FileExists(std::string_view device_path) const {
+  const Entry entry = Inspect(Resolve(device_path));
+  return entry.regular && (entry.attributes & kSystem) == 0;
+}
+
+bool FileSystem::EntryExists(std::string_view device_path) const {
+  const Entry entry = Inspect(Resolve(device_path));
+  return entry.regular || entry.folder;
+}
+
+void FileSystem::SetAttributes(std::string_view device_path, Attributes attributes) {
+  Step("set attributes", device_path);
+  const auto path = Resolve(device_path);
+  Descriptor fd = OpenEntry(path);
+  if (!fd.valid()) Fail("change the attributes of", device_path, errno);
+  SetAttributeBits(fd.get(), attributes == Attributes::kHidden ? kHidden : 0, device_path);
+}
+
+void FileSystem::RemoveFile(std::string_view device_path) {
+  Step("delete", device_path);
+  const auto path = Resolve(device_path);
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0) Fail("delete", device_path, errno);
+  if (!S_ISREG(status.st_mode)) Fail("delete", device_path, S_ISDIR(status.st_mode) ? EISDIR : EPERM);
+  if (::unlink(path.c_str()) != 0) Fail("delete", device_path, errno);
+  SyncFolder(path.parent_path(), device_path);
+}
+
+std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
+  const auto path = Resolve(device_path);
+  Descriptor fd = OpenEntry(path);
+  if (!fd.valid()) Fail("read", device_path, errno);
+  struct stat status {};
+  if (::fstat(fd.get(), &status) != 0) Fail("read", device_path, errno);
+  if (!S_ISREG(status.st_mode)) Fail("read", device_path, S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+
+  std::string bytes;
+  char buffer[4096];
+  while (bytes.size() < kFirstLineReadLimit && bytes.find('\r') == std::string::npos) {
+    const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+    if (count < 0) {
+      if (errno == EINTR) continue;
+      Fail("read", device_path, errno);
+    }
+    if (count == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(count));
+  }
+  if (bytes.empty()) throw DeviceError("read", std::string(device_path), "the file is empty");
+  std::string line = FirstLineOf(bytes);
+  if (line.size() > kFirstLineReadLimit) line.resize(kFirstLineReadLimit);
+  return line;
+}
+
+void FileSystem::WriteLine(std::string_view device_path, std::string_view text) {
+  const auto path = Resolve(device_path);
+  const Entry existing = Inspect(path);
+  if (existing.folder) Fail("write", device_path, EISDIR);
+  if (existing.regular && (existing.attributes & kReadOnly) != 0) {
+    throw DeviceError("write", std::string(device_path), "the file is read-only");
+  }
+
+  Step("create", device_path);
+  TemporaryFile temporary(*this, device_path);
+  std::string bytes(text);
+  bytes += "\r\n";
+  Step("write", temporary.device_path());
+  WriteAll(temporary.fd(), bytes, device_path);
+  Step("flush", temporary.device_path());
+  if (::fsync(temporary.fd()) != 0) Fail("write", device_path, errno);
+  Step("close", temporary.device_path());
+  if (const int error = temporary.Close(); error != 0) Fail("write", device_path, error);
+  Step("rename", device_path);
+  if (::rename(temporary.path().c_str(), path.c_str()) != 0) Fail("write", device_path, errno);
+  temporary.MarkRenamed();
+  Step("flush folder", device_path);
+  SyncFolder(path.parent_path(), device_path);
+}
+
+}  // namespace device
+
+#endif  // !_WIN32

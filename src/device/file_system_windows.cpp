@@ -1,0 +1,2 @@
+#ifdef _WIN32
+#endif  // _WIN32

@@ -1,0 +1,45 @@
+#include "device/settings_line.h"
+
+#include "device/errors.h"
+
+namespace device {
+
+std::string_view SettingsLine::Run(int position, int length) const {
+  if (position < 1 || length <= 0 || static_cast<std::size_t>(position) > bytes_.size()) return {};
+  return std::string_view(bytes_).substr(static_cast<std::size_t>(position - 1),
+                                         static_cast<std::size_t>(length));
+}
+
+std::optional<std::string> FindSettingsFile(const FileSystem& file_system) {
+  for (const auto candidate : kSettingsFileSet) {
+    if (file_system.FileExists(candidate)) return std::string(candidate);
+  }
+  return std::nullopt;
+}
+
+SettingsLine ReadSettingsLine(const FileSystem& file_system,
+                              const std::optional<std::string>& path) {
+  if (!path) {
+    throw DeviceError("read", "\\ravlen_setting.ini",
+                      "no settings file was found on the recorder");
+  }
+  return SettingsLine(file_system.ReadFirstLine(*path));
+}
+
+SettingsLine LookUpSettingsLine(const FileSystem& file_system) {
+  return ReadSettingsLine(file_system, FindSettingsFile(file_system));
+}
+
+int DigitAt(const SettingsLine& line, int position) {
+  const std::string_view character = line.CharacterAt(position);
+  if (character.empty() || character.front() < '0' || character.front() > '9') {
+    throw ConversionFailure(position, std::string(character));
+  }
+  return character.front() - '0';
+}
+
+bool IsCode(const SettingsLine& line, int position, int code) {
+  return DigitAt(line, position) == code;
+}
+
+}  // namespace device
