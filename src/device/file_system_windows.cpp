@@ -1,2 +1,349 @@
 #ifdef _WIN32
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "device/errors.h"
+#include "device/file_system.h"
+#include "device/temporary_name.h"
+
+namespace device {
+namespace {
+
+constexpr DWORD kAttributeSet =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+// The other attributes that a program may set on a file or folder. The rest (folder, reparse
+// point, compression, encryption and so on) belong to the file system and are not passed back.
+constexpr DWORD kOtherSettable = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY |
+                                 FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+constexpr const char* kFolderReason = "it is a folder";
+constexpr const char* kLinkReason = "it is a symbolic link or junction";
+
+std::string Utf8(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const int size =
+      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  if (size <= 0) return {};
+  std::string result(static_cast<std::size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), size, nullptr, nullptr);
+  return result;
+}
+
+// The system's text for an error code, in UTF-8 as the rest of the program expects, without the
+// line end and full stop that the system appends.
+std::string Reason(DWORD error) {
+  wchar_t text[512];
+  DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, error, 0, text, sizeof text / sizeof text[0], nullptr);
+  while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' ||
+                        text[length - 1] == L' ' || text[length - 1] == L'.')) {
+    --length;
+  }
+  std::string reason = Utf8(std::wstring_view(text, length));
+  if (reason.empty()) reason = "system error " + std::to_string(error);
+  return reason;
+}
+
+[[noreturn]] void Fail(const std::string& operation, std::string_view device_path, DWORD error) {
+  throw DeviceError(operation, std::string(device_path), Reason(error));
+}
+
+// Fails with the error of the system call that has just failed.
+[[noreturn]] void FailLast(const std::string& operation, std::string_view device_path) {
+  Fail(operation, device_path, ::GetLastError());
+}
+
+// Fails for a reason of the program's own, not a system error.
+[[noreturn]] void Refuse(const std::string& operation, std::string_view device_path,
+                         const char* reason) {
+  throw DeviceError(operation, std::string(device_path), reason);
+}
+
+// Closes a handle when it goes out of scope.
+class Handle {
+ public:
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  ~Handle() {
+    if (valid()) ::CloseHandle(handle_);
+  }
+  HANDLE get() const { return handle_; }
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+  // Closes the handle now; returns the system error, or 0 when it closed cleanly.
+  DWORD Close() {
+    const BOOL closed = ::CloseHandle(handle_);
+    const DWORD error = closed ? 0 : ::GetLastError();
+    handle_ = INVALID_HANDLE_VALUE;
+    return error;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+// Opens an existing file or folder itself, never the target of a symbolic link or junction, and
+// without keeping others from reading, writing or deleting it.
+Handle OpenEntry(const std::filesystem::path& path, DWORD access) {
+  return Handle(::CreateFileW(
+      path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+}
+
+// The attributes of an open entry; false (with the system error set) when they cannot be read.
+bool AttributesOf(const Handle& entry, DWORD& attributes) {
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!::GetFileInformationByHandle(entry.get(), &information)) return false;
+  attributes = information.dwFileAttributes;
+  return true;
+}
+
+// Gives an open entry the attributes `attributes`; false (with the system error set) on failure.
+// The time stamps stay as they are.
+bool WriteAttributes(const Handle& entry, DWORD attributes) {
+  FILE_BASIC_INFO information{};
+  information.FileAttributes = attributes & (kAttributeSet | kOtherSettable);
+  // Zero would mean "leave the attributes unchanged"; this value means "none of them".
+  if (information.FileAttributes == 0) information.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+  return ::SetFileInformationByHandle(entry.get(), FileBasicInfo, &information,
+                                      sizeof information) != 0;
+}
+
+struct Entry {
+  bool regular = false;
+  bool folder = false;
+  bool link = false;
+  DWORD attributes = 0;
+};
+
+// What stands at `path`. A symbolic link or junction is neither a file nor a folder, whatever it
+// points to.
+Entry Inspect(const std::filesystem::path& path) {
+  Entry entry;
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return entry;
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    entry.link = true;
+    return entry;
+  }
+  entry.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  entry.regular = !entry.folder && (attributes & FILE_ATTRIBUTE_DEVICE) == 0;
+  entry.attributes = attributes;
+  return entry;
+}
+
+void WriteAll(HANDLE file, std::string_view bytes, std::string_view device_path) {
+  constexpr std::size_t kChunk = 1 << 20;
+  while (!bytes.empty()) {
+    const auto size = static_cast<DWORD>(std::min(bytes.size(), kChunk));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data(), size, &written, nullptr)) FailLast("write", device_path);
+    if (written == 0) Fail("write", device_path, ERROR_DISK_FULL);
+    bytes.remove_prefix(written);
+  }
+}
+
+// Gives the entry at `path` its attributes back after a failed replacement, unless something
+// else has taken its place meanwhile. The replacement's own error is what gets reported, so a
+// failure here is let go.
+void RestoreAttributes(const std::filesystem::path& path, DWORD attributes) {
+  Handle entry = OpenEntry(path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+  DWORD current = 0;
+  if (!entry.valid() || !AttributesOf(entry, current)) return;
+  if ((current & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0) return;
+  WriteAttributes(entry, (current & ~kAttributeSet) | (attributes & kAttributeSet));
+}
+
+// Renames the finished temporary file over the target; the write-through flag returns only once
+// the new directory entry is on the medium.
+void MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to,
+                   std::string_view device_path) {
+  constexpr DWORD kFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+  if (::MoveFileExW(from.c_str(), to.c_str(), kFlags)) return;
+  const DWORD error = ::GetLastError();
+  if (error != ERROR_ACCESS_DENIED) Fail("write", device_path, error);
+
+  // Some file systems refuse to replace a hidden or system file. The old file then gets normal
+  // attributes and the rename is tried once more; the old file stays in place all the while and
+  // gets its attributes back if the second try fails too.
+  DWORD old_attributes = 0;
+  {
+    Handle target = OpenEntry(to, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+    if (!target.valid() || !AttributesOf(target, old_attributes)) {
+      Fail("write", device_path, error);
+    }
+    if ((old_attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+      Refuse("write", device_path, kLinkReason);
+    }
+    if ((old_attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      Refuse("write", device_path, kFolderReason);
+    }
+    constexpr DWORD kBlocking = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if ((old_attributes & FILE_ATTRIBUTE_READONLY) != 0 || (old_attributes & kBlocking) == 0) {
+      Fail("write", device_path, error);
+    }
+    if (!WriteAttributes(target, old_attributes & ~kBlocking)) Fail("write", device_path, error);
+    // The handle is closed before the retry: a file that is still open cannot be replaced.
+  }
+  if (::MoveFileExW(from.c_str(), to.c_str(), kFlags)) return;
+  const DWORD retry_error = ::GetLastError();
+  RestoreAttributes(to, old_attributes);
+  Fail("write", device_path, retry_error);
+}
+
+// A temporary file that is removed again unless it was renamed into place.
+class TemporaryFile {
+ public:
+  TemporaryFile(const FileSystem& file_system, std::string_view target) {
+    for (int attempt = 0;; ++attempt) {
+      device_path_ = TemporaryNameFor(target, attempt);
+      path_ = file_system.Resolve(device_path_);
+      // With the reparse-point flag an existing link of this name counts as taken instead of
+      // having its target created.
+      const HANDLE file =
+          ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+      if (file != INVALID_HANDLE_VALUE) {
+        file_ = file;
+        return;
+      }
+      const DWORD error = ::GetLastError();
+      const bool taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+      if (!taken || attempt >= 100) Fail("create a temporary file for", target, error);
+    }
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+  ~TemporaryFile() {
+    if (file_ != INVALID_HANDLE_VALUE) ::CloseHandle(file_);
+    if (!renamed_) ::DeleteFileW(path_.c_str());
+  }
+
+  HANDLE file() const { return file_; }
+  const std::string& device_path() const { return device_path_; }
+  const std::filesystem::path& path() const { return path_; }
+  // Closes the file; returns the system error, or 0 when it closed cleanly.
+  DWORD Close() {
+    const BOOL closed = ::CloseHandle(file_);
+    const DWORD error = closed ? 0 : ::GetLastError();
+    file_ = INVALID_HANDLE_VALUE;
+    return error;
+  }
+  void MarkRenamed() { renamed_ = true; }
+
+ private:
+  std::string device_path_;
+  std::filesystem::path path_;
+  HANDLE file_ = INVALID_HANDLE_VALUE;
+  bool renamed_ = false;
+};
+
+}  // namespace
+
+bool FileSystem::FileExists(std::string_view device_path) const {
+  const Entry entry = Inspect(Resolve(device_path));
+  return entry.regular && (entry.attributes & FILE_ATTRIBUTE_SYSTEM) == 0;
+}
+
+bool FileSystem::EntryExists(std::string_view device_path) const {
+  const Entry entry = Inspect(Resolve(device_path));
+  return entry.regular || entry.folder;
+}
+
+void FileSystem::SetAttributes(std::string_view device_path, Attributes attributes) {
+  const std::string operation = "change the attributes of";
+  Step("set attributes", device_path);
+  const auto path = Resolve(device_path);
+  // The check and the change go through one handle, so a link put in place between them is
+  // never changed.
+  Handle entry = OpenEntry(path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+  if (!entry.valid()) FailLast(operation, device_path);
+  DWORD old_attributes = 0;
+  if (!AttributesOf(entry, old_attributes)) FailLast(operation, device_path);
+  if ((old_attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    Refuse(operation, device_path, kLinkReason);
+  }
+  const DWORD wanted = attributes == Attributes::kHidden ? FILE_ATTRIBUTE_HIDDEN : 0;
+  const DWORD new_attributes = (old_attributes & ~kAttributeSet) | wanted;
+  if (new_attributes == old_attributes) return;
+  if (!WriteAttributes(entry, new_attributes)) FailLast(operation, device_path);
+}
+
+void FileSystem::RemoveFile(std::string_view device_path) {
+  Step("delete", device_path);
+  const auto path = Resolve(device_path);
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) FailLast("delete", device_path);
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) Refuse("delete", device_path, kLinkReason);
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) Refuse("delete", device_path, kFolderReason);
+  // Should a link take the file's place after the check, this removes the link itself, never
+  // what it points to.
+  if (!::DeleteFileW(path.c_str())) FailLast("delete", device_path);
+}
+
+std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
+  const auto path = Resolve(device_path);
+  Handle file = OpenEntry(path, GENERIC_READ);
+  if (!file.valid()) FailLast("read", device_path);
+  DWORD attributes = 0;
+  if (!AttributesOf(file, attributes)) FailLast("read", device_path);
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) Refuse("read", device_path, kLinkReason);
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) Refuse("read", device_path, kFolderReason);
+
+  std::string bytes;
+  char buffer[4096];
+  while (bytes.size() < kFirstLineReadLimit && bytes.find('\r') == std::string::npos) {
+    DWORD count = 0;
+    if (!::ReadFile(file.get(), buffer, sizeof buffer, &count, nullptr)) {
+      FailLast("read", device_path);
+    }
+    if (count == 0) break;
+    bytes.append(buffer, count);
+  }
+  if (bytes.empty()) throw DeviceError("read", std::string(device_path), "the file is empty");
+  std::string line = FirstLineOf(bytes);
+  if (line.size() > kFirstLineReadLimit) line.resize(kFirstLineReadLimit);
+  return line;
+}
+
+void FileSystem::WriteLine(std::string_view device_path, std::string_view text) {
+  const auto path = Resolve(device_path);
+  const Entry existing = Inspect(path);
+  if (existing.link) Refuse("write", device_path, kLinkReason);
+  if (existing.folder) Refuse("write", device_path, kFolderReason);
+  if (existing.regular && (existing.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    throw DeviceError("write", std::string(device_path), "the file is read-only");
+  }
+
+  Step("create", device_path);
+  TemporaryFile temporary(*this, device_path);
+  std::string bytes(text);
+  bytes += "\r\n";
+  Step("write", temporary.device_path());
+  WriteAll(temporary.file(), bytes, device_path);
+  Step("flush", temporary.device_path());
+  if (!::FlushFileBuffers(temporary.file())) FailLast("write", device_path);
+  Step("close", temporary.device_path());
+  if (const DWORD error = temporary.Close(); error != 0) Fail("write", device_path, error);
+  Step("rename", device_path);
+  MoveIntoPlace(temporary.path(), path, device_path);
+  temporary.MarkRenamed();
+  Step("flush folder", device_path);
+  // Nothing left to do: the write-through rename has already put the folder on the medium.
+}
+
+}  // namespace device
+
 #endif  // _WIN32

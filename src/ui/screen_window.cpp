@@ -1,0 +1,202 @@
+#include "ui/screen_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <vector>
+
+#include "ui/twips.h"
+
+namespace ui {
+namespace {
+
+using screens::Control;
+using screens::ControlKind;
+
+constexpr int kLiveClockIntervalMs = 100;
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont FontFor(const screens::Font& font, const QFont& window_font) {
+  QFont result = window_font;
+  if (font.points <= 0) return result;
+  static const bool has_gulim = QFontDatabase::hasFamily(QStringLiteral("Gulim"));
+  if (has_gulim) result.setFamily(QStringLiteral("Gulim"));
+  result.setPointSizeF(font.points);
+  result.setBold(font.bold);
+  return result;
+}
+
+QWidget* CreateWidget(const Control& control, QWidget* parent) {
+  const QString caption = ToQString(control.caption);
+  switch (control.kind) {
+    case ControlKind::kLabel:
+      return new QLabel(caption, parent);
+    case ControlKind::kTextBox: {
+      auto* text_box = new QLineEdit(parent);
+      text_box->setReadOnly(true);
+      return text_box;
+    }
+    case ControlKind::kFrame:
+      return new QGroupBox(caption, parent);
+    case ControlKind::kOptionButton:
+      return new QRadioButton(caption, parent);
+    case ControlKind::kDropDownList: {
+      auto* list = new QComboBox(parent);
+      list->setEditable(false);
+      return list;
+    }
+    case ControlKind::kButton:
+      return new QPushButton(caption, parent);
+  }
+  return nullptr;
+}
+
+bool TakesFocus(ControlKind kind) {
+  return kind != ControlKind::kLabel && kind != ControlKind::kFrame;
+}
+
+}  // namespace
+
+QString FromDeviceText(std::string_view bytes) {
+  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+ScreenWindow::ScreenWindow(const screens::WindowLayout& layout) {
+  setObjectName(ToQString(layout.name));
+  setWindowTitle(ToQString(layout.title));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+  setFixedSize(Pixels(layout.client_width), Pixels(layout.client_height));
+
+  timer_.setObjectName(QStringLiteral("Timer1"));
+  timer_.setParent(this);
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    if (auto* label = qobject_cast<QLabel*>(Widget(QStringLiteral("Label1")))) {
+      label->setText(FromDeviceText(device::FormatLiveClock(clock_->Now())));
+    }
+  });
+  Build(layout);
+}
+
+int ScreenWindow::Pixels(int twips) const { return TwipsToPixels(twips, logicalDpiY()); }
+
+void ScreenWindow::Build(const screens::WindowLayout& layout) {
+  // Containers first, so that every control is created inside its own container.
+  std::vector<const Control*> ordered;
+  for (const Control& control : layout.controls) {
+    if (control.container.empty()) ordered.push_back(&control);
+  }
+  for (const Control& control : layout.controls) {
+    if (!control.container.empty()) ordered.push_back(&control);
+  }
+  for (const Control* control : ordered) {
+    QWidget* parent = control->container.empty() ? this : Widget(ToQString(control->container));
+    QWidget* widget = CreateWidget(*control, parent);
+    widget->setObjectName(ToQString(control->name));
+    widget->setGeometry(Pixels(control->left), Pixels(control->top), Pixels(control->width),
+                        Pixels(control->height));
+    widget->setFont(FontFor(control->font, font()));
+    controls_.insert(widget->objectName(), widget);
+  }
+
+  std::vector<const Control*> tab_order;
+  for (const Control& control : layout.controls) {
+    if (TakesFocus(control.kind)) tab_order.push_back(&control);
+  }
+  std::stable_sort(tab_order.begin(), tab_order.end(),
+                   [](const Control* a, const Control* b) { return a->tab_index < b->tab_index; });
+  for (std::size_t i = 1; i < tab_order.size(); ++i) {
+    setTabOrder(Widget(ToQString(tab_order[i - 1]->name)),
+                Widget(ToQString(tab_order[i]->name)));
+  }
+  if (!tab_order.empty()) Widget(ToQString(tab_order.front()->name))->setFocus();
+}
+
+void ScreenWindow::Apply(const screens::ScreenState& state) {
+  state_ = state;
+  if (auto* text_box = qobject_cast<QLineEdit*>(Widget(QStringLiteral("Text1")))) {
+    text_box->setText(FromDeviceText(state.version_text));
+  }
+  for (const auto& [name, control_state] : state.controls) {
+    QWidget* widget = Widget(ToQString(name));
+    if (widget == nullptr) continue;
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+      list->clear();
+      for (const auto& item : control_state.items) list->addItem(FromDeviceText(item));
+      list->setPlaceholderText(FromDeviceText(control_state.unlisted_text));
+      list->setCurrentIndex(control_state.current.value_or(-1));
+    }
+    if (auto* button = qobject_cast<QRadioButton*>(widget)) {
+      button->setChecked(control_state.selected);
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget); label && control_state.caption) {
+      label->setText(FromDeviceText(*control_state.caption));
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget); label && control_state.centred) {
+      label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    }
+    if (control_state.top) widget->move(widget->x(), Pixels(*control_state.top));
+    widget->setVisible(control_state.visible);
+    // A hidden control is also disabled, so that nothing can choose it.
+    widget->setEnabled(control_state.enabled && control_state.visible);
+  }
+  if (isVisible()) FitOuterHeight();
+}
+
+screens::ScreenState ScreenWindow::CurrentState() const {
+  screens::ScreenState state = state_;
+  for (auto& [name, control_state] : state.controls) {
+    QWidget* widget = Widget(ToQString(name));
+    if (auto* button = qobject_cast<QRadioButton*>(widget)) {
+      control_state.selected = button->isChecked();
+    } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+      const int index = list->currentIndex();
+      control_state.current = index >= 0 ? std::optional<int>(index) : std::nullopt;
+    }
+  }
+  return state;
+}
+
+void ScreenWindow::StartLiveClock(const device::Clock& clock) {
+  clock_ = &clock;
+  timer_.start(kLiveClockIntervalMs);
+}
+
+void ScreenWindow::CloseByProgram() {
+  closing_by_program_ = true;
+  timer_.stop();
+  close();
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+  timer_.stop();
+  event->accept();
+  if (!closing_by_program_) emit closedByUser();
+}
+
+void ScreenWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FitOuterHeight();
+}
+
+void ScreenWindow::FitOuterHeight() {
+  if (!state_.outer_height) return;
+  // The outer height includes the title bar and borders; where the platform reports no frame
+  // (offscreen, some window managers before mapping), the client area takes the whole height.
+  const int frame = std::max(0, frameGeometry().height() - geometry().height());
+  setFixedHeight(Pixels(*state_.outer_height) - frame);
+}
+
+}  // namespace ui
