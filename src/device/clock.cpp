@@ -28,8 +28,12 @@ LocalTime SystemClock::Now() const {
           local.tm_hour,        local.tm_min,     local.tm_sec};
 }
 
-std::string FormatClockFileTime(const LocalTime& time) { return Format(time, ' '); }
+std::string FormatClockFileTime(const LocalTime& time) {
+  return Format(time, ' ');
+}
 
-std::string FormatLiveClock(const LocalTime& time) { return Format(time, ':'); }
+std::string FormatLiveClock(const LocalTime& time) {
+  return Format(time, ':');
+}
 
 }  // namespace device

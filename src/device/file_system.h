@@ -42,7 +42,8 @@ class FileSystem {
 
   // Replaces the file with `text` followed by CR LF. The bytes go to a temporary file beside it,
   // which is flushed and then renamed over the file, and the folder is flushed: at every moment
-  // the device holds either the old file or the whole new one. A read-only file is not replaced.
+  // the device holds either the old file or the whole new one. A read-only file is not replaced;
+  // a hidden or system file stays hidden or system.
   void WriteLine(std::string_view device_path, std::string_view text);
 
   std::filesystem::path Resolve(std::string_view device_path) const;

@@ -28,7 +28,9 @@ constexpr std::uint32_t kSystem = 0x4;
 constexpr std::uint32_t kAttributeSet = kReadOnly | kHidden | kSystem;
 constexpr const char* kDosAttributeName = "user.DOSATTRIB";
 
-std::string Reason(int error) { return std::strerror(error); }
+std::string Reason(int error) {
+  return std::strerror(error);
+}
 
 [[noreturn]] void Fail(const std::string& operation, std::string_view device_path, int error) {
   throw DeviceError(operation, std::string(device_path), Reason(error));
@@ -233,7 +235,8 @@ void FileSystem::RemoveFile(std::string_view device_path) {
   const auto path = Resolve(device_path);
   struct stat status {};
   if (::lstat(path.c_str(), &status) != 0) Fail("delete", device_path, errno);
-  if (!S_ISREG(status.st_mode)) Fail("delete", device_path, S_ISDIR(status.st_mode) ? EISDIR : EPERM);
+  if (!S_ISREG(status.st_mode))
+    Fail("delete", device_path, S_ISDIR(status.st_mode) ? EISDIR : EPERM);
   if (::unlink(path.c_str()) != 0) Fail("delete", device_path, errno);
   SyncFolder(path.parent_path(), device_path);
 }
@@ -244,7 +247,8 @@ std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
   if (!fd.valid()) Fail("read", device_path, errno);
   struct stat status {};
   if (::fstat(fd.get(), &status) != 0) Fail("read", device_path, errno);
-  if (!S_ISREG(status.st_mode)) Fail("read", device_path, S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+  if (!S_ISREG(status.st_mode))
+    Fail("read", device_path, S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
 
   std::string bytes;
   char buffer[4096];
@@ -273,6 +277,11 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
 
   Step("create", device_path);
   TemporaryFile temporary(*this, device_path);
+  // The new file takes over the hidden and system attributes of the file it replaces.
+  if (const std::uint32_t kept = existing.regular ? existing.attributes & (kHidden | kSystem) : 0;
+      kept != 0) {
+    SetAttributeBits(temporary.fd(), kept, device_path);
+  }
   std::string bytes(text);
   bytes += "\r\n";
   Step("write", temporary.device_path());

@@ -20,8 +20,7 @@ std::optional<std::string> FindSettingsFile(const FileSystem& file_system) {
 SettingsLine ReadSettingsLine(const FileSystem& file_system,
                               const std::optional<std::string>& path) {
   if (!path) {
-    throw DeviceError("read", "\\ravlen_setting.ini",
-                      "no settings file was found on the recorder");
+    throw DeviceError("read", "\\ravlen_setting.ini", "no settings file was found on the recorder");
   }
   return SettingsLine(file_system.ReadFirstLine(*path));
 }

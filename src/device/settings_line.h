@@ -43,7 +43,8 @@ class SettingsLine {
 std::optional<std::string> FindSettingsFile(const FileSystem& file_system);
 
 // The first line of the settings file at `path`; with no path the read fails.
-SettingsLine ReadSettingsLine(const FileSystem& file_system, const std::optional<std::string>& path);
+SettingsLine ReadSettingsLine(const FileSystem& file_system,
+                              const std::optional<std::string>& path);
 
 // FindSettingsFile and ReadSettingsLine: what every handler that needs the line does afresh.
 SettingsLine LookUpSettingsLine(const FileSystem& file_system);

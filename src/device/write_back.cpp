@@ -59,4 +59,3 @@ void CommitSettings(FileSystem& file_system, const Clock& clock, std::string_vie
 }
 
 }  // namespace device
-

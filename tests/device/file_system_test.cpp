@@ -9,13 +9,14 @@
 
 #include "device/errors.h"
 #include "device/settings_line.h"
-#include "temp_device.h"
+#include "device_layout.h"
 
 namespace device {
 namespace {
 
 using testing::kHiddenBit;
 using testing::kSystemBit;
+using testing::NameOf;
 using testing::TempDevice;
 
 enum class Kind {
@@ -32,34 +33,36 @@ enum class Kind {
   kDanglingSymlink,
 };
 
-void Make(const TempDevice& device, std::string_view path, Kind kind) {
+void Make(const TempDevice& device, std::string_view device_path, Kind kind) {
+  const std::string_view name = NameOf(device_path);
+  const std::filesystem::path path = device.Path(name);
   switch (kind) {
     case Kind::kFolder:
     case Kind::kHiddenSystemFolder:
-      device.MakeFolder(path);
-      if (kind == Kind::kHiddenSystemFolder) device.SetDosBits(path, kHiddenBit | kSystemBit);
+      std::filesystem::create_directory(path);
+      if (kind == Kind::kHiddenSystemFolder) device.SetDosBits(name, kHiddenBit | kSystemBit);
       return;
     case Kind::kSymlinkToFile:
-      device.Write("\\target.txt", "0 linked\r\n");
-      device.MakeSymlink(path, "target.txt");
+      device.Write("target.txt", "0 linked\r\n");
+      std::filesystem::create_symlink("target.txt", path);
       return;
     case Kind::kSymlinkToFolder:
-      device.MakeFolder("\\target");
-      device.MakeSymlink(path, "target");
+      std::filesystem::create_directory(device.Path("target"));
+      std::filesystem::create_symlink("target", path);
       return;
     case Kind::kDanglingSymlink:
-      device.MakeSymlink(path, "nowhere");
+      std::filesystem::create_symlink("nowhere", path);
       return;
     default:
       break;
   }
-  device.Write(path, std::string(path) + "\r\n");
-  if (kind == Kind::kHidden || kind == Kind::kHiddenReadOnly) device.SetDosBits(path, kHiddenBit);
-  if (kind == Kind::kSystem) device.SetDosBits(path, kSystemBit);
-  if (kind == Kind::kHiddenSystemReadOnly) device.SetDosBits(path, kHiddenBit | kSystemBit);
+  device.Write(name, "0 settings\r\n");
+  if (kind == Kind::kHidden || kind == Kind::kHiddenReadOnly) device.SetDosBits(name, kHiddenBit);
+  if (kind == Kind::kSystem) device.SetDosBits(name, kSystemBit);
+  if (kind == Kind::kHiddenSystemReadOnly) device.SetDosBits(name, kHiddenBit | kSystemBit);
   if (kind == Kind::kReadOnly || kind == Kind::kHiddenReadOnly ||
       kind == Kind::kHiddenSystemReadOnly) {
-    device.MakeReadOnly(path);
+    device.SetReadOnly(name, true);
   }
 }
 
@@ -91,6 +94,32 @@ TEST(FileSystemTest, FileAndEntryExistenceByKind) {
     const FileSystem file_system(device.root());
     EXPECT_EQ(file_system.FileExists("\\VOICE"), c.file_exists);
     EXPECT_EQ(file_system.EntryExists("\\VOICE"), c.entry_exists);
+  }
+}
+
+TEST(FileSystemTest, SetAttributesReplacesTheWholeSet) {
+  struct Case {
+    const char* name;
+    Kind kind;
+    Attributes attributes;
+    unsigned dos_bits;  // afterwards
+  };
+  const Case cases[] = {
+      {"hidden system read-only file made normal", Kind::kHiddenSystemReadOnly, Attributes::kNormal,
+       0},
+      {"hidden system folder made normal", Kind::kHiddenSystemFolder, Attributes::kNormal, 0},
+      {"read-only file hidden", Kind::kReadOnly, Attributes::kHidden, kHiddenBit},
+      {"system file hidden", Kind::kSystem, Attributes::kHidden, kHiddenBit},
+      {"normal file hidden", Kind::kFile, Attributes::kHidden, kHiddenBit},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDevice device;
+    Make(device, "\\VOICE", c.kind);
+    FileSystem file_system(device.root());
+    file_system.SetAttributes("\\VOICE", c.attributes);
+    EXPECT_EQ(device.DosBits("VOICE"), c.dos_bits);
+    EXPECT_FALSE(device.IsReadOnly("VOICE"));
   }
 }
 
@@ -134,7 +163,9 @@ TEST(FileSystemTest, LookupTakesTheFirstCandidateThatCounts) {
     const FileSystem file_system(device.root());
     const std::optional<std::string> found = FindSettingsFile(file_system);
     EXPECT_EQ(found, c.found ? std::optional<std::string>(*c.found) : std::nullopt);
-    if (!found) EXPECT_THROW(LookUpSettingsLine(file_system), DeviceError);
+    if (!found) {
+      EXPECT_THROW(LookUpSettingsLine(file_system), DeviceError);
+    }
   }
 }
 
@@ -159,7 +190,7 @@ TEST(FileSystemTest, FirstLineEndsAtCarriageReturnOnly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TempDevice device;
-    device.Write("\\ravlen_setting.ini", c.bytes);
+    device.Write("ravlen_setting.ini", c.bytes);
     const FileSystem file_system(device.root());
     if (c.line) {
       EXPECT_EQ(file_system.ReadFirstLine("\\ravlen_setting.ini"), *c.line);
@@ -169,15 +200,19 @@ TEST(FileSystemTest, FirstLineEndsAtCarriageReturnOnly) {
   }
 }
 
-TEST(FileSystemTest, ReadingSomethingThatIsNotAFileFails) {
+TEST(FileSystemTest, OnlyFilesAreReadOrDeletedAndLinksAreNeverFollowed) {
   TempDevice device;
   Make(device, "\\folder", Kind::kFolder);
   Make(device, "\\link", Kind::kSymlinkToFile);
-  const FileSystem file_system(device.root());
+  FileSystem file_system(device.root());
   for (const char* path : {"\\missing", "\\folder", "\\link"}) {
     SCOPED_TRACE(path);
     EXPECT_THROW(file_system.ReadFirstLine(path), DeviceError);
+    EXPECT_THROW(file_system.RemoveFile(path), DeviceError);
   }
+  EXPECT_THROW(file_system.SetAttributes("\\link", Attributes::kHidden), DeviceError);
+  EXPECT_EQ(device.DosBits("target.txt"), 0u);
+  EXPECT_EQ(device.Names(), (std::vector<std::string>{"folder", "link", "target.txt"}));
 }
 
 }  // namespace

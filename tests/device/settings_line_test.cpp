@@ -35,12 +35,16 @@ TEST(SettingsLineTest, CharactersAndRunsStopAtTheEndOfTheLine) {
       {47, 5, 0, ""},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "line of " << c.length << ", run " << c.position << "+"
-                                      << c.run_length);
+    SCOPED_TRACE(::testing::Message()
+                 << "line of " << c.length << ", run " << c.position << "+" << c.run_length);
     const SettingsLine line(std::string(kPositions.substr(0, c.length)));
     EXPECT_EQ(line.Run(c.position, c.run_length), c.run);
-    if (c.run_length == 1) EXPECT_EQ(line.CharacterAt(c.position), c.run);
-    if (c.position == kVersionTextPosition) EXPECT_EQ(line.VersionText(), c.run);
+    if (c.run_length == 1) {
+      EXPECT_EQ(line.CharacterAt(c.position), c.run);
+    }
+    if (c.position == kVersionTextPosition) {
+      EXPECT_EQ(line.VersionText(), c.run);
+    }
   }
 }
 
