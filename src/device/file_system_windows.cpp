@@ -337,6 +337,13 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   if (!::FlushFileBuffers(temporary.file())) FailLast("write", device_path);
   Step("close", temporary.device_path());
   if (const DWORD error = temporary.Close(); error != 0) Fail("write", device_path, error);
+  // The new file takes over the hidden and system attributes of the file it replaces.
+  if (const DWORD kept = existing.regular
+                             ? existing.attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)
+                             : 0;
+      kept != 0 && !::SetFileAttributesW(temporary.path().c_str(), kept)) {
+    FailLast("write", device_path);
+  }
   Step("rename", device_path);
   MoveIntoPlace(temporary.path(), path, device_path);
   temporary.MarkRenamed();
