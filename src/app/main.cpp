@@ -26,7 +26,8 @@ int main(int argc, char* argv[]) {
     std::cerr << "usage: " << argv[0] << " [DEVICE_ROOT]" << std::endl;
     return app::kExitUsage;
   }
-  const std::filesystem::path root = argc == 2 ? std::filesystem::path(argv[1]) : ProgramFolder(argv[0]);
+  const std::filesystem::path root =
+      argc == 2 ? std::filesystem::path(argv[1]) : ProgramFolder(argv[0]);
   std::error_code error;
   if (!std::filesystem::is_directory(root, error)) {
     std::cerr << "The device root \"" << root.string() << "\" is not a folder." << std::endl;

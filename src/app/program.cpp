@@ -11,7 +11,9 @@ Program::Program(device::FileSystem& file_system, const device::Clock& clock,
                  ui::MessageBox& message_box, Quit quit)
     : file_system_(file_system), clock_(clock), message_box_(message_box), quit_(std::move(quit)) {}
 
-Program::~Program() { CloseWindow(); }
+Program::~Program() {
+  CloseWindow();
+}
 
 void Program::Run(const std::function<void()>& handler) {
   if (exit_status_) return;

@@ -26,8 +26,8 @@ class Program : public QObject {
  public:
   using Quit = std::function<void(int status)>;
 
-  Program(device::FileSystem& file_system, const device::Clock& clock,
-          ui::MessageBox& message_box, Quit quit);
+  Program(device::FileSystem& file_system, const device::Clock& clock, ui::MessageBox& message_box,
+          Quit quit);
   ~Program() override;
 
   device::FileSystem& file_system() { return file_system_; }

@@ -25,6 +25,7 @@ struct Control {
   int height = 0;
   int tab_index = 0;
   Font font;
+  std::string_view buddy = {};  // the control a caption label names, for screen readers
 };
 
 struct WindowLayout {

@@ -10,14 +10,10 @@ struct Withheld {
 };
 
 constexpr Withheld kWithheldModes[] = {
-    {2, {false, false, false, false, true}, false},
-    {3, {false, false, false, true, true}, false},
-    {4, {false, false, true, true, true}, false},
-    {5, {true, false, false, false, false}, false},
-    {6, {true, false, false, false, true}, false},
-    {7, {true, false, false, true, true}, false},
-    {8, {false, true, false, true, true}, true},
-    {9, {false, true, false, false, false}, true},
+    {2, {false, false, false, false, true}, false}, {3, {false, false, false, true, true}, false},
+    {4, {false, false, true, true, true}, false},   {5, {true, false, false, false, false}, false},
+    {6, {true, false, false, false, true}, false},  {7, {true, false, false, true, true}, false},
+    {8, {false, true, false, true, true}, true},    {9, {false, true, false, false, false}, true},
 };
 
 Action::Kind KindFor(Withholding withholding, bool greyed_on_every_screen) {

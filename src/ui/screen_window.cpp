@@ -35,6 +35,12 @@ QFont FontFor(const screens::Font& font, const QFont& window_font) {
   return result;
 }
 
+// Frames, buttons and labels with a buddy read "&" as the mark of a keyboard shortcut; the
+// captions ("Date & Time") mean the sign itself.
+QString ShownLiterally(QString caption) {
+  return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 QWidget* CreateWidget(const Control& control, QWidget* parent) {
   const QString caption = ToQString(control.caption);
   switch (control.kind) {
@@ -46,18 +52,22 @@ QWidget* CreateWidget(const Control& control, QWidget* parent) {
       return text_box;
     }
     case ControlKind::kFrame:
-      return new QGroupBox(caption, parent);
+      return new QGroupBox(ShownLiterally(caption), parent);
     case ControlKind::kOptionButton:
-      return new QRadioButton(caption, parent);
+      return new QRadioButton(ShownLiterally(caption), parent);
     case ControlKind::kDropDownList: {
       auto* list = new QComboBox(parent);
       list->setEditable(false);
       return list;
     }
     case ControlKind::kButton:
-      return new QPushButton(caption, parent);
+      return new QPushButton(ShownLiterally(caption), parent);
   }
   return nullptr;
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+  label->setText(label->buddy() == nullptr ? text : ShownLiterally(text));
 }
 
 bool TakesFocus(ControlKind kind) {
@@ -90,7 +100,9 @@ ScreenWindow::ScreenWindow(const screens::WindowLayout& layout) {
   Build(layout);
 }
 
-int ScreenWindow::Pixels(int twips) const { return TwipsToPixels(twips, logicalDpiY()); }
+int ScreenWindow::Pixels(int twips) const {
+  return TwipsToPixels(twips, logicalDpiY());
+}
 
 void ScreenWindow::Build(const screens::WindowLayout& layout) {
   // Containers first, so that every control is created inside its own container.
@@ -110,6 +122,13 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
     widget->setFont(FontFor(control->font, font()));
     controls_.insert(widget->objectName(), widget);
   }
+  // A caption label names its list, so that a screen reader announces the list by the caption.
+  for (const Control& control : layout.controls) {
+    auto* label = qobject_cast<QLabel*>(Widget(ToQString(control.name)));
+    if (label == nullptr || control.buddy.empty()) continue;
+    label->setBuddy(Widget(ToQString(control.buddy)));
+    SetLabelText(label, ToQString(control.caption));
+  }
 
   std::vector<const Control*> tab_order;
   for (const Control& control : layout.controls) {
@@ -118,8 +137,7 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
   std::stable_sort(tab_order.begin(), tab_order.end(),
                    [](const Control* a, const Control* b) { return a->tab_index < b->tab_index; });
   for (std::size_t i = 1; i < tab_order.size(); ++i) {
-    setTabOrder(Widget(ToQString(tab_order[i - 1]->name)),
-                Widget(ToQString(tab_order[i]->name)));
+    setTabOrder(Widget(ToQString(tab_order[i - 1]->name)), Widget(ToQString(tab_order[i]->name)));
   }
   if (!tab_order.empty()) Widget(ToQString(tab_order.front()->name))->setFocus();
 }
@@ -128,6 +146,7 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
   state_ = state;
   if (auto* text_box = qobject_cast<QLineEdit*>(Widget(QStringLiteral("Text1")))) {
     text_box->setText(FromDeviceText(state.version_text));
+    text_box->setCursorPosition(0);  // a text wider than the box shows its beginning
   }
   for (const auto& [name, control_state] : state.controls) {
     QWidget* widget = Widget(ToQString(name));
@@ -142,7 +161,7 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
       button->setChecked(control_state.selected);
     }
     if (auto* label = qobject_cast<QLabel*>(widget); label && control_state.caption) {
-      label->setText(FromDeviceText(*control_state.caption));
+      SetLabelText(label, FromDeviceText(*control_state.caption));
     }
     if (auto* label = qobject_cast<QLabel*>(widget); label && control_state.centred) {
       label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);

@@ -86,9 +86,9 @@ TEST_F(Form12WindowTest, HiddenOrDisabledButtonsCannotBeChosen) {
     EXPECT_FALSE(button->isChecked());
     EXPECT_TRUE(window->findChild<QRadioButton*>("Option3")->isChecked());
     QTest::mouseClick(window->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(case_device.Read("date_time.cfg"),
-              std::string(kSomeTimeText) + (c.availability == '0' ? "E0" : "E2") +
-                  std::string(13, '0') + "\r\n");
+    EXPECT_EQ(case_device.Read("date_time.cfg"), std::string(kSomeTimeText) +
+                                                     (c.availability == '0' ? "E0" : "E2") +
+                                                     std::string(13, '0') + "\r\n");
   }
 }
 

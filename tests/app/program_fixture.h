@@ -26,9 +26,7 @@ class RecordingMessageBox : public ui::MessageBox {
 // end is recorded instead of stopping the test.
 class ProgramTest : public ::testing::Test {
  protected:
-  ~ProgramTest() override {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  ~ProgramTest() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
   void StartUp() {
     program.Run([this] { app::StartUp(program); });
@@ -40,8 +38,8 @@ class ProgramTest : public ::testing::Test {
 
   template <typename T>
   T* Find(const char* name) const {
-    T* found = program.window() ? program.window()->findChild<T*>(QString::fromLatin1(name))
-                                : nullptr;
+    T* found =
+        program.window() ? program.window()->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     EXPECT_NE(found, nullptr) << name;
     return found;
   }

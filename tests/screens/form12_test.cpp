@@ -47,8 +47,8 @@ TEST(Form12Test, EveryAvailabilityCodeWithEveryRecordingMode) {
         EXPECT_EQ(option.enabled, expected != 'g') << kModes[button];
         EXPECT_EQ(option.selected, button == mode) << kModes[button];
       }
-      const std::string expected_block = std::string(1, code == 0 ? '0' : '0' + mode) +
-                                         std::string(13, '0');
+      const std::string expected_block =
+          std::string(1, code == 0 ? '0' : '0' + mode) + std::string(13, '0');
       EXPECT_EQ(Block(Form12(), state), expected_block);
     }
   }
@@ -73,10 +73,16 @@ TEST(Form12Test, ConversionFailureNamesTheFirstPositionThatIsNoDigit) {
     int position;
   };
   const Case cases[] = {
-      {"40X11111111111111" "2", 3},          // before any button is touched
-      {"40111111111111111" "A", 18},
-      {"40111111111111111", 18},             // the line ends before the recording mode
-      {"40 11111111111111" "2", 3},
+      {"40X11111111111111"
+       "2",
+       3},  // before any button is touched
+      {"40111111111111111"
+       "A",
+       18},
+      {"40111111111111111", 18},  // the line ends before the recording mode
+      {"40 11111111111111"
+       "2",
+       3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
@@ -100,7 +106,12 @@ TEST(Form12Test, FileErrorWinsOverALaterBadCharacterAndCarriesTheScreensMessage)
 
 TEST(Form12Test, VersionTextIsPositions33To47) {
   EXPECT_EQ(Load(Form12(), Line('1', '0')).version_text, "VERSION 1.0.0.A");
-  const std::string short_line = "40111111111111111" "2" "0000000000000" "0" "V1.2";
+  const std::string short_line =
+      "40111111111111111"
+      "2"
+      "0000000000000"
+      "0"
+      "V1.2";
   EXPECT_EQ(Load(Form12(), device::SettingsLine(short_line)).version_text, "V1.2");
 }
 

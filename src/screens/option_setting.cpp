@@ -1,0 +1,88 @@
+#include "screens/option_setting.h"
+
+#include <map>
+#include <string_view>
+#include <utility>
+
+#include "screens/recording_mode.h"
+
+namespace screens {
+namespace {
+
+using Buttons = std::vector<std::string_view>;
+
+// A flag whose "0" hides `frame`, whose "1" offers every button, and whose other accepted
+// digits grey out the buttons listed for them.
+FlagStep FrameFlag(int position, std::string_view frame, std::map<int, Buttons> greyed = {}) {
+  FlagStep step{position, {}};
+  step.outcomes[0] = {{Action::Kind::kHide, frame}};
+  step.outcomes[1] = {};
+  for (const auto& [code, buttons] : greyed) {
+    Actions& actions = step.outcomes[code];
+    for (const std::string_view button : buttons) {
+      actions.push_back({Action::Kind::kDisable, button});
+    }
+  }
+  return step;
+}
+
+}  // namespace
+
+std::vector<OptionSetting> CommonOptionSettings() {
+  return {
+      {ModeAvailability("Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"},
+                        Withholding::kDisableButtons),
+       kRecordingModePosition,
+       {"Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"}}},
+      {FrameFlag(10, "Frame8"), 25, {"Frame8", {"Option34", "Option35"}}},
+      {FrameFlag(4, "Frame2"),
+       19,
+       {"Frame2", {"Option7", "Option8", "Option9", "Option10", "Option11"}}},
+      {FrameFlag(5, "Frame3", {{2, {"Option14"}}, {3, {"Option13"}}}),
+       20,
+       {"Frame3", {"Option12", "Option13", "Option14"}}},
+      {FrameFlag(6, "Frame4"), 21, {"Frame4", {"Option15", "Option16"}}},
+  };
+}
+
+std::vector<OptionSetting> ExtendedOptionSettings() {
+  return {
+      {FrameFlag(7, "Frame5", {{2, {"Option21"}}}),
+       22,
+       {"Frame5", {"Option17", "Option18", "Option19", "Option20", "Option21"}}},
+      {FrameFlag(8, "Frame6",
+                 {{2, {"Option25"}},
+                  {3, {"Option24"}},
+                  {4, {"Option24", "Option25"}},
+                  {5, {"Option23"}}}),
+       23,
+       {"Frame6", {"Option22", "Option23", "Option24", "Option25"}}},
+      {FrameFlag(9, "Frame7"),
+       24,
+       {"Frame7",
+        {"Option26", "Option27", "Option28", "Option29", "Option30", "Option31", "Option32",
+         "Option33"}}},
+      {FrameFlag(11, "Frame9", {{2, {"Option38", "Option39"}}}),
+       26,
+       {"Frame9", {"Option36", "Option37", "Option38", "Option39"}}},
+  };
+}
+
+ScreenDescription OptionSettingScreen(WindowLayout window,
+                                      const std::vector<OptionSetting>& settings) {
+  ScreenDescription screen;
+  screen.window = std::move(window);
+  screen.file_error = kFileError;
+  for (const OptionSetting& setting : settings) {
+    screen.groups.push_back(setting.group);
+    screen.load_steps.emplace_back(setting.flag);
+    screen.block.at(static_cast<std::size_t>(setting.position - device::kSettingsBlockPosition)) =
+        setting.group.frame;
+  }
+  for (const OptionSetting& setting : settings) {
+    screen.load_steps.emplace_back(SettingStep{setting.position, setting.group.frame});
+  }
+  return screen;
+}
+
+}  // namespace screens

@@ -1,0 +1,198 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <cmath>
+
+#include "program_fixture.h"
+#include "screens/line_builder.h"
+
+namespace app {
+namespace {
+
+using Changes = std::vector<std::pair<int, char>>;
+using testing_support::kSomeTimeText;
+
+// A settings line of model `model`: every flag "1", every setting "0", then the changes.
+std::string Line(char model, const Changes& changes = {}) {
+  return screens::testing_lines::Line(model, changes).bytes();
+}
+
+class BasicScreenTest : public ProgramTest {
+ protected:
+  void StartUpWith(const std::string& line) {
+    device.Write("ravlen_setting.ini", line + "\r\n");
+    StartUp();
+    ASSERT_EQ(WindowName(), "Form2");
+  }
+  bool Checked(const char* name) const { return Find<QRadioButton>(name)->isChecked(); }
+  int Px(int twips) const {
+    return static_cast<int>(std::lround(twips * program.window()->logicalDpiY() / 1440.0));
+  }
+};
+
+template <typename Case>
+class CaseTest : public BasicScreenTest, public ::testing::WithParamInterface<Case> {};
+
+struct Opened {
+  char model;
+  const char* window;
+  int width;  // twips
+  int height;
+  const char* first_focus;
+};
+using SettingTest = CaseTest<Opened>;
+
+TEST_P(SettingTest, OpensTheModelsOptionSettingScreenInPlaceOfTheBasicScreen) {
+  StartUpWith(Line(GetParam().model));
+  QPointer<QWidget> basic = program.window();
+  Click("Command2");
+  ASSERT_EQ(WindowName(), GetParam().window);
+  EXPECT_TRUE(basic.isNull() || !basic->isVisible());
+  EXPECT_EQ(program.window()->windowTitle(), "Option Setting");
+  EXPECT_EQ(program.window()->size(), QSize(Px(GetParam().width), Px(GetParam().height)));
+  ASSERT_NE(program.window()->focusWidget(), nullptr);
+  EXPECT_EQ(program.window()->focusWidget()->objectName(), GetParam().first_focus);
+  EXPECT_EQ(Find<QLineEdit>("Text1")->text(), "VERSION 1.0.0.A");
+  EXPECT_TRUE(program.window()->LiveClockRunning());
+  EXPECT_TRUE(messages.texts.empty());
+  EXPECT_TRUE(quits.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModels, SettingTest,
+                         ::testing::Values(Opened{'0', "Form3", 9450, 6750, "Command1"},
+                                           Opened{'1', "Form4", 13950, 8535, "Text1"}));
+
+struct Replaced {
+  std::string line;  // the settings line when Setting is pressed
+  std::string message;
+  int status;
+};
+using ReplacedTest = CaseTest<Replaced>;
+
+TEST_P(ReplacedTest, SettingReadsTheLineAfreshAndEndsWithoutWriting) {
+  StartUpWith(Line('1'));
+  device.Write("ravlen_setting.ini", GetParam().line + "\r\n");
+  Click("Command2");
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_NE(messages.texts[0].find(GetParam().message), std::string::npos) << messages.texts[0];
+  EXPECT_EQ(quits, std::vector<int>{GetParam().status});
+  EXPECT_EQ(program.window(), nullptr);
+  EXPECT_EQ(device.Names(), std::vector<std::string>{"ravlen_setting.ini"});
+  EXPECT_EQ(device.Read("ravlen_setting.ini"), GetParam().line + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ReplacedTest,
+    ::testing::Values(Replaced{Line('4'), "Ravlen_setting.ini File Error", kExitFileError},
+                      Replaced{Line('X'), "position 1", kExitRuntimeFailure},
+                      Replaced{Line('0', {{10, '2'}}), "Ravlen_setting.ini File Error",
+                               kExitFileError}));
+
+TEST_F(BasicScreenTest, WritesTheDateOnlyClockLineAndLeavesTheSettingsFileAlone) {
+  StartUpWith(Line('0'));
+  device.SetDosBits("ravlen_setting.ini", 0x2);
+  device.SetReadOnly("ravlen_setting.ini", true);
+  Click("Command1");
+  EXPECT_EQ(quits, std::vector<int>{kExitDone});
+  EXPECT_EQ(device.Read("date_time.cfg"), std::string(kSomeTimeText) + "\r\n");
+  EXPECT_EQ(device.Read("ravlen_setting.ini"), Line('0') + "\r\n");
+  EXPECT_EQ(device.DosBits("ravlen_setting.ini"), 0x2u);
+  EXPECT_TRUE(device.IsReadOnly("ravlen_setting.ini"));
+  EXPECT_EQ(device.Names(), (std::vector<std::string>{"date_time.cfg", "ravlen_setting.ini"}));
+}
+
+TEST_F(BasicScreenTest, WindowFollowsItsLayout) {
+  StartUpWith(Line('1'));
+  EXPECT_EQ(program.window()->windowTitle(), "date_time.cfg Creator V2.2");
+  EXPECT_EQ(program.window()->size(), QSize(Px(4680), Px(3495)));
+  EXPECT_EQ(Find<QWidget>("Command2")->geometry(), QRect(Px(3600), Px(240), Px(855), Px(615)));
+  ASSERT_NE(program.window()->focusWidget(), nullptr);
+  EXPECT_EQ(program.window()->focusWidget()->objectName(), "Command1");
+  QWidget* next = program.window()->focusWidget()->nextInFocusChain();
+  while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+  EXPECT_EQ(next->objectName(), "Command2");
+  EXPECT_TRUE(program.window()->LiveClockRunning());
+}
+
+struct Version {
+  std::size_t length;  // of the settings line
+  const char* shown;
+};
+using VersionTest = CaseTest<Version>;
+
+TEST_P(VersionTest, Label2ShowsTheVersionTextThereIs) {
+  StartUpWith((Line('0') + "TRAILING").substr(0, GetParam().length));
+  EXPECT_EQ(Find<QLabel>("Label2")->text(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, VersionTest,
+                         ::testing::Values(Version{40, "VERSION "}, Version{30, ""},
+                                           Version{55, "VERSION 1.0.0.A"}));
+
+struct Clicks {
+  char model;
+  Changes changes;
+  const char* chosen;               // clicked first; none: the load's selection stays
+  std::vector<const char*> greyed;  // clicked after it
+  std::string block;
+};
+using ClicksTest = CaseTest<Clicks>;
+
+TEST_P(ClicksTest, GreyedButtonCannotBeChosen) {
+  StartUpWith(Line(GetParam().model, GetParam().changes));
+  Click("Command2");
+  if (GetParam().chosen) Click(GetParam().chosen);
+  for (const char* name : GetParam().greyed) {
+    Click(name);
+    EXPECT_FALSE(Find<QRadioButton>(name)->isEnabled()) << name;
+    EXPECT_FALSE(Checked(name)) << name;
+  }
+  if (GetParam().chosen) {
+    EXPECT_TRUE(Checked(GetParam().chosen));
+  }
+  Click("Command1");
+  EXPECT_EQ(device.Read("date_time.cfg"),
+            std::string(kSomeTimeText) + "E" + GetParam().block + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, ClicksTest,
+    ::testing::Values(
+        Clicks{'0', {{3, '5'}}, "Option2", {"Option1"}, "10000000000000"},
+        Clicks{'0', {{5, '2'}, {20, '2'}}, "Option13", {"Option14"}, "00100000000000"},
+        Clicks{'1', {{8, '4'}}, "Option23", {"Option24", "Option25"}, "00000100000000"},
+        Clicks{'1', {{8, '5'}}, nullptr, {"Option23"}, "00000000000000"},
+        Clicks{'1', {{11, '2'}, {26, '3'}}, nullptr, {"Option38"}, "00000000300000"}));
+
+struct FullFlags {
+  char model;
+  std::string settings;  // positions 18 to 31
+  std::string block;
+};
+using FullFlagsTest = CaseTest<FullFlags>;
+
+TEST_P(FullFlagsTest, StartWithoutChangesWritesTheBlockToBothFiles) {
+  Changes changes;
+  for (std::size_t i = 0; i < GetParam().settings.size(); ++i) {
+    changes.emplace_back(18 + static_cast<int>(i), GetParam().settings[i]);
+  }
+  const std::string line = Line(GetParam().model, changes);
+  StartUpWith(line);
+  Click("Command2");
+  Click("Command1");
+  EXPECT_EQ(quits, std::vector<int>{kExitDone});
+  EXPECT_EQ(device.Read("date_time.cfg"),
+            std::string(kSomeTimeText) + "E" + GetParam().block + "\r\n");
+  EXPECT_EQ(device.Read("ravlen_setting.bak"),
+            line.substr(0, 17) + GetParam().block + line.substr(31) + "\r\n");
+  EXPECT_EQ(device.DosBits("ravlen_setting.bak"), 0x2u);
+  EXPECT_FALSE(device.Exists("ravlen_setting.ini"));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModels, FullFlagsTest,
+                         ::testing::Values(FullFlags{'0', "21015551999999", "21010001000000"},
+                                           FullFlags{'1', "32104370299999", "32104370200000"}));
+
+}  // namespace
+}  // namespace app

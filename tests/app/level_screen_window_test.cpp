@@ -1,0 +1,150 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <ostream>
+#include <utility>
+
+#include "program_fixture.h"
+
+namespace app {
+namespace {
+
+using testing_support::kSomeTimeText;
+
+constexpr const char* kModes[] = {"Option1", "Option2", "Option3", "Option4", "Option5"};
+
+struct Screen {
+  const char* window;
+  char model;
+  const char* level_caption;
+  int version_label_width;
+};
+
+std::string PrintName(const ::testing::TestParamInfo<Screen>& info) {
+  return info.param.window;
+}
+void PrintTo(const Screen& screen, std::ostream* out) {
+  *out << screen.window;
+}
+
+// A settings line whose flags after the first two, and whose unedited settings, are not "0", so
+// that the write-back shows what it keeps and what it clears.
+std::string Line(char model, const std::vector<std::pair<int, char>>& changes) {
+  std::string line = std::string(1, model) + "0" + "11" + "234567890123" + "7" + "20" +
+                     "123456789012" + "#" + "FW 2.05 TEST-XY" + "TRAILING";
+  for (const auto& [position, character] : changes) {
+    line[static_cast<std::size_t>(position - 1)] = character;
+  }
+  return line;
+}
+
+std::string Rebuilt(const std::string& line, std::string_view block) {
+  return line.substr(0, 17) + std::string(block) + line.substr(31, 16);
+}
+
+class LevelScreenWindowTest : public ProgramTest, public ::testing::WithParamInterface<Screen> {
+ protected:
+  std::string StartWith(const std::vector<std::pair<int, char>>& changes) {
+    const std::string line = Line(GetParam().model, changes);
+    device.Write("ravlen_setting.ini", line + "\r\n");
+    StartUp();
+    EXPECT_EQ(WindowName(), GetParam().window);
+    return line;
+  }
+  bool Checked(const char* name) const { return Find<QRadioButton>(name)->isChecked(); }
+  std::string WrittenBlock() const { return device.Read("date_time.cfg").substr(20, 14); }
+};
+
+TEST_P(LevelScreenWindowTest, StartWithoutAChangeWritesBackTheLoadedSelections) {
+  for (const char mode : {'0', '1', '2', '3', '4'}) {
+    SCOPED_TRACE(std::string("recording mode ") + mode);
+    testing_support::TempDevice case_device;
+    device::FileSystem case_file_system(case_device.root());
+    RecordingMessageBox case_messages;
+    Program case_program(case_file_system, clock, case_messages, [](int) {});
+    const std::string line = Line(GetParam().model, {{18, mode}, {19, '4'}});
+    case_device.Write("ravlen_setting.ini", line + "\r\n");
+    case_program.Run([&] { app::StartUp(case_program); });
+    ASSERT_NE(case_program.window(), nullptr);
+    auto* window = case_program.window();
+    EXPECT_TRUE(window->findChild<QRadioButton*>(kModes[mode - '0'])->isChecked());
+    EXPECT_TRUE(window->findChild<QRadioButton*>("Option11")->isChecked());
+    QTest::mouseClick(window->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+    const std::string block = std::string(1, mode) + "4" + std::string(12, '0');
+    EXPECT_EQ(case_device.Read("date_time.cfg"), std::string(kSomeTimeText) + "E" + block + "\r\n");
+    EXPECT_EQ(case_device.Read("ravlen_setting.bak"), Rebuilt(line, block) + "\r\n");
+  }
+}
+
+TEST_P(LevelScreenWindowTest, TheFiveModesAreOneExclusiveGroupInTheModeFrame) {
+  StartWith({{18, '2'}});
+  auto* window = program.window();
+  const double scale = window->logicalDpiY() / 1440.0;
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE(kModes[i]);
+    auto* button = Find<QRadioButton>(kModes[i]);
+    EXPECT_EQ(button->parentWidget()->objectName(), "Frame1");
+    const QPoint at = button->mapTo(window, QPoint(0, 0));
+    EXPECT_NEAR(at.x(), 840 * scale, 1.0);
+    EXPECT_NEAR(at.y(), (1320 + 360 * i) * scale, 1.0);
+  }
+  Click("Option1");
+  Click("Option2");
+  for (const char* mode : kModes) EXPECT_EQ(Checked(mode), mode == kModes[1]) << mode;
+  Click("Command1");
+  EXPECT_EQ(WrittenBlock(), "10000000000000");
+}
+
+TEST_P(LevelScreenWindowTest, CodeEightLeavesOnlyPcmAndHqChoosable) {
+  StartWith({{3, '8'}, {18, '1'}});
+  EXPECT_TRUE(Checked("Option2"));
+  std::vector<bool> choosable;
+  for (const char* mode : kModes) {
+    EXPECT_TRUE(Find<QRadioButton>(mode)->isVisible()) << mode;
+    Click(mode);
+    choosable.push_back(Checked(mode));
+  }
+  EXPECT_EQ(choosable, (std::vector<bool>{true, false, true, false, false}));
+  Click("Command1");
+  EXPECT_EQ(WrittenBlock(), "20000000000000");
+}
+
+TEST_P(LevelScreenWindowTest, CodeZeroHidesAllFiveModesAndWritesZero) {
+  const std::string line = StartWith({{3, '0'}, {18, '3'}});
+  EXPECT_FALSE(Find<QGroupBox>("Frame1")->isVisible());
+  for (const char* mode : kModes) EXPECT_FALSE(Find<QRadioButton>(mode)->isVisible()) << mode;
+  Click("Command1");
+  EXPECT_EQ(device.Read("ravlen_setting.bak"), Rebuilt(line, "00000000000000") + "\r\n");
+}
+
+TEST_P(LevelScreenWindowTest, VosLevelFlagZeroHidesTheLevelFrameAndWritesZero) {
+  StartWith({{4, '0'}, {18, '1'}, {19, '3'}});
+  EXPECT_FALSE(Find<QGroupBox>("Frame2")->isVisible());
+  Click("Command1");
+  EXPECT_EQ(WrittenBlock(), "10000000000000");
+}
+
+TEST_P(LevelScreenWindowTest, CaptionsDifferBetweenTheTwoScreens) {
+  StartWith({});
+  EXPECT_EQ(Find<QGroupBox>("Frame2")->title(), GetParam().level_caption);
+  EXPECT_EQ(Find<QGroupBox>("Frame1")->title(), "Mode (Record Quality)");
+  EXPECT_EQ(Find<QRadioButton>("Option9")->text(), "  0 (Default)");
+  const double scale = program.window()->logicalDpiY() / 1440.0;
+  EXPECT_NEAR(Find<QLabel>("Label3")->width(), GetParam().version_label_width * scale, 1.0);
+}
+
+TEST_P(LevelScreenWindowTest, FailingAtTwoPositionsShowsOneMessageAndWritesNothing) {
+  device.Write("ravlen_setting.bak", Line(GetParam().model, {{4, '2'}, {19, '5'}}) + "\r\n");
+  StartUp();
+  EXPECT_EQ(messages.texts, std::vector<std::string>{"Ravlen_setting.ini File Error"});
+  EXPECT_EQ(quits, std::vector<int>{kExitFileError});
+  EXPECT_EQ(device.Names(), std::vector<std::string>{"ravlen_setting.bak"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, LevelScreenWindowTest,
+                         ::testing::Values(Screen{"Form10", '2', "SVOS Level", 1215},
+                                           Screen{"Form13", '5', "VOS Level", 1335}),
+                         PrintName);
+
+}  // namespace
+}  // namespace app
