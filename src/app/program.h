@@ -43,13 +43,14 @@ class Program : public QObject {
 
   // Closes the open window, then shows `window` in its place.
   void Show(std::unique_ptr<ui::ScreenWindow> window);
+  // Closes the open window without ending the program, before the next one loads.
+  void CloseWindow();
 
   ui::ScreenWindow* window() const { return window_.get(); }
   std::optional<int> exit_status() const { return exit_status_; }
 
  private:
   void Fail(const QString& text, int status);
-  void CloseWindow();
 
   device::FileSystem& file_system_;
   const device::Clock& clock_;

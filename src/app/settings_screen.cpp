@@ -8,6 +8,8 @@
 namespace app {
 
 void ShowSettingsScreen(Program& program, const screens::ScreenDescription& screen) {
+  // The screen that opened this one is gone before this one loads, also when the load fails.
+  program.CloseWindow();
   const device::SettingsLine line = device::LookUpSettingsLine(program.file_system());
   const screens::ScreenState state = screens::Load(screen, line);
 

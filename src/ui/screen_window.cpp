@@ -210,6 +210,12 @@ void ScreenWindow::showEvent(QShowEvent* event) {
   FitOuterHeight();
 }
 
+// A window manager reports the frame around a window only after it has placed it.
+void ScreenWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  FitOuterHeight();
+}
+
 void ScreenWindow::FitOuterHeight() {
   if (!state_.outer_height) return;
   // The outer height includes the title bar and borders; where the platform reports no frame

@@ -41,6 +41,7 @@ class ScreenWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void Build(const screens::WindowLayout& layout);

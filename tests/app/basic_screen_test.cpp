@@ -89,6 +89,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Replaced{Line('0', {{10, '2'}}), "Ravlen_setting.ini File Error",
                                kExitFileError}));
 
+TEST_F(BasicScreenTest, BasicScreenIsGoneBeforeTheOptionSettingScreenLoads) {
+  StartUpWith(Line('1'));
+  device.Write("ravlen_setting.ini", Line('0', {{10, '2'}}) + "\r\n");
+  Click("Command2");
+  EXPECT_EQ(messages.windows_behind, std::vector<int>{0});
+}
+
 TEST_F(BasicScreenTest, WritesTheDateOnlyClockLineAndLeavesTheSettingsFileAlone) {
   StartUpWith(Line('0'));
   device.SetDosBits("ravlen_setting.ini", 0x2);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
 #include <string>
@@ -18,8 +19,14 @@ namespace app {
 
 class RecordingMessageBox : public ui::MessageBox {
  public:
-  void Show(const QString& text) override { texts.push_back(text.toStdString()); }
+  void Show(const QString& text) override {
+    texts.push_back(text.toStdString());
+    int visible = 0;
+    for (const QWidget* widget : QApplication::topLevelWidgets()) visible += widget->isVisible();
+    windows_behind.push_back(visible);
+  }
   std::vector<std::string> texts;
+  std::vector<int> windows_behind;  // windows on screen when each message showed
 };
 
 // A program on a temporary device with a fixed clock, whose message boxes are recorded and whose
