@@ -41,17 +41,16 @@ ScreenDescription Describe() {
   };
   screen.file_error = kFileError;
   screen.groups = {
-      {"Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"}},
+      RecordingModeGroup(),
       {"Frame8", {"Option34", "Option35"}},
       {"Frame2", {"Option7", "Option8", "Option9", "Option10", "Option11"}},
   };
   // The flags hide their frames before the settings select, so a hidden frame still holds the
   // selection the line gives.
   screen.load_steps = {
-      ModeAvailability("Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"},
-                       Withholding::kHideButtons),
-      HidesFrameWhenAbsent(kVosSwitchFlagPosition, "Frame8"),
-      HidesFrameWhenAbsent(kVosLevelFlagPosition, "Frame2"),
+      RecordingModeAvailability(Withholding::kHideButtons),
+      FeatureFlag(kVosSwitchFlagPosition, {"Frame8"}),
+      FeatureFlag(kVosLevelFlagPosition, {"Frame2"}),
       SettingStep{kRecordingModePosition, "Frame1"},
       SettingStep{kVosSwitchPosition, "Frame8"},
       SettingStep{kVosLevelPosition, "Frame2"},

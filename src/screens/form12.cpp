@@ -29,10 +29,9 @@ ScreenDescription Describe() {
       },
   };
   screen.file_error = kFileError;
-  screen.groups = {{"Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"}}};
+  screen.groups = {RecordingModeGroup()};
   screen.load_steps = {
-      ModeAvailability("Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"},
-                       Withholding::kHideButtons),
+      RecordingModeAvailability(Withholding::kHideButtons),
       SettingStep{kRecordingModePosition, "Frame1"},
   };
   screen.block = {"Frame1"};

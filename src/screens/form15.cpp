@@ -1,5 +1,6 @@
 #include "screens/form15.h"
 
+#include "screens/feature_flag.h"
 #include "screens/recording_mode.h"
 
 namespace screens {
@@ -100,9 +101,7 @@ std::vector<ListSetting> Lists() {
 // `more` adds the flag's other accepted values.
 FlagStep Feature(int position, std::string_view list, std::string_view label,
                  std::map<int, Actions> more = {}) {
-  more[0] = {{A::kHide, list}, {A::kHide, label}};
-  more[1] = {};
-  return {position, std::move(more)};
+  return FeatureFlag(position, {list, label}, std::move(more));
 }
 
 Actions Remove(std::string_view list, std::initializer_list<std::string_view> items) {

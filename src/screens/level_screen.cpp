@@ -42,13 +42,12 @@ ScreenDescription Describe(std::string_view name, std::string_view level_caption
   };
   screen.file_error = kFileError;
   screen.groups = {
-      {"Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"}},
+      RecordingModeGroup(),
       {"Frame2", {"Option7", "Option8", "Option9", "Option10", "Option11"}},
   };
   screen.load_steps = {
-      ModeAvailability("Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"},
-                       Withholding::kHideButtons),
-      HidesFrameWhenAbsent(kVosLevelFlagPosition, "Frame2"),
+      RecordingModeAvailability(Withholding::kHideButtons),
+      FeatureFlag(kVosLevelFlagPosition, {"Frame2"}),
       SettingStep{kRecordingModePosition, "Frame1"},
       SettingStep{kVosLevelPosition, "Frame2"},
   };

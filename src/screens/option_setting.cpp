@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "screens/feature_flag.h"
 #include "screens/recording_mode.h"
 
 namespace screens {
@@ -13,27 +14,23 @@ using Buttons = std::vector<std::string_view>;
 
 // A flag whose "0" hides `frame`, whose "1" offers every button, and whose other accepted
 // digits grey out the buttons listed for them.
-FlagStep FrameFlag(int position, std::string_view frame, std::map<int, Buttons> greyed = {}) {
-  FlagStep step{position, {}};
-  step.outcomes[0] = {{Action::Kind::kHide, frame}};
-  step.outcomes[1] = {};
+FlagStep FrameFlag(int position, std::string_view frame,
+                   const std::map<int, Buttons>& greyed = {}) {
+  std::map<int, Actions> narrowing;
   for (const auto& [code, buttons] : greyed) {
-    Actions& actions = step.outcomes[code];
     for (const std::string_view button : buttons) {
-      actions.push_back({Action::Kind::kDisable, button});
+      narrowing[code].push_back({Action::Kind::kDisable, button});
     }
   }
-  return step;
+  return FeatureFlag(position, {frame}, std::move(narrowing));
 }
 
 }  // namespace
 
 std::vector<OptionSetting> CommonOptionSettings() {
   return {
-      {ModeAvailability("Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"},
-                        Withholding::kDisableButtons),
-       kRecordingModePosition,
-       {"Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"}}},
+      {RecordingModeAvailability(Withholding::kDisableButtons), kRecordingModePosition,
+       RecordingModeGroup()},
       {FrameFlag(10, "Frame8"), 25, {"Frame8", {"Option34", "Option35"}}},
       {FrameFlag(4, "Frame2"),
        19,

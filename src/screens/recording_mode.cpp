@@ -55,4 +55,13 @@ FlagStep ModeAvailability(std::string_view frame,
   return step;
 }
 
+OptionGroup RecordingModeGroup() {
+  return {"Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"}};
+}
+
+FlagStep RecordingModeAvailability(Withholding withholding) {
+  return ModeAvailability("Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"},
+                          withholding);
+}
+
 }  // namespace screens

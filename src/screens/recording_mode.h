@@ -26,4 +26,9 @@ FlagStep ModeAvailability(std::string_view frame,
                           const std::array<std::string_view, kRecordingModeCount>& modes,
                           Withholding withholding);
 
+// The five recording-mode option buttons PCM to LP, one exclusive group in Frame1.
+OptionGroup RecordingModeGroup();
+// The mode availability code of a screen whose recording modes are RecordingModeGroup's buttons.
+FlagStep RecordingModeAvailability(Withholding withholding);
+
 }  // namespace screens

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "screens/screen.h"
+#include "screens/feature_flag.h"
 
 namespace screens {
 
@@ -11,11 +11,5 @@ inline constexpr int kVosLevelFlagPosition = 4;
 inline constexpr int kVosSwitchFlagPosition = 10;
 inline constexpr int kVosLevelPosition = 19;
 inline constexpr int kVosSwitchPosition = 25;
-
-// A capability flag whose "0" hides `frame` (the model lacks the feature) and whose "1" leaves it
-// shown; any other digit is a file error.
-inline FlagStep HidesFrameWhenAbsent(int position, std::string_view frame) {
-  return {position, {{0, {{Action::Kind::kHide, frame}}}, {1, {}}}};
-}
 
 }  // namespace screens
