@@ -18,6 +18,7 @@ class DeviceError : public RuntimeFailure {
  public:
   DeviceError(const std::string& operation, const std::string& device_path,
               const std::string& reason);
+  explicit DeviceError(const std::string& message) : RuntimeFailure(message) {}
 };
 
 // A settings-line character that had to be compared as a number is not a digit.

@@ -20,7 +20,9 @@ std::optional<std::string> FindSettingsFile(const FileSystem& file_system) {
 SettingsLine ReadSettingsLine(const FileSystem& file_system,
                               const std::optional<std::string>& path) {
   if (!path) {
-    throw DeviceError("read", "\\ravlen_setting.ini", "no settings file was found on the recorder");
+    throw DeviceError(
+        "Could not read the settings file: the recorder holds none of \"\\ravlen_setting.ini\", "
+        "\"\\ravlen_setting.bak\", \"\\system_setting.ini\" and \"\\system_setting.bak\".");
   }
   return SettingsLine(file_system.ReadFirstLine(*path));
 }
