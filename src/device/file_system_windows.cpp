@@ -211,9 +211,10 @@ class TemporaryFile {
       device_path_ = TemporaryNameFor(target, attempt);
       path_ = file_system.Resolve(device_path_);
       // With the reparse-point flag an existing link of this name counts as taken instead of
-      // having its target created.
+      // having its target created. Others may read the file meanwhile, as they may every file
+      // of the program's: none is locked.
       const HANDLE file =
-          ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+          ::CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
       if (file != INVALID_HANDLE_VALUE) {
         file_ = file;

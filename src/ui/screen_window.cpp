@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,11 +24,18 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The screens are laid out for Gulim. Where it is missing, Arial or its metric twin Liberation
+// Sans stands in: a desktop's own font is often wider, and texts such as the clock's seconds would
+// be cut off.
+QFont Typeface(QFont font) {
+  font.setFamilies(
+      {QStringLiteral("Gulim"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  return font;
+}
+
 QFont FontFor(const screens::Font& font, const QFont& window_font) {
   QFont result = window_font;
   if (font.points <= 0) return result;
-  static const bool has_gulim = QFontDatabase::hasFamily(QStringLiteral("Gulim"));
-  if (has_gulim) result.setFamily(QStringLiteral("Gulim"));
   result.setPointSizeF(font.points);
   result.setBold(font.bold);
   return result;
@@ -88,6 +94,7 @@ ScreenWindow::ScreenWindow(const screens::WindowLayout& layout) {
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
   setAutoFillBackground(true);
+  setFont(Typeface(font()));
   setFixedSize(Pixels(layout.client_width), Pixels(layout.client_height));
 
   timer_.setObjectName(QStringLiteral("Timer1"));

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/dos_attributes.h"
 #include "support/temp_device.h"
 
 namespace device::testing {
@@ -17,8 +18,8 @@ using testing_support::FixedClock;
 using testing_support::kSomeTime;
 using testing_support::TempDevice;
 
-inline constexpr unsigned kHiddenBit = 0x2;
-inline constexpr unsigned kSystemBit = 0x4;
+using testing_support::kHiddenBit;
+using testing_support::kSystemBit;
 
 // "\name" → "name", as TempDevice takes it.
 inline std::string_view NameOf(std::string_view device_path) {

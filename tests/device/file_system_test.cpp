@@ -18,6 +18,7 @@ using testing::kHiddenBit;
 using testing::kSystemBit;
 using testing::NameOf;
 using testing::TempDevice;
+using testing_support::CanMakeSymlinks;
 
 enum class Kind {
   kFile,
@@ -66,14 +67,28 @@ void Make(const TempDevice& device, std::string_view device_path, Kind kind) {
   }
 }
 
+constexpr const char* kNoLinks = "symbolic links cannot be made here";
+
+struct ExistenceCase {
+  const char* name;
+  std::optional<Kind> kind;  // none: nothing there
+  bool file_exists;
+  bool entry_exists;
+};
+
+void ExpectExistence(const std::vector<ExistenceCase>& cases) {
+  for (const ExistenceCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDevice device;
+    if (c.kind) Make(device, "\\VOICE", *c.kind);
+    const FileSystem file_system(device.root());
+    EXPECT_EQ(file_system.FileExists("\\VOICE"), c.file_exists);
+    EXPECT_EQ(file_system.EntryExists("\\VOICE"), c.entry_exists);
+  }
+}
+
 TEST(FileSystemTest, FileAndEntryExistenceByKind) {
-  struct Case {
-    const char* name;
-    std::optional<Kind> kind;  // none: nothing there
-    bool file_exists;
-    bool entry_exists;
-  };
-  const Case cases[] = {
+  ExpectExistence({
       {"missing", std::nullopt, false, false},
       {"normal file", Kind::kFile, true, true},
       {"hidden file", Kind::kHidden, true, true},
@@ -83,18 +98,16 @@ TEST(FileSystemTest, FileAndEntryExistenceByKind) {
       {"hidden system read-only file", Kind::kHiddenSystemReadOnly, false, true},
       {"folder", Kind::kFolder, false, true},
       {"hidden system folder", Kind::kHiddenSystemFolder, false, true},
+  });
+}
+
+TEST(FileSystemTest, LinksAreNeitherFilesNorEntries) {
+  if (!CanMakeSymlinks()) GTEST_SKIP() << kNoLinks;
+  ExpectExistence({
       {"symlink to a file", Kind::kSymlinkToFile, false, false},
       {"symlink to a folder", Kind::kSymlinkToFolder, false, false},
       {"dangling symlink", Kind::kDanglingSymlink, false, false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TempDevice device;
-    if (c.kind) Make(device, "\\VOICE", *c.kind);
-    const FileSystem file_system(device.root());
-    EXPECT_EQ(file_system.FileExists("\\VOICE"), c.file_exists);
-    EXPECT_EQ(file_system.EntryExists("\\VOICE"), c.entry_exists);
-  }
+  });
 }
 
 TEST(FileSystemTest, SetAttributesReplacesTheWholeSet) {
@@ -123,17 +136,33 @@ TEST(FileSystemTest, SetAttributesReplacesTheWholeSet) {
   }
 }
 
+constexpr std::string_view kRavlenIni = "\\ravlen_setting.ini";
+constexpr std::string_view kRavlenBak = "\\ravlen_setting.bak";
+constexpr std::string_view kSystemIni = "\\system_setting.ini";
+constexpr std::string_view kSystemBak = "\\system_setting.bak";
+
+struct LookupCase {
+  const char* name;
+  std::vector<std::pair<std::string_view, Kind>> entries;
+  std::optional<std::string_view> found;
+};
+
+void ExpectLookup(const std::vector<LookupCase>& cases) {
+  for (const LookupCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDevice device;
+    for (const auto& [path, kind] : c.entries) Make(device, path, kind);
+    const FileSystem file_system(device.root());
+    const std::optional<std::string> found = FindSettingsFile(file_system);
+    EXPECT_EQ(found, c.found ? std::optional<std::string>(*c.found) : std::nullopt);
+    if (!found) {
+      EXPECT_THROW(LookUpSettingsLine(file_system), DeviceError);
+    }
+  }
+}
+
 TEST(FileSystemTest, LookupTakesTheFirstCandidateThatCounts) {
-  constexpr std::string_view kRavlenIni = "\\ravlen_setting.ini";
-  constexpr std::string_view kRavlenBak = "\\ravlen_setting.bak";
-  constexpr std::string_view kSystemIni = "\\system_setting.ini";
-  constexpr std::string_view kSystemBak = "\\system_setting.bak";
-  struct Case {
-    const char* name;
-    std::vector<std::pair<std::string_view, Kind>> entries;
-    std::optional<std::string_view> found;
-  };
-  const Case cases[] = {
+  ExpectLookup({
       {"empty root", {}, std::nullopt},
       {"only a hidden system_setting.bak", {{kSystemBak, Kind::kHidden}}, kSystemBak},
       {".ini before .bak", {{kRavlenBak, Kind::kFile}, {kRavlenIni, Kind::kFile}}, kRavlenIni},
@@ -143,6 +172,23 @@ TEST(FileSystemTest, LookupTakesTheFirstCandidateThatCounts) {
       {"a folder named like the .ini",
        {{kRavlenIni, Kind::kFolder}, {kRavlenBak, Kind::kFile}},
        kRavlenBak},
+      {"system file, then read-only",
+       {{kRavlenBak, Kind::kSystem},
+        {kSystemIni, Kind::kHiddenReadOnly},
+        {kSystemBak, Kind::kFile}},
+       kSystemIni},
+      {"nothing counts",
+       {{kRavlenIni, Kind::kHiddenSystemFolder},
+        {kRavlenBak, Kind::kFolder},
+        {kSystemIni, Kind::kHiddenSystemReadOnly},
+        {kSystemBak, Kind::kSystem}},
+       std::nullopt},
+  });
+}
+
+TEST(FileSystemTest, LookupPassesOverLinks) {
+  if (!CanMakeSymlinks()) GTEST_SKIP() << kNoLinks;
+  ExpectLookup({
       {"symlink, system file, then read-only",
        {{kRavlenIni, Kind::kSymlinkToFile},
         {kRavlenBak, Kind::kSystem},
@@ -155,18 +201,7 @@ TEST(FileSystemTest, LookupTakesTheFirstCandidateThatCounts) {
         {kSystemIni, Kind::kHiddenSystemReadOnly},
         {kSystemBak, Kind::kSymlinkToFolder}},
        std::nullopt},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TempDevice device;
-    for (const auto& [path, kind] : c.entries) Make(device, path, kind);
-    const FileSystem file_system(device.root());
-    const std::optional<std::string> found = FindSettingsFile(file_system);
-    EXPECT_EQ(found, c.found ? std::optional<std::string>(*c.found) : std::nullopt);
-    if (!found) {
-      EXPECT_THROW(LookUpSettingsLine(file_system), DeviceError);
-    }
-  }
+  });
 }
 
 TEST(FileSystemTest, FirstLineEndsAtCarriageReturnOnly) {
@@ -200,19 +235,28 @@ TEST(FileSystemTest, FirstLineEndsAtCarriageReturnOnly) {
   }
 }
 
-TEST(FileSystemTest, OnlyFilesAreReadOrDeletedAndLinksAreNeverFollowed) {
+TEST(FileSystemTest, OnlyFilesAreReadOrDeleted) {
   TempDevice device;
   Make(device, "\\folder", Kind::kFolder);
-  Make(device, "\\link", Kind::kSymlinkToFile);
   FileSystem file_system(device.root());
-  for (const char* path : {"\\missing", "\\folder", "\\link"}) {
+  for (const char* path : {"\\missing", "\\folder"}) {
     SCOPED_TRACE(path);
     EXPECT_THROW(file_system.ReadFirstLine(path), DeviceError);
     EXPECT_THROW(file_system.RemoveFile(path), DeviceError);
   }
+  EXPECT_EQ(device.Names(), std::vector<std::string>{"folder"});
+}
+
+TEST(FileSystemTest, LinksAreNeverFollowed) {
+  if (!CanMakeSymlinks()) GTEST_SKIP() << kNoLinks;
+  TempDevice device;
+  Make(device, "\\link", Kind::kSymlinkToFile);
+  FileSystem file_system(device.root());
+  EXPECT_THROW(file_system.ReadFirstLine("\\link"), DeviceError);
+  EXPECT_THROW(file_system.RemoveFile("\\link"), DeviceError);
   EXPECT_THROW(file_system.SetAttributes("\\link", Attributes::kHidden), DeviceError);
   EXPECT_EQ(device.DosBits("target.txt"), 0u);
-  EXPECT_EQ(device.Names(), (std::vector<std::string>{"folder", "link", "target.txt"}));
+  EXPECT_EQ(device.Names(), (std::vector<std::string>{"link", "target.txt"}));
 }
 
 }  // namespace

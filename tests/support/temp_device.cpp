@@ -1,22 +1,34 @@
 #include "support/temp_device.h"
 
-#include <sys/stat.h>
-#include <sys/xattr.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
+#include <system_error>
+
+#include "support/dos_attributes.h"
 
 namespace testing_support {
+namespace {
 
-TempDevice::TempDevice() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "device-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  root_ = pattern;
+// A new folder of its own under the system's temporary folder.
+std::filesystem::path MakeTemporaryFolder(std::string_view prefix) {
+  static std::mt19937_64 random{std::random_device{}()};
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::ostringstream name;
+    name << prefix << std::hex << random();
+    const std::filesystem::path folder = base / name.str();
+    // Fails with false when the name is taken, so two tests never share a folder.
+    if (std::filesystem::create_directory(folder)) return folder;
+  }
+  throw std::runtime_error("cannot make a temporary folder in " + base.string());
 }
+
+}  // namespace
+
+TempDevice::TempDevice() : root_(MakeTemporaryFolder("device-")) {}
 
 TempDevice::~TempDevice() {
   std::error_code ignored;
@@ -58,31 +70,31 @@ std::vector<std::string> TempDevice::Names() const {
 }
 
 void TempDevice::SetDosBits(std::string_view name, unsigned bits) const {
-  char text[16];
-  const int length = std::snprintf(text, sizeof text, "0x%x", bits);
-  if (::lsetxattr(Path(name).c_str(), "user.DOSATTRIB", text, static_cast<size_t>(length), 0) !=
-      0) {
-    throw std::runtime_error("cannot set user.DOSATTRIB on " + std::string(name));
-  }
+  testing_support::SetDosBits(Path(name), bits);
 }
 
 unsigned TempDevice::DosBits(std::string_view name) const {
-  char text[64] = {};
-  const ssize_t length = ::lgetxattr(Path(name).c_str(), "user.DOSATTRIB", text, sizeof text - 1);
-  if (length <= 0) return 0;
-  return static_cast<unsigned>(std::strtoul(text, nullptr, 16));
+  return testing_support::DosBits(Path(name));
 }
 
 void TempDevice::SetReadOnly(std::string_view name, bool read_only) const {
-  std::filesystem::permissions(
-      Path(name), std::filesystem::perms::owner_write,
-      read_only ? std::filesystem::perm_options::remove : std::filesystem::perm_options::add);
+  testing_support::SetReadOnly(Path(name), read_only);
 }
 
 bool TempDevice::IsReadOnly(std::string_view name) const {
-  struct stat status {};
-  ::stat(Path(name).c_str(), &status);
-  return (status.st_mode & S_IWUSR) == 0;
+  return testing_support::IsReadOnly(Path(name));
+}
+
+bool CanMakeSymlinks() {
+  static const bool can = [] {
+    const TempDevice place;
+    std::error_code error;
+    std::filesystem::create_symlink("target", place.Path("link"), error);
+    // Checked as well as the error: Wine reports success without making a link.
+    return !error &&
+           std::filesystem::is_symlink(std::filesystem::symlink_status(place.Path("link"), error));
+  }();
+  return can;
 }
 
 }  // namespace testing_support

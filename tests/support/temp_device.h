@@ -26,8 +26,7 @@ class TempDevice {
   // The names in the root, sorted.
   std::vector<std::string> Names() const;
 
-  // The attribute bits as the program keeps them on this file system: hidden 0x2 and system 0x4
-  // in user.DOSATTRIB, read-only as a missing owner-write bit.
+  // The attributes as the program keeps them on this platform (support/dos_attributes.h).
   void SetDosBits(std::string_view name, unsigned bits) const;
   unsigned DosBits(std::string_view name) const;
   void SetReadOnly(std::string_view name, bool read_only) const;
@@ -36,6 +35,10 @@ class TempDevice {
  private:
   std::filesystem::path root_;
 };
+
+// Whether the tests can make symbolic links here. Windows lets only privileged users make them,
+// and Wine and MinGW's standard library cannot make them at all.
+bool CanMakeSymlinks();
 
 class FixedClock : public device::Clock {
  public:

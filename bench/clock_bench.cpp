@@ -1,0 +1,101 @@
+#include <benchmark/benchmark.h>
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QTimer>
+#include <optional>
+#include <string>
+
+#include "benchmarks.h"
+#include "harness.h"
+#include "screen_cases.h"
+#include "temp_folder.h"
+#include "window_spec.h"
+
+namespace bench {
+namespace {
+
+constexpr int kIdleMs = 2000;
+constexpr int kTickMs = 100;
+constexpr const char* kScreens[] = {"Form1", "Form15"};
+
+// Lets the event loop run for the idle time; records the CPU time of the process meanwhile.
+void MeasureIdle(benchmark::State& state) {
+  QEventLoop loop;
+  QTimer::singleShot(kIdleMs, &loop, &QEventLoop::quit);
+  QElapsedTimer wall;
+  const double before = ProcessCpuSeconds();
+  wall.start();
+  loop.exec();
+  const double cpu = ProcessCpuSeconds() - before;
+  state.SetIterationTime(cpu);
+  state.counters["cpu_ms_per_s"] = cpu * 1e6 / static_cast<double>(wall.elapsed());
+}
+
+void AppClock(benchmark::State& state, const ScreenCase& screen) {
+  TempFolder device;
+  PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);
+  for (auto _ : state) {
+    std::optional<std::string> fault;
+    {
+      AppOnDevice app(device.root());
+      app.program().Run([&] { screen.open(app.program()); });
+      fault = app.Fault(screen.window);
+      if (!fault && !WaitUntilPainted(*app.program().window())) fault = "never painted";
+      if (!fault) {
+        MeasureIdle(state);
+        auto* label = app.program().window()->findChild<QLabel*>(QStringLiteral("Label1"));
+        if (label->text().isEmpty()) fault = "the clock never ticked";
+      }
+    }
+    FlushDeletes();
+    if (fault) {
+      state.SkipWithError(fault->c_str());
+      break;
+    }
+  }
+}
+
+void BareClock(benchmark::State& state, const ScreenCase& screen) {
+  const WindowSpec spec = SpecOf(screen);
+  for (auto _ : state) {
+    {
+      BareWindow bare = BuildBare(spec);
+      QLabel* label = bare.clock_label;
+      QTimer timer;
+      QObject::connect(&timer, &QTimer::timeout, label, [label] {
+        label->setText(
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyy:MM:dd:hh:mm:ss")));
+      });
+      timer.start(kTickMs);
+      bare.window->show();
+      if (!WaitUntilPainted(*bare.window)) {
+        state.SkipWithError("never painted");
+        break;
+      }
+      MeasureIdle(state);
+    }
+    FlushDeletes();
+  }
+}
+
+}  // namespace
+
+void RegisterClockBenchmarks() {
+  for (const char* window : kScreens) {
+    const ScreenCase& screen = FindScreenCase(window);
+    const std::string name = std::string("Clock/") + window;
+    benchmark::RegisterBenchmark((name + "/app").c_str(), AppClock, screen)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(1);
+    benchmark::RegisterBenchmark((name + "/bare").c_str(), BareClock, screen)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(1);
+  }
+}
+
+}  // namespace bench

@@ -1,0 +1,72 @@
+#include <benchmark/benchmark.h>
+
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "benchmarks.h"
+#include "harness.h"
+#include "screen_cases.h"
+#include "temp_folder.h"
+#include "window_spec.h"
+
+namespace bench {
+namespace {
+
+void AppScreen(benchmark::State& state, const ScreenCase& screen) {
+  TempFolder device;
+  PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);
+  for (auto _ : state) {
+    std::optional<std::string> fault;
+    {
+      AppOnDevice app(device.root());
+      app.program().Run([&] { screen.open(app.program()); });
+      QWidget* window = app.program().window();
+      const bool painted = window != nullptr && WaitUntilPainted(*window);
+      state.PauseTiming();
+      fault = app.Fault(screen.window);
+      if (!fault && !painted) fault = "the window never painted";
+    }
+    FlushDeletes();
+    if (fault) {
+      state.SkipWithError(fault->c_str());
+      break;
+    }
+    state.ResumeTiming();
+  }
+}
+
+void BareScreen(benchmark::State& state, const ScreenCase& screen) {
+  const WindowSpec spec = SpecOf(screen);
+  for (auto _ : state) {
+    bool painted = false;
+    {
+      BareWindow bare = BuildBare(spec);
+      bare.window->show();
+      painted = WaitUntilPainted(*bare.window);
+      state.PauseTiming();
+    }
+    FlushDeletes();
+    if (!painted) {
+      state.SkipWithError("the window never painted");
+      break;
+    }
+    state.ResumeTiming();
+  }
+}
+
+}  // namespace
+
+void RegisterScreenBenchmarks() {
+  for (const ScreenCase& screen : ScreenCases()) {
+    const std::string name = "Screen/" + std::string(screen.window);
+    benchmark::RegisterBenchmark((name + "/app").c_str(), AppScreen, screen)
+        ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime();
+    benchmark::RegisterBenchmark((name + "/bare").c_str(), BareScreen, screen)
+        ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime();
+  }
+}
+
+}  // namespace bench

@@ -1,0 +1,78 @@
+#include "screen_cases.h"
+
+#include <stdexcept>
+
+#include "app/settings_screen.h"
+#include "app/start_screen.h"
+#include "harness.h"
+#include "screens/form3.h"
+#include "screens/form4.h"
+#include "temp_folder.h"
+
+namespace bench {
+namespace {
+
+// Every capability flag "1" and every setting "0", then the version text.
+std::string Line(char model) {
+  return std::string(1, model) + "0" + std::string(14, '1') + "0" + std::string(14, '0') + "0" +
+         "FW 1.00 BENCH-1";
+}
+
+// The model 6 lists do not all take "0"; this block selects an item in each.
+std::string Model6Line() {
+  return "60111111111111110"
+         "42103151724189"
+         "0"
+         "FW 6.00 MODEL-6";
+}
+
+void StartUp(app::Program& program) {
+  app::StartUp(program);
+}
+
+}  // namespace
+
+const std::vector<ScreenCase>& ScreenCases() {
+  static const std::vector<ScreenCase> cases = {
+      {"Form1", "", StartUp},
+      {"Form2", Line('0'), StartUp},
+      // Reached through the basic screen's Setting, which reads the line afresh and opens it.
+      {"Form3", Line('0'),
+       [](app::Program& program) { app::ShowSettingsScreen(program, screens::Form3()); }},
+      {"Form4", Line('1'),
+       [](app::Program& program) { app::ShowSettingsScreen(program, screens::Form4()); }},
+      {"Form10", Line('2'), StartUp},
+      {"Form11", Line('3'), StartUp},
+      {"Form12", Line('4'), StartUp},
+      {"Form13", Line('5'), StartUp},
+      {"Form15", Model6Line(), StartUp},
+  };
+  return cases;
+}
+
+const ScreenCase& FindScreenCase(std::string_view window) {
+  for (const ScreenCase& screen : ScreenCases()) {
+    if (screen.window == window) return screen;
+  }
+  throw std::invalid_argument("no screen " + std::string(window));
+}
+
+}  // namespace bench
+
+namespace bench {
+
+WindowSpec SpecOf(const ScreenCase& screen) {
+  TempFolder device;
+  PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);
+  WindowSpec spec;
+  {
+    AppOnDevice app(device.root());
+    app.program().Run([&] { screen.open(app.program()); });
+    if (const auto fault = app.Fault(screen.window)) throw std::runtime_error(*fault);
+    spec = Capture(*app.program().window());
+  }
+  FlushDeletes();
+  return spec;
+}
+
+}  // namespace bench

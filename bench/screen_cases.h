@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/program.h"
+#include "window_spec.h"
+
+namespace bench {
+
+inline constexpr std::string_view kSettingsFile = "ravlen_setting.ini";
+
+// A screen as the program opens it: what the device holds and the call that shows the screen.
+struct ScreenCase {
+  std::string_view window;  // the expected window's name
+  std::string line;         // the settings line of ravlen_setting.ini; empty: no settings file
+  std::function<void(app::Program&)> open;
+};
+
+// Form1, Form2, Form3, Form4, Form10, Form11, Form12, Form13, Form15.
+const std::vector<ScreenCase>& ScreenCases();
+const ScreenCase& FindScreenCase(std::string_view window);
+
+// The widget tree of the screen as the program shows it, read once from a real window.
+WindowSpec SpecOf(const ScreenCase& screen);
+
+}  // namespace bench

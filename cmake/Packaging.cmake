@@ -1,0 +1,37 @@
+# Installs the program where a desktop finds it (the program, its desktop entry and its icon) and
+# packages it for Debian: `cpack -G DEB` in the build folder.
+include(GNUInstallDirs)
+
+install(TARGETS datetime-cfg-creator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  install(FILES ${PROJECT_SOURCE_DIR}/data/datetime-cfg-creator.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/datetime-cfg-creator.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+endif()
+
+set(DTC_PACKAGE_MAINTAINER "date_time.cfg Creator maintainers <maintainers@example.invalid>"
+    CACHE STRING "Maintainer named in the Debian package")
+
+set(CPACK_PACKAGE_NAME datetime-cfg-creator)
+set(CPACK_PACKAGE_CONTACT "${DTC_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sets the clock and the settings of a digital voice recorder")
+# Debian shows the long description as it is written: lines of at most 80 characters.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "date_time.cfg Creator runs against the root of a voice recorder connected\n"
+       "as a drive. Start writes date_time.cfg with the PC's date and time, which\n"
+       "the recorder takes as its clock. When the root holds the recorder's settings\n"
+       "file, a screen made for the recorder's model edits its settings, and Start\n"
+       "writes them back.")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The Qt libraries come from the shared-library scan; the window-system plugins are only
+# recommended by them, and the program opens no window without one.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Liberation Sans stands in for the screens' typeface, which Debian does not have.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+
+include(CPack)

@@ -1,0 +1,49 @@
+#include "device/root_search.h"
+
+#include <algorithm>
+#include <set>
+
+#include "device/file_system.h"
+#include "device/mount_table.h"
+#include "device/settings_line.h"
+#include "device/volume_label.h"
+
+namespace device {
+
+std::vector<Volume> FatVolumes(std::string_view mount_table,
+                               const std::filesystem::path& label_folder) {
+  const std::vector<MountEntry> entries = ParseMountTable(mount_table);
+  std::vector<Volume> volumes;
+  std::set<std::string> devices;
+  for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
+    if (!IsFatType(entry->type)) continue;
+    const bool mounted_over = std::any_of(entry + 1, entries.end(), [&](const MountEntry& later) {
+      return later.mount_point == entry->mount_point;
+    });
+    if (mounted_over || !devices.insert(entry->device).second) continue;
+    volumes.push_back({entry->mount_point, VolumeLabel(entry->device, label_folder)});
+  }
+  return volumes;
+}
+
+bool LooksLikeRecorderRoot(const std::filesystem::path& folder) {
+  const FileSystem file_system(folder);
+  return FindSettingsFile(file_system).has_value() || file_system.EntryExists("\\date_time.cfg") ||
+         file_system.EntryExists("\\VOICE");
+}
+
+RootChoice ChooseDeviceRoot(const std::filesystem::path& program_folder,
+                            const std::vector<Volume>& fat_volumes,
+                            const RootTest& looks_like_root) {
+  if (looks_like_root(program_folder))
+    return {RootChoice::Kind::kProgramFolder, program_folder, {}};
+  std::vector<Volume> candidates;
+  std::copy_if(fat_volumes.begin(), fat_volumes.end(), std::back_inserter(candidates),
+               [&](const Volume& volume) { return looks_like_root(volume.mount_point); });
+  if (candidates.empty()) return {RootChoice::Kind::kFallback, program_folder, {}};
+  if (candidates.size() == 1)
+    return {RootChoice::Kind::kVolume, candidates.front().mount_point, {}};
+  return {RootChoice::Kind::kChoose, {}, std::move(candidates)};
+}
+
+}  // namespace device

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace device {
+
+// A mounted FAT volume that the program may take as the device root.
+struct Volume {
+  std::filesystem::path mount_point;
+  std::string label;  // empty when unknown
+  bool operator==(const Volume&) const = default;
+};
+
+// The FAT volumes of a mount table that can be reached, each once, in the table's order, with
+// their labels from `label_folder`. A mount point that a later entry mounts over is out of reach;
+// a volume mounted at several places (a bind mount) counts at its first place.
+std::vector<Volume> FatVolumes(std::string_view mount_table,
+                               const std::filesystem::path& label_folder);
+
+// Whether `folder` looks like a recorder's root: it holds a candidate settings file, or an entry
+// "\date_time.cfg" or "\VOICE". Symbolic links do not count.
+bool LooksLikeRecorderRoot(const std::filesystem::path& folder);
+
+using RootTest = std::function<bool(const std::filesystem::path& folder)>;
+
+// Where the device root comes from when the program is started without one.
+struct RootChoice {
+  enum class Kind {
+    kProgramFolder,  // the program's folder looks like a recorder's root
+    kVolume,         // exactly one FAT volume does
+    kChoose,         // several do: the user picks one of `candidates`
+    kFallback,       // none does: the program's folder all the same
+  };
+  Kind kind;
+  std::filesystem::path root;      // for every kind but kChoose
+  std::vector<Volume> candidates;  // for kChoose
+};
+
+RootChoice ChooseDeviceRoot(const std::filesystem::path& program_folder,
+                            const std::vector<Volume>& fat_volumes,
+                            const RootTest& looks_like_root);
+
+}  // namespace device

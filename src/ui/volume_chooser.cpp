@@ -1,0 +1,55 @@
+#include "ui/volume_chooser.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+QString VolumeText(const device::Volume& volume) {
+  const QString mount_point = QString::fromStdString(volume.mount_point.string());
+  if (volume.label.empty()) return mount_point;
+  return QStringLiteral("%1 (%2)").arg(mount_point, QString::fromStdString(volume.label));
+}
+
+VolumeChooserDialog::VolumeChooserDialog(const std::vector<device::Volume>& volumes,
+                                         QWidget* parent)
+    : QDialog(parent), list_(new QListWidget(this)) {
+  setObjectName(QStringLiteral("VolumeChooser"));
+  setWindowTitle(QStringLiteral("date_time.cfg Creator"));
+
+  auto* prompt =
+      new QLabel(QStringLiteral("Several drives look like a recorder. Choose one:"), this);
+  prompt->setObjectName(QStringLiteral("VolumePrompt"));
+  list_->setObjectName(QStringLiteral("VolumeList"));
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  for (const device::Volume& volume : volumes) list_->addItem(VolumeText(volume));
+  if (list_->count() > 0) list_->setCurrentRow(0);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkButton"));
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(prompt);
+  layout->addWidget(list_);
+  layout->addWidget(buttons);
+}
+
+std::optional<std::size_t> VolumeChooserDialog::Chosen() const {
+  if (result() != QDialog::Accepted || list_->currentRow() < 0) return std::nullopt;
+  return static_cast<std::size_t>(list_->currentRow());
+}
+
+std::optional<std::size_t> ModalVolumeChooser::Choose(const std::vector<device::Volume>& volumes) {
+  VolumeChooserDialog dialog(volumes);
+  dialog.exec();
+  return dialog.Chosen();
+}
+
+}  // namespace ui

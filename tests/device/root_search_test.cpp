@@ -1,0 +1,108 @@
+#include "device/root_search.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/temp_device.h"
+
+namespace device {
+namespace {
+
+using testing_support::TempDevice;
+
+TEST(RootSearchTest, WhatLooksLikeARecorderRoot) {
+  struct Case {
+    const char* name;
+    bool folder;
+    bool symlink;
+    bool looks_like_root;
+  };
+  const Case cases[] = {
+      {"ravlen_setting.ini", false, false, true},
+      {"ravlen_setting.bak", false, false, true},
+      {"system_setting.ini", false, false, true},
+      {"system_setting.bak", false, false, true},
+      {"date_time.cfg", false, false, true},
+      {"VOICE", true, false, true},
+      {"VOICE", false, false, true},
+      {"VOICE", true, true, false},
+      {"ravlen_setting.ini", false, true, false},
+      {"voice.txt", false, false, false},
+      {"ravlen_setting.ini", true, false, false},
+  };
+  bool left_out = false;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + (c.folder ? " folder" : " file") +
+                 (c.symlink ? " behind a link" : ""));
+    if (c.symlink && !testing_support::CanMakeSymlinks()) {
+      left_out = true;
+      continue;
+    }
+    TempDevice root;
+    TempDevice elsewhere;
+    // The entry itself, or a link in the root to one made elsewhere.
+    const TempDevice& holder = c.symlink ? elsewhere : root;
+    if (c.folder) {
+      std::filesystem::create_directory(holder.Path(c.name));
+    } else {
+      holder.Write(c.name, "0\r\n");
+    }
+    if (c.symlink) std::filesystem::create_symlink(elsewhere.Path(c.name), root.Path(c.name));
+    EXPECT_EQ(LooksLikeRecorderRoot(root.root()), c.looks_like_root);
+  }
+  TempDevice empty;
+  EXPECT_FALSE(LooksLikeRecorderRoot(empty.root()));
+  if (left_out) GTEST_SKIP() << "cases with symbolic links left out: they cannot be made here";
+}
+
+// A program folder and three FAT volumes ("vol a" to "vol c") in temporary folders; each case
+// says which of them hold a recorder's files.
+TEST(RootSearchTest, ChoosesTheDeviceRoot) {
+  using Kind = RootChoice::Kind;
+  struct Case {
+    const char* name;
+    std::vector<std::string> recorders;
+    Kind kind;
+    std::string root;                     // for every kind but kChoose
+    std::vector<std::string> candidates;  // for kChoose
+  };
+  const Case cases[] = {
+      {"program folder", {"program", "vol a"}, Kind::kProgramFolder, "program", {}},
+      {"nothing anywhere", {}, Kind::kFallback, "program", {}},
+      {"one volume", {"vol b"}, Kind::kVolume, "vol b", {}},
+      {"a recorder on a volume that is not FAT", {"ext"}, Kind::kFallback, "program", {}},
+      {"several volumes", {"vol a", "vol c"}, Kind::kChoose, "", {"vol a", "vol c"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDevice place;
+    for (const char* folder : {"program", "vol a", "vol b", "vol c", "ext"}) {
+      std::filesystem::create_directory(place.Path(folder));
+    }
+    for (const std::string& folder : c.recorders) {
+      place.Write(folder + "/ravlen_setting.ini", "4\r\n");
+    }
+    const std::string at = place.root().string() + "/";
+    const std::string table = "/dev/sdb1 " + at + "vol\\040a vfat rw 0 0\n" + "/dev/sdc1 " + at +
+                              "vol\\040b msdos rw 0 0\n" + "/dev/sdd1 " + at +
+                              "vol\\040c vfat rw 0 0\n" + "/dev/sde1 " + at + "ext ext4 rw 0 0\n";
+
+    const RootChoice choice = ChooseDeviceRoot(
+        place.Path("program"), FatVolumes(table, place.Path("none")), LooksLikeRecorderRoot);
+    EXPECT_EQ(choice.kind, c.kind);
+    if (c.kind == Kind::kChoose) {
+      std::vector<Volume> expected;
+      for (const std::string& folder : c.candidates) expected.push_back({place.Path(folder), ""});
+      EXPECT_EQ(choice.candidates, expected);
+    } else {
+      EXPECT_EQ(choice.root, place.Path(c.root));
+      EXPECT_TRUE(choice.candidates.empty());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace device

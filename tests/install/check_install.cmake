@@ -1,0 +1,44 @@
+# cmake -DBUILD_DIR=... -DSTAGE=... [-DDESKTOP_FILE_VALIDATE=...] -P check_install.cmake
+#
+# Installs the build under STAGE/usr and checks that exactly the program, its desktop entry and its
+# icon land there (no test, no tool), that the entry starts the installed program with the
+# installed icon, and that the installed program runs.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE "${STAGE}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE}/usr"
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+
+set(program usr/bin/datetime-cfg-creator)
+set(entry usr/share/applications/datetime-cfg-creator.desktop)
+set(icon usr/share/icons/hicolor/scalable/apps/datetime-cfg-creator.svg)
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${STAGE}" "${STAGE}/*")
+list(SORT installed)
+set(expected ${program} ${entry} ${icon})
+list(SORT expected)
+if(NOT installed STREQUAL expected)
+  message(FATAL_ERROR "Installed: ${installed}\nExpected: ${expected}")
+endif()
+
+file(STRINGS "${STAGE}/${entry}" lines)
+foreach(wanted "Name=date_time.cfg Creator" "Exec=datetime-cfg-creator %f"
+        "Icon=datetime-cfg-creator" "Categories=Utility;" "Type=Application")
+  if(NOT wanted IN_LIST lines)
+    message(FATAL_ERROR "The desktop entry lacks \"${wanted}\"")
+  endif()
+endforeach()
+if(DESKTOP_FILE_VALIDATE)
+  execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${STAGE}/${entry}" RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "desktop-file-validate rejects the desktop entry")
+  endif()
+endif()
+
+# A device root that is not a folder: the program says so and ends with 64 before any window.
+execute_process(COMMAND "${STAGE}/${program}" "${STAGE}/no-such-folder"
+                RESULT_VARIABLE status ERROR_VARIABLE stderr)
+if(NOT status EQUAL 64 OR NOT stderr MATCHES "is not a folder")
+  message(FATAL_ERROR "The installed program ended with ${status}: ${stderr}")
+endif()

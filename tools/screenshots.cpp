@@ -1,0 +1,163 @@
+// Renders every screen of the program, for a set of typical recorders, into PNG files: each window
+// is built by the program's own start-up on a temporary device, headless, with a fixed clock.
+//
+// usage: screenshots OUTPUT_FOLDER
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "app/program.h"
+#include "app/start_screen.h"
+#include "device/clock.h"
+#include "device/file_system.h"
+#include "recorders.h"
+#include "ui/message_box.h"
+
+namespace {
+
+// The time every clock label shows: 2026:12:07:09:05:03.
+constexpr device::LocalTime kShownTime{2026, 12, 7, 9, 5, 3};
+// The screens ask for Gulim, else Arial, else Liberation Sans; the last is required, so that the
+// pictures do not depend on the font that the machine's configuration falls back to. The
+// desktop's default font, which some controls keep, is fixed too.
+constexpr char kFontFamily[] = "Liberation Sans";
+constexpr int kFontPoints = 9;
+constexpr int kTickWaitMs = 2000;
+// Exit status when the font is missing; the test that runs this tool counts it as skipped.
+constexpr int kExitNoFont = 77;
+
+class FixedClock : public device::Clock {
+ public:
+  device::LocalTime Now() const override { return kShownTime; }
+};
+
+// A screen that shows a message has failed to load: the message is kept and reported.
+class KeptMessage : public ui::MessageBox {
+ public:
+  void Show(const QString& text) override { text_ = text; }
+  const QString& text() const { return text_; }
+
+ private:
+  QString text_;
+};
+
+// A recorder's root: a VOICE folder and, when given, the settings file with its first line.
+std::optional<QString> MakeDevice(const QTemporaryDir& root, const tools::Recorder& recorder) {
+  if (!QDir(root.path()).mkdir(QStringLiteral("VOICE"))) return QStringLiteral("cannot make VOICE");
+  if (!recorder.settings_line) return std::nullopt;
+  QFile file(root.filePath(QStringLiteral("ravlen_setting.ini")));
+  const std::string bytes = *recorder.settings_line + "\r\n";
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size())) {
+    return QStringLiteral("cannot write the settings file");
+  }
+  return std::nullopt;
+}
+
+// Runs the events until the live clock has ticked once.
+bool WaitForTick(const QLabel& clock_label) {
+  QDeadlineTimer deadline(kTickWaitMs);
+  QEventLoop loop;
+  while (clock_label.text().isEmpty() && !deadline.hasExpired()) {
+    loop.processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  return !clock_label.text().isEmpty();
+}
+
+// Shows the recorder's screen through the program's start-up and saves a picture of it. Returns
+// what went wrong, or nothing.
+std::optional<QString> Render(const tools::Recorder& recorder, const QDir& output) {
+  QTemporaryDir root;
+  if (!root.isValid()) return QStringLiteral("cannot make a temporary folder");
+  if (auto failure = MakeDevice(root, recorder)) return failure;
+
+  device::FileSystem file_system(std::filesystem::path(root.path().toStdString()));
+  FixedClock clock;
+  KeptMessage message;
+  app::Program program(file_system, clock, message, [](int) {});
+  program.Run([&program] { app::StartUp(program); });
+  if (!recorder.click.empty() && program.window() != nullptr) {
+    auto* button =
+        program.window()->findChild<QAbstractButton*>(QString::fromStdString(recorder.click));
+    if (button == nullptr) return QStringLiteral("no button ") + recorder.click.c_str();
+    button->click();
+  }
+  if (program.exit_status()) return QStringLiteral("the program ended: ") + message.text();
+  const QString shown = program.window() ? program.window()->objectName() : QStringLiteral("none");
+  if (shown != QString::fromStdString(recorder.window)) {
+    return QStringLiteral("the screen shown is ") + shown;
+  }
+
+  auto* clock_label = program.window()->findChild<QLabel*>(QStringLiteral("Label1"));
+  if (clock_label == nullptr || !WaitForTick(*clock_label)) {
+    return QStringLiteral("the live clock did not tick");
+  }
+  if (clock_label->text().toStdString() != device::FormatLiveClock(kShownTime)) {
+    return QStringLiteral("the clock shows ") + clock_label->text();
+  }
+  const QPixmap picture = program.window()->grab();
+  const QString path = output.filePath(QString::fromStdString(recorder.file_name));
+  if (!picture.save(path, "PNG")) return QStringLiteral("cannot write ") + path;
+  std::cout << path.toStdString() << " (" << picture.width() << " x " << picture.height() << ", "
+            << QFontInfo(clock_label->font()).family().toStdString() << ")" << std::endl;
+  return std::nullopt;
+}
+
+// Headless, at 96 DPI and scale 1, in the same style and palette wherever it runs.
+void FixEnvironment() {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
+                           "QT_ENABLE_HIGHDPI_SCALING", "QT_STYLE_OVERRIDE"}) {
+    qunsetenv(name);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2) {
+    std::cerr << "usage: " << argv[0] << " OUTPUT_FOLDER" << std::endl;
+    return 64;
+  }
+  FixEnvironment();
+  QApplication application(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  if (!QFontDatabase::hasFamily(QString::fromLatin1(kFontFamily))) {
+    std::cerr << "The font \"" << kFontFamily << "\" is not installed (fonts-liberation)."
+              << std::endl;
+    return kExitNoFont;
+  }
+  QApplication::setFont(QFont(QString::fromLatin1(kFontFamily), kFontPoints));
+
+  const QDir output(QString::fromLocal8Bit(argv[1]));
+  if (!output.mkpath(QStringLiteral("."))) {
+    std::cerr << "Cannot make the folder " << argv[1] << std::endl;
+    return 1;
+  }
+  int failures = 0;
+  for (const tools::Recorder& recorder : tools::TypicalRecorders()) {
+    if (const auto failure = Render(recorder, output)) {
+      std::cerr << recorder.file_name << ": " << failure->toStdString() << std::endl;
+      ++failures;
+    }
+    // The closed windows are deleted before the next recorder's.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  return failures == 0 ? 0 : 1;
+}
