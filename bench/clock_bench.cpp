@@ -12,7 +12,7 @@
 #include "harness.h"
 #include "screen_cases.h"
 #include "temp_folder.h"
-#include "window_spec.h"
+#include "window_record.h"
 
 namespace bench {
 namespace {
@@ -59,10 +59,10 @@ void AppClock(benchmark::State& state, const ScreenCase& screen) {
 }
 
 void BareClock(benchmark::State& state, const ScreenCase& screen) {
-  const WindowSpec spec = SpecOf(screen);
+  const WindowRecord record = RecordOf(screen);
   for (auto _ : state) {
     {
-      BareWindow bare = BuildBare(spec);
+      BareWindow bare = BuildBare(record);
       QLabel* label = bare.clock_label;
       QTimer timer;
       QObject::connect(&timer, &QTimer::timeout, label, [label] {

@@ -20,7 +20,7 @@
 #include "harness.h"
 #include "screen_cases.h"
 #include "temp_folder.h"
-#include "window_spec.h"
+#include "window_record.h"
 
 namespace bench {
 namespace {
@@ -31,14 +31,15 @@ constexpr int kRuns = 5;
 
 using Clock = std::chrono::steady_clock;
 
-// Child: shows one first window, from the device root (app) or from the spec (bare).
-int ShowFirstWindow(const std::string& window, bool bare, const char* root, const char* spec_file) {
-  WindowSpec spec;
+// Child: shows one first window, from the device root (app) or from the record (bare).
+int ShowFirstWindow(const std::string& window, bool bare, const char* root,
+                    const char* record_file) {
+  WindowRecord record;
   if (bare) {
-    QFile file(QString::fromLocal8Bit(spec_file));
+    QFile file(QString::fromLocal8Bit(record_file));
     if (!file.open(QIODevice::ReadOnly)) return 3;
     QDataStream in(&file);
-    in >> spec;
+    in >> record;
   }
   const ScreenCase& screen = FindScreenCase(window);
   const auto start = Clock::now();
@@ -46,7 +47,7 @@ int ShowFirstWindow(const std::string& window, bool bare, const char* root, cons
   bool painted = false;
   std::optional<std::string> fault;
   if (bare) {
-    BareWindow made = BuildBare(spec);
+    BareWindow made = BuildBare(record);
     made.window->show();
     painted = WaitUntilPainted(*made.window);
     made.window.release();  // the process ends right after
@@ -116,19 +117,22 @@ void ColdStart(benchmark::State& state, const ScreenCase& screen, bool bare) {
   TempFolder device;
   PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);
   TempFolder scratch;
-  const std::string spec_file = (scratch.root() / "spec").string();
+  const std::string record_file = (scratch.root() / "record").string();
   if (bare) {
-    QFile file(QString::fromStdString(spec_file));
-    file.open(QIODevice::WriteOnly);
+    QFile file(QString::fromStdString(record_file));
+    if (!file.open(QIODevice::WriteOnly)) {
+      state.SkipWithError("cannot write the window record");
+      return;
+    }
     QDataStream out(&file);
-    out << SpecOf(screen);
+    out << RecordOf(screen);
   }
   const std::vector<std::string> arguments = {"dtc_bench",
                                               kChildFlag,
                                               std::string(screen.window),
                                               bare ? "bare" : "app",
                                               device.root().string(),
-                                              spec_file};
+                                              record_file};
   double wall_ms = 0;
   for (auto _ : state) {
     std::string error;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <numeric>
@@ -32,13 +33,41 @@ double Median(std::vector<double> values) {
   return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// Coefficient of variation of the runs, in percent; 0 for a single run.
-double Spread(const std::vector<double>& values) {
-  if (values.size() < 2) return 0;
+// The coefficient of variation of the runs, as "±12%"; blank for a single run.
+std::string Spread(const std::vector<double>& values) {
+  if (values.size() < 2) return "    ";
   const double mean = std::accumulate(values.begin(), values.end(), 0.0) / values.size();
   double squares = 0;
   for (const double value : values) squares += (value - mean) * (value - mean);
-  return mean > 0 ? 100 * std::sqrt(squares / (values.size() - 1)) / mean : 0;
+  const double percent = mean > 0 ? 100 * std::sqrt(squares / (values.size() - 1)) / mean : 0;
+  char text[16];
+  std::snprintf(text, sizeof text, "±%2.0f%%", percent);
+  return text;
+}
+
+// "Screen/Form4" before "Screen/Form10": runs of digits compare as numbers.
+bool NaturalLess(const std::string& a, const std::string& b) {
+  std::size_t i = 0;
+  std::size_t j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (std::isdigit(static_cast<unsigned char>(a[i])) &&
+        std::isdigit(static_cast<unsigned char>(b[j]))) {
+      std::size_t i_end = i;
+      std::size_t j_end = j;
+      while (i_end < a.size() && std::isdigit(static_cast<unsigned char>(a[i_end]))) ++i_end;
+      while (j_end < b.size() && std::isdigit(static_cast<unsigned char>(b[j_end]))) ++j_end;
+      const long x = std::stol(a.substr(i, i_end - i));
+      const long y = std::stol(b.substr(j, j_end - j));
+      if (x != y) return x < y;
+      i = i_end;
+      j = j_end;
+    } else {
+      if (a[i] != b[j]) return a[i] < b[j];
+      ++i;
+      ++j;
+    }
+  }
+  return a.size() - i < b.size() - j;
 }
 
 bool EndsWith(const std::string& text, std::string_view end) {
@@ -75,10 +104,12 @@ void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
 void RatioReporter::Finalize() {
   ConsoleReporter::Finalize();
   std::ostream& out = GetOutputStream();
+  std::vector<std::string> names = order_;
+  std::sort(names.begin(), names.end(), NaturalLess);
   out << "\nRatios app / bare: medians of the runs; spread: their coefficient of variation\n";
   for (const Group& group : kGroups) {
     bool header = false;
-    for (const std::string& name : order_) {
+    for (const std::string& name : names) {
       if (name.rfind(group.prefix, 0) != 0 || !EndsWith(name, "/app")) continue;
       const std::string key = name.substr(0, name.size() - 4);
       const auto bare = samples_.find(key + "/bare");
@@ -100,9 +131,9 @@ void RatioReporter::Finalize() {
         const double base = Median(bare_times);
         const double ratio = base > 0 ? app / base : 0;
         std::snprintf(line, sizeof line,
-                      "  %-14s app %8.3f %s ±%2.0f%%  bare %8.3f %s ±%2.0f%%  ratio %5.2f  %s\n",
-                      key.c_str(), app, a.unit.c_str(), Spread(app_times), base, b.unit.c_str(),
-                      Spread(bare_times), ratio, ratio <= group.target ? "ok" : "OVER");
+                      "  %-14s app %8.3f %s %s  bare %8.3f %s %s  ratio %5.2f  %s\n", key.c_str(),
+                      app, a.unit.c_str(), Spread(app_times).c_str(), base, b.unit.c_str(),
+                      Spread(bare_times).c_str(), ratio, ratio <= group.target ? "ok" : "OVER");
       }
       out << line;
     }

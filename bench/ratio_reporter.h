@@ -27,7 +27,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
   };
 
   std::map<std::string, Samples> samples_;  // by benchmark name
-  std::vector<std::string> order_;          // names in the order they first ran
+  std::vector<std::string> order_;          // every name once
 };
 
 }  // namespace bench

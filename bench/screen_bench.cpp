@@ -8,7 +8,7 @@
 #include "harness.h"
 #include "screen_cases.h"
 #include "temp_folder.h"
-#include "window_spec.h"
+#include "window_record.h"
 
 namespace bench {
 namespace {
@@ -37,11 +37,11 @@ void AppScreen(benchmark::State& state, const ScreenCase& screen) {
 }
 
 void BareScreen(benchmark::State& state, const ScreenCase& screen) {
-  const WindowSpec spec = SpecOf(screen);
+  const WindowRecord record = RecordOf(screen);
   for (auto _ : state) {
     bool painted = false;
     {
-      BareWindow bare = BuildBare(spec);
+      BareWindow bare = BuildBare(record);
       bare.window->show();
       painted = WaitUntilPainted(*bare.window);
       state.PauseTiming();

@@ -26,26 +26,22 @@ std::string Model6Line() {
          "FW 6.00 MODEL-6";
 }
 
-void StartUp(app::Program& program) {
-  app::StartUp(program);
-}
-
 }  // namespace
 
 const std::vector<ScreenCase>& ScreenCases() {
   static const std::vector<ScreenCase> cases = {
-      {"Form1", "", StartUp},
-      {"Form2", Line('0'), StartUp},
+      {"Form1", "", app::StartUp},
+      {"Form2", Line('0'), app::StartUp},
       // Reached through the basic screen's Setting, which reads the line afresh and opens it.
       {"Form3", Line('0'),
        [](app::Program& program) { app::ShowSettingsScreen(program, screens::Form3()); }},
       {"Form4", Line('1'),
        [](app::Program& program) { app::ShowSettingsScreen(program, screens::Form4()); }},
-      {"Form10", Line('2'), StartUp},
-      {"Form11", Line('3'), StartUp},
-      {"Form12", Line('4'), StartUp},
-      {"Form13", Line('5'), StartUp},
-      {"Form15", Model6Line(), StartUp},
+      {"Form10", Line('2'), app::StartUp},
+      {"Form11", Line('3'), app::StartUp},
+      {"Form12", Line('4'), app::StartUp},
+      {"Form13", Line('5'), app::StartUp},
+      {"Form15", Model6Line(), app::StartUp},
   };
   return cases;
 }
@@ -57,22 +53,18 @@ const ScreenCase& FindScreenCase(std::string_view window) {
   throw std::invalid_argument("no screen " + std::string(window));
 }
 
-}  // namespace bench
-
-namespace bench {
-
-WindowSpec SpecOf(const ScreenCase& screen) {
+WindowRecord RecordOf(const ScreenCase& screen) {
   TempFolder device;
   PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);
-  WindowSpec spec;
+  WindowRecord record;
   {
     AppOnDevice app(device.root());
     app.program().Run([&] { screen.open(app.program()); });
     if (const auto fault = app.Fault(screen.window)) throw std::runtime_error(*fault);
-    spec = Capture(*app.program().window());
+    record = Capture(*app.program().window());
   }
   FlushDeletes();
-  return spec;
+  return record;
 }
 
 }  // namespace bench

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "window_spec.h"
+#include "window_record.h"
 
 namespace bench {
 
@@ -24,6 +24,6 @@ const std::vector<ScreenCase>& ScreenCases();
 const ScreenCase& FindScreenCase(std::string_view window);
 
 // The widget tree of the screen as the program shows it, read once from a real window.
-WindowSpec SpecOf(const ScreenCase& screen);
+WindowRecord RecordOf(const ScreenCase& screen);
 
 }  // namespace bench

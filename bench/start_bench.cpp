@@ -10,7 +10,7 @@
 #include "harness.h"
 #include "screen_cases.h"
 #include "temp_folder.h"
-#include "window_spec.h"
+#include "window_record.h"
 
 namespace bench {
 namespace {
@@ -77,7 +77,7 @@ void AppStart(benchmark::State& state, const StartCase& c) {
 
 void BareStart(benchmark::State& state, const StartCase& c) {
   const ScreenCase& screen = FindScreenCase("Form15");
-  const WindowSpec spec = SpecOf(screen);
+  const WindowRecord record = RecordOf(screen);
   const std::string block = LoadedBlock(screen);
   TempFolder device;
   for (auto _ : state) {
@@ -85,7 +85,7 @@ void BareStart(benchmark::State& state, const StartCase& c) {
     PrepareDevice(device.root(), c.settings_file, screen.line, c.dos_bits);
     bool painted = false;
     {
-      BareWindow bare = BuildBare(spec);
+      BareWindow bare = BuildBare(record);
       QWidget* window = bare.window.get();
       QObject::connect(bare.start_button, &QPushButton::clicked, window,
                        [&device, &c, &block, window] {

@@ -134,13 +134,13 @@ Entry Inspect(const std::filesystem::path& path) {
   Entry entry;
   const DWORD attributes = ::GetFileAttributesW(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return entry;
+  entry.attributes = attributes;
   if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
     entry.link = true;
     return entry;
   }
   entry.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   entry.regular = !entry.folder && (attributes & FILE_ATTRIBUTE_DEVICE) == 0;
-  entry.attributes = attributes;
   return entry;
 }
 
@@ -322,7 +322,11 @@ std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
 void FileSystem::WriteLine(std::string_view device_path, std::string_view text) {
   const auto path = Resolve(device_path);
   const Entry existing = Inspect(path);
-  if (existing.link) Refuse("write", device_path, kLinkReason);
+  // A link to a file is replaced by a file of its own, as on Linux, and its target stays as it
+  // was; a link to a folder or a junction cannot give way to a file.
+  if (existing.link && (existing.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    Refuse("write", device_path, kLinkReason);
+  }
   if (existing.folder) Refuse("write", device_path, kFolderReason);
   if (existing.regular && (existing.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     throw DeviceError("write", std::string(device_path), "the file is read-only");

@@ -2,6 +2,7 @@
 
 #include <QDataStream>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -14,7 +15,7 @@ class QWidget;
 namespace bench {
 
 // One child widget of a shown window, as plain Qt values.
-struct WidgetSpec {
+struct WidgetRecord {
   enum Kind : qint32 { kLabel, kLineEdit, kGroupBox, kRadioButton, kComboBox, kPushButton };
   qint32 kind = kLabel;
   qint32 parent = -1;  // index of its group box, or -1 for the window
@@ -33,16 +34,16 @@ struct WidgetSpec {
 };
 
 // The widget tree of a window: what a bare window must hold to show the same thing.
-struct WindowSpec {
+struct WindowRecord {
   QString title;
   QSize size;
-  std::vector<WidgetSpec> widgets;
+  std::vector<WidgetRecord> widgets;
   qint32 clock_label = -1;   // the widget named Label1
   qint32 start_button = -1;  // the widget named Command1
 };
 
-// Reads the widget tree of a shown window. Every child must be of a kind that WidgetSpec knows.
-WindowSpec Capture(const QWidget& window);
+// Reads the widget tree of a shown window. Every child must be of a kind that WidgetRecord knows.
+WindowRecord Capture(const QWidget& window);
 
 // A window holding the same widgets, made with plain Qt calls and not yet shown.
 struct BareWindow {
@@ -50,9 +51,9 @@ struct BareWindow {
   QLabel* clock_label = nullptr;
   QPushButton* start_button = nullptr;
 };
-BareWindow BuildBare(const WindowSpec& spec);
+BareWindow BuildBare(const WindowRecord& record);
 
-QDataStream& operator<<(QDataStream& out, const WindowSpec& spec);
-QDataStream& operator>>(QDataStream& in, WindowSpec& spec);
+QDataStream& operator<<(QDataStream& out, const WindowRecord& record);
+QDataStream& operator>>(QDataStream& in, WindowRecord& record);
 
 }  // namespace bench
