@@ -21,39 +21,6 @@ device::SettingsLine Line(char availability, char mode, char rest_of_block = '0'
   return device::SettingsLine(line);
 }
 
-constexpr const char* kModes[] = {"Option1", "Option2", "Option3", "Option4", "Option5"};
-
-// What each mode availability code does to PCM, XHQ, HQ, SP and LP: 's' shown, 'h' hidden,
-// 'g' greyed out.
-constexpr const char* kAvailability[] = {
-    "sssss", "sssss", "ssssh", "ssshh", "sshhh", "hssss", "hsssh", "hsshh", "sgsgg", "sgsss",
-};
-
-TEST(Form12Test, EveryAvailabilityCodeWithEveryRecordingMode) {
-  for (int code = 0; code <= 9; ++code) {
-    for (int mode = 0; mode <= 9; ++mode) {
-      SCOPED_TRACE("availability " + std::to_string(code) + ", mode " + std::to_string(mode));
-      const auto line = Line(static_cast<char>('0' + code), static_cast<char>('0' + mode));
-      if (mode > 4) {
-        EXPECT_THROW(Load(Form12(), line), device::FileError);
-        continue;
-      }
-      const ScreenState state = Load(Form12(), line);
-      EXPECT_EQ(state.at("Frame1").visible, code != 0);
-      for (int button = 0; button < 5; ++button) {
-        const ControlState& option = state.at(kModes[button]);
-        const char expected = kAvailability[code][button];
-        EXPECT_EQ(option.visible, expected != 'h') << kModes[button];
-        EXPECT_EQ(option.enabled, expected != 'g') << kModes[button];
-        EXPECT_EQ(option.selected, button == mode) << kModes[button];
-      }
-      const std::string expected_block =
-          std::string(1, code == 0 ? '0' : '0' + mode) + std::string(13, '0');
-      EXPECT_EQ(Block(Form12(), state), expected_block);
-    }
-  }
-}
-
 TEST(Form12Test, BlockFollowsTheSelectionTheUserMade) {
   ScreenState state = Load(Form12(), Line('4', '4'));
   state.at("Option5").selected = false;

@@ -1,5 +1,5 @@
-// Behaviour that the model 2, 3 and 5 screens share: the recording modes, the VOS level flag and
-// the VOS level.
+// Behaviour that the model 2 to 5 screens share: the recording modes, and on all but model 4 the
+// VOS level flag and the VOS level.
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -9,6 +9,7 @@
 #include "device/errors.h"
 #include "line_builder.h"
 #include "screens/form11.h"
+#include "screens/form12.h"
 #include "screens/level_screen.h"
 
 namespace screens {
@@ -46,7 +47,9 @@ constexpr const char* kAvailability[] = {
     "sssss", "sssss", "ssssh", "ssshh", "sshhh", "hssss", "hsssh", "hsshh", "sgsgg", "sgsss",
 };
 
-TEST_P(ModeAndLevelTest, EveryAvailabilityCodeWithEveryRecordingMode) {
+using RecordingModeTest = ModeAndLevelTest;
+
+TEST_P(RecordingModeTest, EveryAvailabilityCodeWithEveryRecordingMode) {
   for (int code = 0; code <= 9; ++code) {
     for (int mode = 0; mode <= 9; ++mode) {
       SCOPED_TRACE("availability " + std::to_string(code) + ", mode " + std::to_string(mode));
@@ -106,6 +109,13 @@ TEST_P(ModeAndLevelTest, UneditedBlockPositionsAreZeroWhateverTheLineHeld) {
 INSTANTIATE_TEST_SUITE_P(Screens, ModeAndLevelTest,
                          ::testing::Values(Screen{"Form10", '2', &Form10},
                                            Screen{"Form11", '3', &Form11},
+                                           Screen{"Form13", '5', &Form13}),
+                         PrintName);
+
+INSTANTIATE_TEST_SUITE_P(Screens, RecordingModeTest,
+                         ::testing::Values(Screen{"Form10", '2', &Form10},
+                                           Screen{"Form11", '3', &Form11},
+                                           Screen{"Form12", '4', &Form12},
                                            Screen{"Form13", '5', &Form13}),
                          PrintName);
 
