@@ -228,6 +228,9 @@ void FileSystem::SetAttributes(std::string_view device_path, Attributes attribut
   Descriptor fd = OpenEntry(path);
   if (!fd.valid()) Fail("change the attributes of", device_path, errno);
   SetAttributeBits(fd.get(), attributes == Attributes::kHidden ? kHidden : 0, device_path);
+  // The attributes are on the device before the program goes on (and before it ends).
+  if (::fsync(fd.get()) != 0 && errno != EINVAL)
+    Fail("change the attributes of", device_path, errno);
 }
 
 void FileSystem::RemoveFile(std::string_view device_path) {
