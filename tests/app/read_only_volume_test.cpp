@@ -28,7 +28,12 @@ class ReadOnlyVolumeTest : public ProgramTest {
     if (mounted_) ::umount2(device.root().c_str(), MNT_DETACH);
   }
 
-  const std::string kLine = "40111111111111111" "3" "0000000000000" "0" "FW 4.01";
+  const std::string kLine =
+      "40111111111111111"
+      "3"
+      "0000000000000"
+      "0"
+      "FW 4.01";
   bool mounted_ = false;
 };
 
