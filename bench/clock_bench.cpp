@@ -41,9 +41,7 @@ void AppClock(benchmark::State& state, const ScreenCase& screen) {
     std::optional<std::string> fault;
     {
       AppOnDevice app(device.root());
-      app.program().Run([&] { screen.open(app.program()); });
-      fault = app.Fault(screen.window);
-      if (!fault && !WaitUntilPainted(*app.program().window())) fault = "never painted";
+      fault = OpenAndPaint(app, screen);
       if (!fault) {
         MeasureIdle(state);
         auto* label = app.program().window()->findChild<QLabel*>(QStringLiteral("Label1"));

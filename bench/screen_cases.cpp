@@ -53,6 +53,13 @@ const ScreenCase& FindScreenCase(std::string_view window) {
   throw std::invalid_argument("no screen " + std::string(window));
 }
 
+std::optional<std::string> OpenAndPaint(AppOnDevice& app, const ScreenCase& screen) {
+  app.program().Run([&] { screen.open(app.program()); });
+  if (auto fault = app.Fault(screen.window)) return fault;
+  if (!WaitUntilPainted(*app.program().window())) return "never painted";
+  return std::nullopt;
+}
+
 WindowRecord RecordOf(const ScreenCase& screen) {
   TempFolder device;
   PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);

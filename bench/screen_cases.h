@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,11 @@ struct ScreenCase {
 // Form1, Form2, Form3, Form4, Form10, Form11, Form12, Form13, Form15.
 const std::vector<ScreenCase>& ScreenCases();
 const ScreenCase& FindScreenCase(std::string_view window);
+
+class AppOnDevice;
+
+// Opens the screen through the program and waits until it is painted; what went wrong, if anything.
+std::optional<std::string> OpenAndPaint(AppOnDevice& app, const ScreenCase& screen);
 
 // The widget tree of the screen as the program shows it, read once from a real window.
 WindowRecord RecordOf(const ScreenCase& screen);

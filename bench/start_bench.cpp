@@ -54,9 +54,7 @@ void AppStart(benchmark::State& state, const StartCase& c) {
     std::optional<std::string> fault;
     {
       AppOnDevice app(device.root());
-      app.program().Run([&] { screen.open(app.program()); });
-      fault = app.Fault(screen.window);
-      if (!fault && !WaitUntilPainted(*app.program().window())) fault = "never painted";
+      fault = OpenAndPaint(app, screen);
       if (!fault) {
         auto* start = app.program().window()->findChild<QPushButton*>(QStringLiteral("Command1"));
         state.ResumeTiming();
