@@ -10,7 +10,10 @@ std::optional<std::filesystem::path> FindDeviceRoot(const std::filesystem::path&
                                                     const MountSources& sources) {
   const device::RootChoice choice = device::ChooseDeviceRoot(
       program_folder,
-      device::FatVolumes(device::ReadMountTable(sources.mount_table), sources.label_folder),
+      [&sources] {
+        return device::FatVolumes(device::ReadMountTable(sources.mount_table),
+                                  sources.label_folder);
+      },
       device::LooksLikeRecorderRoot);
   if (choice.kind != device::RootChoice::Kind::kChoose) return choice.root;
   const auto chosen = chooser.Choose(choice.candidates);

@@ -33,12 +33,12 @@ bool LooksLikeRecorderRoot(const std::filesystem::path& folder) {
 }
 
 RootChoice ChooseDeviceRoot(const std::filesystem::path& program_folder,
-                            const std::vector<Volume>& fat_volumes,
-                            const RootTest& looks_like_root) {
+                            const VolumeSource& fat_volumes, const RootTest& looks_like_root) {
   if (looks_like_root(program_folder))
     return {RootChoice::Kind::kProgramFolder, program_folder, {}};
+  const std::vector<Volume> volumes = fat_volumes();
   std::vector<Volume> candidates;
-  std::copy_if(fat_volumes.begin(), fat_volumes.end(), std::back_inserter(candidates),
+  std::copy_if(volumes.begin(), volumes.end(), std::back_inserter(candidates),
                [&](const Volume& volume) { return looks_like_root(volume.mount_point); });
   if (candidates.empty()) return {RootChoice::Kind::kFallback, program_folder, {}};
   if (candidates.size() == 1)

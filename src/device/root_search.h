@@ -40,8 +40,10 @@ struct RootChoice {
   std::vector<Volume> candidates;  // for kChoose
 };
 
+// The mounted FAT volumes, read only when the program's folder is not a recorder's root.
+using VolumeSource = std::function<std::vector<Volume>()>;
+
 RootChoice ChooseDeviceRoot(const std::filesystem::path& program_folder,
-                            const std::vector<Volume>& fat_volumes,
-                            const RootTest& looks_like_root);
+                            const VolumeSource& fat_volumes, const RootTest& looks_like_root);
 
 }  // namespace device

@@ -91,7 +91,8 @@ TEST(RootSearchTest, ChoosesTheDeviceRoot) {
                               "vol\\040c vfat rw 0 0\n" + "/dev/sde1 " + at + "ext ext4 rw 0 0\n";
 
     const RootChoice choice = ChooseDeviceRoot(
-        place.Path("program"), FatVolumes(table, place.Path("none")), LooksLikeRecorderRoot);
+        place.Path("program"), [&] { return FatVolumes(table, place.Path("none")); },
+        LooksLikeRecorderRoot);
     EXPECT_EQ(choice.kind, c.kind);
     if (c.kind == Kind::kChoose) {
       std::vector<Volume> expected;
