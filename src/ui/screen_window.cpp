@@ -100,9 +100,7 @@ ScreenWindow::ScreenWindow(const screens::WindowLayout& layout) {
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setParent(this);
   connect(&timer_, &QTimer::timeout, this, [this] {
-    if (auto* label = qobject_cast<QLabel*>(Widget(QStringLiteral("Label1")))) {
-      label->setText(FromDeviceText(device::FormatLiveClock(clock_->Now())));
-    }
+    if (clock_label_) clock_label_->setText(FromDeviceText(device::FormatLiveClock(clock_->Now())));
   });
   Build(layout);
 }
@@ -167,11 +165,9 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
     if (auto* button = qobject_cast<QRadioButton*>(widget)) {
       button->setChecked(control_state.selected);
     }
-    if (auto* label = qobject_cast<QLabel*>(widget); label && control_state.caption) {
-      SetLabelText(label, FromDeviceText(*control_state.caption));
-    }
-    if (auto* label = qobject_cast<QLabel*>(widget); label && control_state.centred) {
-      label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      if (control_state.caption) SetLabelText(label, FromDeviceText(*control_state.caption));
+      if (control_state.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     }
     if (control_state.top) widget->move(widget->x(), Pixels(*control_state.top));
     widget->setVisible(control_state.visible);
@@ -197,6 +193,7 @@ screens::ScreenState ScreenWindow::CurrentState() const {
 
 void ScreenWindow::StartLiveClock(const device::Clock& clock) {
   clock_ = &clock;
+  clock_label_ = qobject_cast<QLabel*>(Widget(QStringLiteral("Label1")));
   timer_.start(kLiveClockIntervalMs);
 }
 

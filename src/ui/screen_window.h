@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <QWidget>
 
+class QLabel;
+
 #include "device/clock.h"
 #include "screens/layout.h"
 #include "screens/screen_state.h"
@@ -51,6 +53,7 @@ class ScreenWindow : public QWidget {
   screens::ScreenState state_;
   QTimer timer_;
   const device::Clock* clock_ = nullptr;
+  QLabel* clock_label_ = nullptr;  // Label1, refreshed on every tick
   bool closing_by_program_ = false;
 };
 
