@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/front_end.h"
+
+namespace testing_support {
+
+struct PixelSize {
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelSize&) const = default;
+};
+
+// A control's place in pixels, relative to its container: the frame that holds it, or the
+// window's client area. The same frame of reference as the layouts' twips.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
+enum class Key { kDown, kUp, kSpace, kEnter, kEscape, kTab };
+
+// Drives the windows of one front end as a user would, so that the window tests are written once
+// and run for every front end. A control is found by its control name ("Command1", "Combo10") in
+// the open window: the one window of the driver's front end that is on screen. Asking about a
+// control that does not exist fails the test; it reads as hidden, disabled, unchecked and empty.
+// Texts are UTF-8.
+class WindowDriver {
+ public:
+  virtual ~WindowDriver() = default;
+
+  // The real front end whose windows this driver sees.
+  virtual app::FrontEnd& front_end() = 0;
+
+  // The open window's name ("Form12"), or "none".
+  virtual std::string WindowName() const = 0;
+  // How many windows of the front end are on screen.
+  virtual int WindowsOnScreen() const = 0;
+  virtual std::string Title() const = 0;
+  virtual PixelSize ClientSize() const = 0;
+  // The height with the title bar and borders, where the window system reports them.
+  virtual int OuterHeight() const = 0;
+  // Pixels for a length in twips at the open window's DPI.
+  virtual int Pixels(int twips) const = 0;
+
+  virtual bool Exists(std::string_view control) const = 0;
+  // Visible to the user: shown, and so is everything that contains it.
+  virtual bool Visible(std::string_view control) const = 0;
+  virtual bool Enabled(std::string_view control) const = 0;
+  virtual bool Checked(std::string_view option_button) const = 0;
+  // A label whose text is centred.
+  virtual bool Centred(std::string_view label) const = 0;
+  // The shown text: a button's, frame's or label's caption ("&" as the sign itself), the text
+  // box's text, or what a drop-down list shows (its selected item, or the text it shows while
+  // none is selected).
+  virtual std::string Text(std::string_view control) const = 0;
+  virtual std::vector<std::string> Items(std::string_view list) const = 0;
+  virtual PixelRect Geometry(std::string_view control) const = 0;
+  // The name of the frame that holds the control, or "" for the window.
+  virtual std::string Container(std::string_view control) const = 0;
+  // The control that has the keyboard focus, or "".
+  virtual std::string FocusedControl() const = 0;
+  // The `count` controls that Tab reaches one after another, from `first` on.
+  virtual std::vector<std::string> TabOrder(std::string_view first, std::size_t count) const = 0;
+
+  // A click with the mouse on the control (on an option button, on its indicator).
+  virtual void Click(std::string_view control) = 0;
+  // Picks the item shown as `item` in a drop-down list, with the keyboard, as a user would.
+  virtual void Choose(std::string_view list, std::string_view item) = 0;
+  // A key pressed while `control` has the focus.
+  virtual void Press(std::string_view control, Key key) = 0;
+  void PressStart() { Click("Command1"); }
+  // Closes the open window with its close box.
+  virtual void CloseByUser() = 0;
+  // Lets the front end run its events (timers) for a while.
+  virtual void ProcessEventsFor(int milliseconds) = 0;
+};
+
+// The driver of the front end that the test program is built for.
+std::unique_ptr<WindowDriver> MakeWindowDriver();
+
+}  // namespace testing_support
