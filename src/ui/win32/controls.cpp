@@ -1,0 +1,152 @@
+#include "ui/win32/controls.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/text.h"
+
+namespace win32 {
+namespace {
+
+using screens::ControlKind;
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr wchar_t kFrameClass[] = L"DtcFrame";
+
+// A frame's container passes its controls' notifications on to the window, which handles them
+// for every control alike.
+LRESULT CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM w_param, LPARAM l_param) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      return ::SendMessageW(::GetParent(frame), message, w_param, l_param);
+    default:
+      return ::DefWindowProcW(frame, message, w_param, l_param);
+  }
+}
+
+void RegisterFrameClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW frame_class{};
+    frame_class.cbSize = sizeof frame_class;
+    frame_class.lpfnWndProc = FrameProcedure;
+    frame_class.hInstance = ::GetModuleHandleW(nullptr);
+    frame_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    frame_class.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    frame_class.lpszClassName = kFrameClass;
+    return ::RegisterClassExW(&frame_class) != 0;
+  }();
+  (void)registered;
+}
+
+HWND Create(const wchar_t* window_class, const std::wstring& text, DWORD style, DWORD ex_style,
+            HWND parent, int id) {
+  return ::CreateWindowExW(ex_style, window_class, text.c_str(), kChild | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           ::GetModuleHandleW(nullptr), nullptr);
+}
+
+}  // namespace
+
+HWND CreateNativeControl(const screens::Control& control, HWND parent, int id, bool first_in_group,
+                         NativeControl& native) {
+  native.name = std::string(control.name);
+  native.kind = control.kind;
+  native.container = std::string(control.container);
+  native.twips = {control.left, control.top, control.left + control.width,
+                  control.top + control.height};
+  native.font = control.font;
+  native.tab_index = control.tab_index;
+  const std::wstring caption = WideFromUtf8(control.caption);
+  switch (control.kind) {
+    case ControlKind::kLabel:
+      native.handle = Create(WC_STATICW, caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, parent, id);
+      break;
+    case ControlKind::kTextBox:
+      native.handle = Create(WC_EDITW, L"", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
+                             WS_EX_CLIENTEDGE, parent, id);
+      break;
+    case ControlKind::kFrame:
+      RegisterFrameClass();
+      // The container carries the caption too, so that the frame's text can be read from it.
+      native.handle =
+          Create(kFrameClass, caption, WS_GROUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent, id);
+      native.group_box =
+          Create(WC_BUTTONW, ShownLiterally(caption), BS_GROUPBOX | WS_GROUP, 0, native.handle, id);
+      break;
+    case ControlKind::kOptionButton:
+      native.handle =
+          Create(WC_BUTTONW, ShownLiterally(caption),
+                 BS_AUTORADIOBUTTON | (first_in_group ? WS_GROUP | WS_TABSTOP : 0), 0, parent, id);
+      break;
+    case ControlKind::kDropDownList:
+      native.handle = Create(WC_COMBOBOXW, L"",
+                             CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, 0, parent, id);
+      break;
+    case ControlKind::kButton:
+      native.handle = Create(WC_BUTTONW, ShownLiterally(caption),
+                             BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, parent, id);
+      break;
+  }
+  return native.handle;
+}
+
+void PlaceNativeControl(const NativeControl& control, int left, int top, int width, int height,
+                        HFONT font) {
+  ::SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (control.group_box != nullptr) {
+    ::SendMessageW(control.group_box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    ::MoveWindow(control.group_box, 0, 0, width, height, TRUE);
+  }
+  if (control.kind != screens::ControlKind::kDropDownList) {
+    ::MoveWindow(control.handle, left, top, width, height, TRUE);
+    return;
+  }
+  // A drop-down list's window height includes its open list; its closed height is its selection
+  // field's plus the borders, which the font decides until the field's height is set.
+  constexpr int kOpenListRows = 12;
+  const int row = static_cast<int>(::SendMessageW(control.handle, CB_GETITEMHEIGHT, 0, 0));
+  ::MoveWindow(control.handle, left, top, width, height + row * kOpenListRows, TRUE);
+  RECT closed{};
+  ::GetWindowRect(control.handle, &closed);
+  const int field = static_cast<int>(::SendMessageW(control.handle, CB_GETITEMHEIGHT, -1, 0));
+  const int borders = (closed.bottom - closed.top) - field;
+  if (height - borders > 0) ::SendMessageW(control.handle, CB_SETITEMHEIGHT, -1, height - borders);
+}
+
+void ApplyControlState(NativeControl& control, const screens::ControlState& state) {
+  const HWND handle = control.handle;
+  switch (control.kind) {
+    case ControlKind::kDropDownList: {
+      ::SendMessageW(handle, CB_RESETCONTENT, 0, 0);
+      for (const std::string& item : state.items) {
+        const std::wstring text = WideFromDeviceText(item);
+        ::SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+      }
+      control.unlisted_text = WideFromDeviceText(state.unlisted_text);
+      ::SendMessageW(handle, CB_SETCUEBANNER, 0,
+                     reinterpret_cast<LPARAM>(control.unlisted_text.c_str()));
+      ::SendMessageW(handle, CB_SETCURSEL, state.current.value_or(-1), 0);
+      break;
+    }
+    case ControlKind::kOptionButton:
+      ::SendMessageW(handle, BM_SETCHECK, state.selected ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    case ControlKind::kLabel: {
+      if (state.caption) ::SetWindowTextW(handle, WideFromDeviceText(*state.caption).c_str());
+      if (state.centred) {
+        const LONG_PTR style = ::GetWindowLongPtrW(handle, GWL_STYLE) & ~LONG_PTR{SS_TYPEMASK};
+        ::SetWindowLongPtrW(handle, GWL_STYLE, style | SS_CENTER | SS_CENTERIMAGE);
+        ::InvalidateRect(handle, nullptr, TRUE);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+}  // namespace win32

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "ui/win32/windows_api.h"
+
+#include <string>
+
+#include "screens/layout.h"
+#include "screens/screen_state.h"
+
+namespace win32 {
+
+// One native control of a screen window, with what its layout says about it. A frame is a
+// container window (so that hiding it hides what it holds, and its option buttons form their own
+// exclusive group) holding a group box that draws it.
+struct NativeControl {
+  std::string name;
+  screens::ControlKind kind;
+  std::string container;  // the frame's name, or "" for the window
+  RECT twips;             // left, top, right, bottom within the container
+  screens::Font font;
+  int tab_index = 0;
+  HWND handle = nullptr;
+  HWND group_box = nullptr;    // frames only
+  std::wstring unlisted_text;  // drop-down lists: shown while none of the items is selected
+};
+
+// Creates the control inside `parent` (the window or its frame's container), hidden from no one,
+// at no particular place: the window lays it out. `first_in_group` starts an exclusive group of
+// option buttons.
+HWND CreateNativeControl(const screens::Control& control, HWND parent, int id, bool first_in_group,
+                         NativeControl& native);
+
+// Gives the control its place and font for a resolution.
+void PlaceNativeControl(const NativeControl& control, int left, int top, int width, int height,
+                        HFONT font);
+
+// Shows one control's part of a loaded state (everything but visibility, greying and place).
+void ApplyControlState(NativeControl& control, const screens::ControlState& state);
+
+}  // namespace win32

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/win32/windows_api.h"
+
+#include "app/front_end.h"
+
+namespace win32 {
+
+// The Win32 front end: native windows, MessageBoxW, a chooser dialog and the message loop.
+class FrontEnd final : public app::FrontEnd {
+ public:
+  FrontEnd();
+  ~FrontEnd() override;
+
+  std::unique_ptr<app::Window> CreateWindow(const screens::WindowLayout& layout) override;
+  void ShowMessage(std::string_view text) override;
+  std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>& volumes) override;
+  int RunEventLoop() override;
+  void Quit(int status) override;
+};
+
+// Hands one message to the windows, through the dialog manager first so that Tab, the arrow keys,
+// Enter and Escape work in every window. The event loop and the tests' driver both use it.
+void DispatchOne(MSG& message);
+
+// The title of message boxes and of the chooser.
+inline constexpr wchar_t kApplicationTitle[] = L"date_time.cfg Creator";
+
+}  // namespace win32

@@ -1,0 +1,339 @@
+#include "ui/win32/native_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "ui/win32/dpi.h"
+#include "ui/win32/text.h"
+
+namespace win32 {
+namespace {
+
+using screens::ControlKind;
+
+constexpr wchar_t kWindowClass[] = L"DtcScreenWindow";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+constexpr UINT kDisposeMessage = WM_APP + 1;
+constexpr UINT_PTR kTimerId = 1;
+constexpr int kFirstControlId = 100;
+constexpr int kIconId = 1;
+
+std::vector<std::shared_ptr<NativeWindow>>& Live() {
+  static std::vector<std::shared_ptr<NativeWindow>> windows;
+  return windows;
+}
+
+HBRUSH WhiteBrush() {
+  return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+}
+
+// The window works as a dialog (DefDlgProc): Tab and the arrow keys move the focus, Enter
+// presses the focused button, Escape cancels.
+void RegisterWindowClass(WNDPROC procedure) {
+  static const bool registered = [procedure] {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = procedure;
+    window_class.cbWndExtra = DLGWINDOWEXTRA;
+    window_class.hInstance = instance;
+    window_class.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(kIconId));
+    window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hbrBackground = WhiteBrush();
+    window_class.lpszClassName = kWindowClass;
+    return ::RegisterClassExW(&window_class) != 0;
+  }();
+  (void)registered;
+}
+
+// Controls in the order that Tab visits them: by tab index, except that the option buttons of a
+// container stay together, so that they form one exclusive group, at the place of the first.
+std::vector<const screens::Control*> InTabOrder(const std::vector<screens::Control>& controls,
+                                                std::string_view container) {
+  std::vector<const screens::Control*> ordered;
+  int first_option = -1;
+  for (const screens::Control& control : controls) {
+    if (control.container != container) continue;
+    ordered.push_back(&control);
+    if (control.kind == ControlKind::kOptionButton &&
+        (first_option < 0 || control.tab_index < first_option)) {
+      first_option = control.tab_index;
+    }
+  }
+  const auto key = [first_option](const screens::Control* control) {
+    return control->kind == ControlKind::kOptionButton ? first_option : control->tab_index;
+  };
+  std::stable_sort(ordered.begin(), ordered.end(),
+                   [&](const screens::Control* a, const screens::Control* b) {
+                     if (key(a) != key(b)) return key(a) < key(b);
+                     return a->tab_index < b->tab_index;
+                   });
+  return ordered;
+}
+
+}  // namespace
+
+std::shared_ptr<NativeWindow> NativeWindow::Create(const screens::WindowLayout& layout) {
+  std::shared_ptr<NativeWindow> window(new NativeWindow(layout));
+  Live().push_back(window);
+  window->Build(layout);
+  return window;
+}
+
+NativeWindow::NativeWindow(const screens::WindowLayout& layout)
+    : name_(layout.name),
+      title_(WideFromUtf8(layout.title)),
+      client_width_(layout.client_width),
+      client_height_(layout.client_height) {}
+
+NativeWindow::~NativeWindow() {
+  if (handle_ != nullptr) ::DestroyWindow(handle_);
+}
+
+void NativeWindow::Build(const screens::WindowLayout& layout) {
+  RegisterWindowClass(Procedure);
+  ::CreateWindowExW(kExStyle, kWindowClass, title_.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, ::GetModuleHandleW(nullptr),
+                    this);
+  if (handle_ == nullptr) return;
+  dpi_ = WindowDpi(handle_);
+  fonts_ = std::make_unique<FontCache>(dpi_);
+
+  controls_.reserve(layout.controls.size());
+  const auto id_of = [&layout](const screens::Control* control) {
+    return kFirstControlId + static_cast<int>(control - layout.controls.data());
+  };
+  for (const screens::Control* control : InTabOrder(layout.controls, "")) {
+    NativeControl& native = controls_.emplace_back();
+    CreateNativeControl(*control, handle_, id_of(control), true, native);
+    if (control->kind != ControlKind::kFrame) continue;
+    const HWND container = native.handle;
+    const HWND group_box = native.group_box;
+    bool first_option = true;
+    for (const screens::Control* inner : InTabOrder(layout.controls, control->name)) {
+      const bool option = inner->kind == ControlKind::kOptionButton;
+      CreateNativeControl(*inner, container, id_of(inner), option && first_option,
+                          controls_.emplace_back());
+      if (option) first_option = false;
+    }
+    // Drawn beneath what the frame holds.
+    ::SetWindowPos(group_box, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  Layout();
+}
+
+int NativeWindow::Pixels(int twips) const {
+  return TwipsToPixels(twips, dpi_);
+}
+
+void NativeWindow::Layout() {
+  for (const NativeControl& control : controls_) {
+    const auto moved = tops_.find(control.name);
+    const int top = moved != tops_.end() ? moved->second : control.twips.top;
+    PlaceNativeControl(control, Pixels(control.twips.left), Pixels(top),
+                       Pixels(control.twips.right - control.twips.left),
+                       Pixels(control.twips.bottom - control.twips.top), fonts_->Get(control.font));
+  }
+  SIZE outer = OuterSize(Pixels(client_width_), Pixels(client_height_), kStyle, kExStyle, dpi_);
+  if (state_.outer_height) outer.cy = Pixels(*state_.outer_height);
+  ::SetWindowPos(handle_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+NativeControl* NativeWindow::Find(std::string_view name) {
+  const auto found =
+      std::find_if(controls_.begin(), controls_.end(),
+                   [name](const NativeControl& control) { return control.name == name; });
+  return found == controls_.end() ? nullptr : &*found;
+}
+
+const NativeControl* NativeWindow::Control(std::string_view name) const {
+  return const_cast<NativeWindow*>(this)->Find(name);
+}
+
+void NativeWindow::Apply(const screens::ScreenState& state) {
+  state_ = state;
+  if (handle_ == nullptr) return;
+  if (NativeControl* text_box = Find("Text1")) {
+    ::SetWindowTextW(text_box->handle, WideFromDeviceText(state.version_text).c_str());
+  }
+  for (const auto& [name, control_state] : state.controls) {
+    NativeControl* control = Find(name);
+    if (control == nullptr) continue;
+    ApplyControlState(*control, control_state);
+    if (control_state.top) tops_[name] = *control_state.top;
+    ::ShowWindow(control->handle, control_state.visible ? SW_SHOWNA : SW_HIDE);
+    // A hidden control is also disabled, so that nothing can choose it.
+    ::EnableWindow(control->handle, control_state.enabled && control_state.visible);
+  }
+  Layout();
+}
+
+screens::ScreenState NativeWindow::CurrentState() const {
+  screens::ScreenState state = state_;
+  if (handle_ == nullptr) return state;
+  for (auto& [name, control_state] : state.controls) {
+    const NativeControl* control = Control(name);
+    if (control == nullptr) continue;
+    if (control->kind == ControlKind::kOptionButton) {
+      control_state.selected = ::SendMessageW(control->handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    } else if (control->kind == ControlKind::kDropDownList) {
+      const auto index = ::SendMessageW(control->handle, CB_GETCURSEL, 0, 0);
+      control_state.current =
+          index >= 0 ? std::optional<int>(static_cast<int>(index)) : std::nullopt;
+    }
+  }
+  return state;
+}
+
+void NativeWindow::SetText(std::string_view name, std::string_view bytes) {
+  const NativeControl* control = Control(name);
+  if (control == nullptr) return;
+  const std::wstring text = WideFromDeviceText(bytes);
+  // The live clock sets the same text ten times a second; repainting it only when it changes
+  // keeps it from flickering.
+  wchar_t shown[64];
+  const int length = ::GetWindowTextW(control->handle, shown, 64);
+  if (text.size() < 63 && text == std::wstring_view(shown, static_cast<std::size_t>(length)))
+    return;
+  ::SetWindowTextW(control->handle, text.c_str());
+}
+
+void NativeWindow::OnClick(std::string_view control, std::function<void()> handler) {
+  clicks_[std::string(control)] = std::move(handler);
+}
+
+void NativeWindow::StartTimer(int interval_ms, std::function<void()> tick) {
+  if (handle_ == nullptr || closed_) return;
+  tick_ = std::move(tick);
+  timer_running_ = ::SetTimer(handle_, kTimerId, static_cast<UINT>(interval_ms), nullptr) != 0;
+}
+
+void NativeWindow::Show() {
+  if (handle_ == nullptr || closed_) return;
+  shown_ = true;
+  ::ShowWindow(handle_, SW_SHOW);
+  ::SetForegroundWindow(handle_);
+  if (const HWND first = ::GetNextDlgTabItem(handle_, nullptr, FALSE)) {
+    ::SendMessageW(handle_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+  }
+  ::UpdateWindow(handle_);
+}
+
+void NativeWindow::Close() {
+  if (closed_) return;
+  Dispose();
+}
+
+void NativeWindow::CloseByUser() {
+  if (closed_) return;
+  Dispose();
+  if (closed_by_user_) closed_by_user_();
+}
+
+// Stops the window at once and destroys its handle once the running handler has returned.
+void NativeWindow::Dispose() {
+  closed_ = true;
+  if (handle_ == nullptr) return;
+  if (timer_running_) ::KillTimer(handle_, kTimerId);
+  timer_running_ = false;
+  ::ShowWindow(handle_, SW_HIDE);
+  ::PostMessageW(handle_, kDisposeMessage, 0, 0);
+}
+
+void NativeWindow::Command(HWND control_handle, int code) {
+  if (closed_ || code != BN_CLICKED) return;
+  const auto control =
+      std::find_if(controls_.begin(), controls_.end(),
+                   [control_handle](const NativeControl& c) { return c.handle == control_handle; });
+  if (control == controls_.end() || control->kind != ControlKind::kButton) return;
+  const auto handler = clicks_.find(control->name);
+  if (handler != clicks_.end() && handler->second) handler->second();
+}
+
+LRESULT CALLBACK NativeWindow::Procedure(HWND window, UINT message, WPARAM w_param,
+                                         LPARAM l_param) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<NativeWindow*>(reinterpret_cast<CREATESTRUCTW*>(l_param)->lpCreateParams);
+    self->handle_ = window;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<NativeWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return ::DefDlgProcW(window, message, w_param, l_param);
+  // Kept alive while a handler runs, even when the handler closes the window.
+  const std::shared_ptr<NativeWindow> keep = self->weak_from_this().lock();
+  return self->Handle(message, w_param, l_param);
+}
+
+LRESULT NativeWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
+  const HWND window = handle_;
+  switch (message) {
+    case WM_COMMAND: {
+      const int id = LOWORD(w_param);
+      if (id == IDCANCEL) {
+        CloseByUser();  // Escape
+      } else if (id == IDOK) {
+        // Enter where no button is the default: the focused button, if any, is pressed.
+        Command(::GetFocus(), BN_CLICKED);
+      } else if (l_param != 0) {
+        Command(reinterpret_cast<HWND>(l_param), HIWORD(w_param));
+      }
+      return 0;
+    }
+    case WM_CLOSE:
+      CloseByUser();
+      return 0;
+    case WM_TIMER:
+      if (w_param == kTimerId && timer_running_ && tick_) tick_();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+      ::SetBkColor(reinterpret_cast<HDC>(w_param), RGB(255, 255, 255));
+      return reinterpret_cast<LRESULT>(WhiteBrush());
+    case WM_DPICHANGED: {
+      dpi_ = HIWORD(w_param);
+      fonts_ = std::make_unique<FontCache>(dpi_);
+      const RECT* suggested = reinterpret_cast<const RECT*>(l_param);
+      ::SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      Layout();
+      ::InvalidateRect(window, nullptr, TRUE);
+      return 0;
+    }
+    case kDisposeMessage:
+      ::DestroyWindow(window);
+      return 0;
+    case WM_NCDESTROY: {
+      handle_ = nullptr;
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+      auto& live = Live();
+      live.erase(std::remove_if(live.begin(), live.end(),
+                                [this](const auto& other) { return other.get() == this; }),
+                 live.end());
+      return ::DefDlgProcW(window, message, w_param, l_param);
+    }
+    default:
+      return ::DefDlgProcW(window, message, w_param, l_param);
+  }
+}
+
+std::vector<std::shared_ptr<NativeWindow>> LiveWindows() {
+  return Live();
+}
+
+HWND OpenWindowHandle() {
+  const auto& live = Live();
+  for (auto window = live.rbegin(); window != live.rend(); ++window) {
+    if (!(*window)->closed() && (*window)->handle() != nullptr &&
+        ::IsWindowVisible((*window)->handle())) {
+      return (*window)->handle();
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace win32

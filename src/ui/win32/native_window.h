@@ -1,0 +1,88 @@
+#pragma once
+
+#include "ui/win32/windows_api.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "screens/layout.h"
+#include "screens/screen_state.h"
+#include "ui/win32/controls.h"
+#include "ui/win32/fonts.h"
+
+namespace win32 {
+
+// A screen's top-level window and its controls. It lives, held by the list of live windows,
+// until its handle is destroyed, which the program's close defers to a posted message: so a
+// handler may close the window, or drop the app::Window over it, while it runs.
+class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
+ public:
+  // Builds the window, hidden, with every control; registers it with the live windows.
+  static std::shared_ptr<NativeWindow> Create(const screens::WindowLayout& layout);
+  ~NativeWindow();
+  NativeWindow(const NativeWindow&) = delete;
+  NativeWindow& operator=(const NativeWindow&) = delete;
+
+  void Apply(const screens::ScreenState& state);
+  screens::ScreenState CurrentState() const;
+  void SetText(std::string_view control, std::string_view bytes);
+
+  void OnClick(std::string_view control, std::function<void()> handler);
+  void OnClosedByUser(std::function<void()> handler) { closed_by_user_ = std::move(handler); }
+  void StartTimer(int interval_ms, std::function<void()> tick);
+  bool TimerRunning() const { return timer_running_; }
+
+  void Show();
+  // Closes for good without reporting it as closed by the user; the handle goes once the running
+  // handler returns.
+  void Close();
+
+  // For the front end and the tests: the handle (null once destroyed), the layout's name, a
+  // control by name (null when there is none) and the controls in the order they were created.
+  HWND handle() const { return handle_; }
+  const std::string& name() const { return name_; }
+  bool closed() const { return closed_; }
+  const NativeControl* Control(std::string_view name) const;
+  const std::vector<NativeControl>& controls() const { return controls_; }
+  UINT dpi() const { return dpi_; }
+  int Pixels(int twips) const;
+
+ private:
+  explicit NativeWindow(const screens::WindowLayout& layout);
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
+  LRESULT Handle(UINT message, WPARAM w_param, LPARAM l_param);
+  void Build(const screens::WindowLayout& layout);
+  void Layout();
+  void Command(HWND control, int code);
+  void CloseByUser();
+  void Dispose();
+  NativeControl* Find(std::string_view name);
+
+  std::string name_;
+  std::wstring title_;
+  int client_width_ = 0;  // twips
+  int client_height_ = 0;
+  HWND handle_ = nullptr;
+  UINT dpi_ = 96;
+  std::unique_ptr<FontCache> fonts_;
+  std::vector<NativeControl> controls_;
+  std::map<std::string, int, std::less<>> tops_;  // moved controls' tops, in twips
+  screens::ScreenState state_;
+  std::map<std::string, std::function<void()>, std::less<>> clicks_;
+  std::function<void()> closed_by_user_;
+  std::function<void()> tick_;
+  bool timer_running_ = false;
+  bool closed_ = false;
+  bool shown_ = false;
+};
+
+// The windows whose handles still exist, oldest first.
+std::vector<std::shared_ptr<NativeWindow>> LiveWindows();
+// The window that was shown last and is still open, or null: the owner of message boxes.
+HWND OpenWindowHandle();
+
+}  // namespace win32

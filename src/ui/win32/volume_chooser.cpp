@@ -1,0 +1,139 @@
+#include "ui/win32/volume_chooser.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/dpi.h"
+#include "ui/win32/front_end.h"
+#include "ui/win32/text.h"
+
+namespace win32 {
+namespace {
+
+constexpr wchar_t kChooserClass[] = L"DtcVolumeChooser";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr int kListId = 100;
+
+struct Chooser {
+  HWND list = nullptr;
+  bool done = false;
+  std::optional<std::size_t> chosen;
+};
+
+LRESULT CALLBACK ChooserProcedure(HWND dialog, UINT message, WPARAM w_param, LPARAM l_param) {
+  auto* chooser = reinterpret_cast<Chooser*>(::GetWindowLongPtrW(dialog, GWLP_USERDATA));
+  if (chooser == nullptr) return ::DefDlgProcW(dialog, message, w_param, l_param);
+  switch (message) {
+    case WM_COMMAND: {
+      const int id = LOWORD(w_param);
+      const bool double_click = id == kListId && HIWORD(w_param) == LBN_DBLCLK;
+      if (id == IDOK || double_click) {
+        const auto row = ::SendMessageW(chooser->list, LB_GETCURSEL, 0, 0);
+        if (row >= 0) chooser->chosen = static_cast<std::size_t>(row);
+        chooser->done = true;
+      } else if (id == IDCANCEL) {
+        chooser->done = true;
+      }
+      return 0;
+    }
+    case WM_CLOSE:
+      chooser->done = true;
+      return 0;
+    default:
+      return ::DefDlgProcW(dialog, message, w_param, l_param);
+  }
+}
+
+void RegisterChooserClass() {
+  static const bool registered = [] {
+    WNDCLASSEXW chooser_class{};
+    chooser_class.cbSize = sizeof chooser_class;
+    chooser_class.lpfnWndProc = ChooserProcedure;
+    chooser_class.cbWndExtra = DLGWINDOWEXTRA;
+    chooser_class.hInstance = ::GetModuleHandleW(nullptr);
+    chooser_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    chooser_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    chooser_class.lpszClassName = kChooserClass;
+    return ::RegisterClassExW(&chooser_class) != 0;
+  }();
+  (void)registered;
+}
+
+HWND Child(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style, int id,
+           RECT place, HFONT font, DWORD ex_style = 0) {
+  const HWND child = ::CreateWindowExW(
+      ex_style, window_class, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+      place.right - place.left, place.bottom - place.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return child;
+}
+
+}  // namespace
+
+std::wstring VolumeText(const device::Volume& volume) {
+  std::wstring text = volume.mount_point.wstring();
+  if (!volume.label.empty()) text += L" (" + WideFromUtf8(volume.label) + L")";
+  return text;
+}
+
+std::optional<std::size_t> ChooseVolumeModal(HWND owner,
+                                             const std::vector<device::Volume>& volumes) {
+  RegisterChooserClass();
+  Chooser chooser;
+  const HWND dialog = ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kChooserClass,
+                                        kApplicationTitle, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0,
+                                        0, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  if (dialog == nullptr) return std::nullopt;
+  const UINT dpi = WindowDpi(dialog);
+  const auto px = [dpi](int pixels_at_96) {
+    return ::MulDiv(pixels_at_96, static_cast<int>(dpi), 96);
+  };
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  metrics.lfMessageFont.lfHeight = -px(12);
+  const HFONT font = ::CreateFontIndirectW(&metrics.lfMessageFont);
+
+  Child(dialog, WC_STATICW, L"Several drives look like a recorder. Choose one:", SS_LEFT, -1,
+        {px(12), px(12), px(348), px(32)}, font);
+  chooser.list = Child(dialog, WC_LISTBOXW, L"", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
+                       kListId, {px(12), px(36), px(348), px(156)}, font, WS_EX_CLIENTEDGE);
+  Child(dialog, WC_BUTTONW, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK,
+        {px(180), px(168), px(260), px(194)}, font);
+  Child(dialog, WC_BUTTONW, L"Cancel", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, IDCANCEL,
+        {px(268), px(168), px(348), px(194)}, font);
+  for (const device::Volume& volume : volumes) {
+    const std::wstring text = VolumeText(volume);
+    ::SendMessageW(chooser.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  ::SendMessageW(chooser.list, LB_SETCURSEL, 0, 0);
+  ::SetWindowLongPtrW(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&chooser));
+
+  const SIZE outer = OuterSize(px(360), px(206), kStyle, WS_EX_DLGMODALFRAME, dpi);
+  ::SetWindowPos(dialog, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER);
+  if (owner != nullptr) ::EnableWindow(owner, FALSE);
+  ::ShowWindow(dialog, SW_SHOW);
+  ::SetForegroundWindow(dialog);
+  ::SetFocus(chooser.list);
+
+  MSG message;
+  while (!chooser.done) {
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0) {
+      // The program is quitting: leave the request for the outer loop.
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    if (got < 0) break;
+    if (::IsDialogMessageW(dialog, &message)) continue;
+    DispatchOne(message);
+  }
+  // The owner is enabled before the dialog goes, so that it gets the activation back.
+  if (owner != nullptr) ::EnableWindow(owner, TRUE);
+  ::SetWindowLongPtrW(dialog, GWLP_USERDATA, 0);
+  ::DestroyWindow(dialog);
+  ::DeleteObject(font);
+  return chooser.chosen;
+}
+
+}  // namespace win32
