@@ -55,7 +55,7 @@ int ShowFirstWindow(const std::string& window, bool bare, const char* root,
     auto* app = new AppOnDevice(root);  // kept: the process ends right after
     app->program().Run([&] { screen.open(app->program()); });
     fault = app->Fault(screen.window);
-    painted = !fault && WaitUntilPainted(*app->program().window());
+    painted = !fault && WaitUntilPainted(*app->window());
   }
   const auto elapsed = Clock::now() - start;
   const double cpu = ProcessCpuSeconds() - start_cpu;

@@ -30,11 +30,11 @@ class PaintWatch : public QObject {
 }  // namespace
 
 AppOnDevice::AppOnDevice(const std::filesystem::path& root)
-    : file_system_(root), program_(file_system_, clock_, messages_, [](int) {}) {}
+    : file_system_(root), program_(file_system_, clock_, front_end_) {}
 
 std::optional<std::string> AppOnDevice::Fault(std::string_view expected_window) const {
-  if (!messages_.texts.empty()) return "message: " + messages_.texts.front();
-  const QWidget* window = program_.window();
+  if (!front_end_.texts.empty()) return "message: " + front_end_.texts.front();
+  const QWidget* window = front_end_.OpenWindow();
   if (window == nullptr) return "no window open";
   if (window->objectName().toStdString() != expected_window) {
     return "window " + window->objectName().toStdString() + " open";
@@ -43,7 +43,7 @@ std::optional<std::string> AppOnDevice::Fault(std::string_view expected_window) 
 }
 
 std::optional<std::string> AppOnDevice::EndFault() const {
-  if (!messages_.texts.empty()) return "message: " + messages_.texts.front();
+  if (!front_end_.texts.empty()) return "message: " + front_end_.texts.front();
   if (program_.exit_status() != app::kExitDone) return "the program did not end after Start";
   return std::nullopt;
 }

@@ -9,9 +9,8 @@
 #include "app/program.h"
 #include "device/clock.h"
 #include "device/file_system.h"
-#include "ui/message_box.h"
-
-class QWidget;
+#include "ui/qt/front_end.h"
+#include "ui/qt/screen_window.h"
 
 namespace bench {
 
@@ -22,21 +21,23 @@ class AppOnDevice {
   explicit AppOnDevice(const std::filesystem::path& root);
 
   app::Program& program() { return program_; }
+  // The program's window on screen, or none.
+  ui::qt::ScreenWindow* window() const { return front_end_.OpenWindow(); }
   // What went wrong so far: a message shown, or the wrong window (or none) open.
   std::optional<std::string> Fault(std::string_view expected_window) const;
   // What went wrong if the program did not end normally.
   std::optional<std::string> EndFault() const;
 
  private:
-  class RecordingMessageBox : public ui::MessageBox {
+  class RecordingFrontEnd : public ui::qt::FrontEnd {
    public:
-    void Show(const QString& text) override { texts.push_back(text.toStdString()); }
+    void ShowMessage(std::string_view text) override { texts.emplace_back(text); }
     std::vector<std::string> texts;
   };
 
   device::FileSystem file_system_;
   device::SystemClock clock_;
-  RecordingMessageBox messages_;
+  RecordingFrontEnd front_end_;
   app::Program program_;
 };
 

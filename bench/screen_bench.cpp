@@ -21,7 +21,7 @@ void AppScreen(benchmark::State& state, const ScreenCase& screen) {
     {
       AppOnDevice app(device.root());
       app.program().Run([&] { screen.open(app.program()); });
-      QWidget* window = app.program().window();
+      QWidget* window = app.window();
       const bool painted = window != nullptr && WaitUntilPainted(*window);
       state.PauseTiming();
       fault = app.Fault(screen.window);

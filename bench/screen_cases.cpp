@@ -56,7 +56,7 @@ const ScreenCase& FindScreenCase(std::string_view window) {
 std::optional<std::string> OpenAndPaint(AppOnDevice& app, const ScreenCase& screen) {
   app.program().Run([&] { screen.open(app.program()); });
   if (auto fault = app.Fault(screen.window)) return fault;
-  if (!WaitUntilPainted(*app.program().window())) return "never painted";
+  if (!WaitUntilPainted(*app.window())) return "never painted";
   return std::nullopt;
 }
 
@@ -68,7 +68,7 @@ WindowRecord RecordOf(const ScreenCase& screen) {
     AppOnDevice app(device.root());
     app.program().Run([&] { screen.open(app.program()); });
     if (const auto fault = app.Fault(screen.window)) throw std::runtime_error(*fault);
-    record = Capture(*app.program().window());
+    record = Capture(*app.window());
   }
   FlushDeletes();
   return record;

@@ -56,7 +56,7 @@ void AppStart(benchmark::State& state, const StartCase& c) {
       AppOnDevice app(device.root());
       fault = OpenAndPaint(app, screen);
       if (!fault) {
-        auto* start = app.program().window()->findChild<QPushButton*>(QStringLiteral("Command1"));
+        auto* start = app.window()->findChild<QPushButton*>(QStringLiteral("Command1"));
         state.ResumeTiming();
         start->click();
         state.PauseTiming();

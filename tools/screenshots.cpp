@@ -25,7 +25,8 @@
 #include "device/clock.h"
 #include "device/file_system.h"
 #include "recorders.h"
-#include "ui/message_box.h"
+#include "ui/qt/front_end.h"
+#include "ui/qt/screen_window.h"
 
 namespace {
 
@@ -45,14 +46,15 @@ class FixedClock : public device::Clock {
   device::LocalTime Now() const override { return kShownTime; }
 };
 
-// A screen that shows a message has failed to load: the message is kept and reported.
-class KeptMessage : public ui::MessageBox {
+// The Qt front end, but a screen that shows a message has failed to load: the message is kept
+// and reported.
+class KeepingFrontEnd : public ui::qt::FrontEnd {
  public:
-  void Show(const QString& text) override { text_ = text; }
-  const QString& text() const { return text_; }
+  void ShowMessage(std::string_view text) override { message_.assign(text); }
+  const std::string& message() const { return message_; }
 
  private:
-  QString text_;
+  std::string message_;
 };
 
 // A recorder's root: a VOICE folder and, when given, the settings file with its first line.
@@ -88,29 +90,31 @@ std::optional<QString> Render(const tools::Recorder& recorder, const QDir& outpu
 
   device::FileSystem file_system(std::filesystem::path(root.path().toStdString()));
   FixedClock clock;
-  KeptMessage message;
-  app::Program program(file_system, clock, message, [](int) {});
+  KeepingFrontEnd front_end;
+  app::Program program(file_system, clock, front_end);
   program.Run([&program] { app::StartUp(program); });
-  if (!recorder.click.empty() && program.window() != nullptr) {
-    auto* button =
-        program.window()->findChild<QAbstractButton*>(QString::fromStdString(recorder.click));
+  if (!recorder.click.empty() && front_end.OpenWindow() != nullptr) {
+    auto* button = qobject_cast<QAbstractButton*>(front_end.OpenWindow()->Widget(recorder.click));
     if (button == nullptr) return QStringLiteral("no button ") + recorder.click.c_str();
     button->click();
   }
-  if (program.exit_status()) return QStringLiteral("the program ended: ") + message.text();
-  const QString shown = program.window() ? program.window()->objectName() : QStringLiteral("none");
+  if (program.exit_status()) {
+    return QStringLiteral("the program ended: ") + QString::fromStdString(front_end.message());
+  }
+  ui::qt::ScreenWindow* window = front_end.OpenWindow();
+  const QString shown = window ? window->objectName() : QStringLiteral("none");
   if (shown != QString::fromStdString(recorder.window)) {
     return QStringLiteral("the screen shown is ") + shown;
   }
 
-  auto* clock_label = program.window()->findChild<QLabel*>(QStringLiteral("Label1"));
+  auto* clock_label = qobject_cast<QLabel*>(window->Widget("Label1"));
   if (clock_label == nullptr || !WaitForTick(*clock_label)) {
     return QStringLiteral("the live clock did not tick");
   }
   if (clock_label->text().toStdString() != device::FormatLiveClock(kShownTime)) {
     return QStringLiteral("the clock shows ") + clock_label->text();
   }
-  const QPixmap picture = program.window()->grab();
+  const QPixmap picture = window->grab();
   const QString path = output.filePath(QString::fromStdString(recorder.file_name));
   if (!picture.save(path, "PNG")) return QStringLiteral("cannot write ") + path;
   std::cout << path.toStdString() << " (" << picture.width() << " x " << picture.height() << ", "
@@ -156,8 +160,6 @@ int main(int argc, char* argv[]) {
       std::cerr << recorder.file_name << ": " << failure->toStdString() << std::endl;
       ++failures;
     }
-    // The closed windows are deleted before the next recorder's.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
   return failures == 0 ? 0 : 1;
 }

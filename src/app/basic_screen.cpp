@@ -1,7 +1,5 @@
 #include "app/basic_screen.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <string>
 
 #include "app/settings_screen.h"
@@ -53,21 +51,14 @@ void OpenOptionSetting(Program& program) {
 
 void ShowBasicScreen(Program& program) {
   const device::SettingsLine line = device::LookUpSettingsLine(program.file_system());
-  auto window = std::make_unique<ui::ScreenWindow>(Form2());
-  window->findChild<QLabel*>(QStringLiteral("Label2"))
-      ->setText(ui::FromDeviceText(line.VersionText()));
-  window->StartLiveClock(program.clock());
-
-  auto* start = window->findChild<QPushButton*>(QStringLiteral("Command1"));
-  QObject::connect(start, &QPushButton::clicked, &program, [&program] {
-    program.Run([&program] {
-      device::WriteClockFile(program.file_system(), program.clock());
-      program.End(kExitDone);
-    });
+  std::unique_ptr<Window> window = program.front_end().CreateWindow(Form2());
+  window->SetText("Label2", line.VersionText());
+  program.StartLiveClock(*window);
+  program.OnClick(*window, "Command1", [&program] {
+    device::WriteClockFile(program.file_system(), program.clock());
+    program.End(kExitDone);
   });
-  auto* setting = window->findChild<QPushButton*>(QStringLiteral("Command2"));
-  QObject::connect(setting, &QPushButton::clicked, &program,
-                   [&program] { program.Run([&program] { OpenOptionSetting(program); }); });
+  program.OnClick(*window, "Command2", [&program] { OpenOptionSetting(program); });
   program.Show(std::move(window));
 }
 

@@ -6,10 +6,14 @@
 #include "device/errors.h"
 
 namespace app {
+namespace {
 
-Program::Program(device::FileSystem& file_system, const device::Clock& clock,
-                 ui::MessageBox& message_box, Quit quit)
-    : file_system_(file_system), clock_(clock), message_box_(message_box), quit_(std::move(quit)) {}
+constexpr int kLiveClockIntervalMs = 100;
+
+}  // namespace
+
+Program::Program(device::FileSystem& file_system, const device::Clock& clock, FrontEnd& front_end)
+    : file_system_(file_system), clock_(clock), front_end_(front_end) {}
 
 Program::~Program() {
   CloseWindow();
@@ -17,21 +21,36 @@ Program::~Program() {
 
 void Program::Run(const std::function<void()>& handler) {
   if (exit_status_) return;
+  if (running_handlers_ == 0) closed_.clear();
+  struct Running {
+    int& count;
+    explicit Running(int& running) : count(++running) {}
+    ~Running() { --count; }
+  } running(running_handlers_);
   try {
     handler();
   } catch (const device::FileError& error) {
-    Fail(QString::fromUtf8(error.what()), kExitFileError);
+    Fail(error.what(), kExitFileError);
   } catch (const device::RuntimeFailure& error) {
-    Fail(QString::fromUtf8(error.what()), kExitRuntimeFailure);
+    Fail(error.what(), kExitRuntimeFailure);
   } catch (const std::exception& error) {
-    Fail(QStringLiteral("Unexpected error: ") + QString::fromUtf8(error.what()),
-         kExitRuntimeFailure);
+    Fail(std::string("Unexpected error: ") + error.what(), kExitRuntimeFailure);
   }
 }
 
-void Program::Fail(const QString& text, int status) {
-  std::cerr << text.toStdString() << std::endl;
-  message_box_.Show(text);
+void Program::OnClick(Window& window, std::string_view button, std::function<void()> handler) {
+  window.OnClick(button, [this, handler = std::move(handler)] { Run(handler); });
+}
+
+void Program::StartLiveClock(Window& window) {
+  window.StartTimer(kLiveClockIntervalMs, [this, &window] {
+    window.SetText("Label1", device::FormatLiveClock(clock_.Now()));
+  });
+}
+
+void Program::Fail(const std::string& text, int status) {
+  std::cerr << text << std::endl;
+  front_end_.ShowMessage(text);
   End(status);
 }
 
@@ -39,23 +58,21 @@ void Program::End(int status) {
   if (exit_status_) return;
   exit_status_ = status;
   CloseWindow();
-  quit_(status);
+  front_end_.Quit(status);
 }
 
 void Program::CloseWindow() {
   if (!window_) return;
-  // The window may be the one whose handler is running: it is deleted once that handler returns.
-  ui::ScreenWindow* window = window_.release();
-  window->CloseByProgram();
-  window->deleteLater();
+  window_->Close();
+  closed_.push_back(std::move(window_));
 }
 
-void Program::Show(std::unique_ptr<ui::ScreenWindow> window) {
+void Program::Show(std::unique_ptr<Window> window) {
   CloseWindow();
   if (exit_status_) return;
   window_ = std::move(window);
-  connect(window_.get(), &ui::ScreenWindow::closedByUser, this, [this] { End(kExitDone); });
-  window_->show();
+  window_->OnClosedByUser([this] { End(kExitDone); });
+  window_->Show();
 }
 
 }  // namespace app

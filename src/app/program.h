@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "app/front_end.h"
 #include "device/clock.h"
 #include "device/file_system.h"
-#include "ui/message_box.h"
-#include "ui/screen_window.h"
 
 namespace app {
 
@@ -18,45 +19,51 @@ inline constexpr int kExitFileError = 1;
 inline constexpr int kExitRuntimeFailure = 2;
 inline constexpr int kExitUsage = 64;
 
-// The running program: the device, the clock, the one open window, and the one place where a
-// failure becomes a message box and an exit status.
-class Program : public QObject {
-  Q_OBJECT
-
+// The running program: the device, the clock, the front end, the one open window, and the one
+// place where a failure becomes a message and an exit status.
+class Program {
  public:
-  using Quit = std::function<void(int status)>;
-
-  Program(device::FileSystem& file_system, const device::Clock& clock, ui::MessageBox& message_box,
-          Quit quit);
-  ~Program() override;
+  Program(device::FileSystem& file_system, const device::Clock& clock, FrontEnd& front_end);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
 
   device::FileSystem& file_system() { return file_system_; }
   const device::Clock& clock() const { return clock_; }
+  FrontEnd& front_end() { return front_end_; }
 
   // Runs an event handler. A file error shows the screen's message and ends the program with
-  // status 1; a run-time failure shows a message naming it and ends with status 2. Once the
-  // program has ended no handler runs.
+  // status 1; a run-time failure shows a message naming it and ends with status 2. Each message
+  // also goes to stderr. Once the program has ended no handler runs.
   void Run(const std::function<void()>& handler);
+  // Makes a click on `button` of `window` run `handler` through Run.
+  void OnClick(Window& window, std::string_view button, std::function<void()> handler);
+  // Refreshes the clock label Label1 of `window` from the clock every 100 ms.
+  void StartLiveClock(Window& window);
 
   // Ends the program at once: the open window closes and the event loop stops.
   void End(int status);
 
-  // Closes the open window, then shows `window` in its place.
-  void Show(std::unique_ptr<ui::ScreenWindow> window);
+  // Closes the open window, then shows `window` in its place. Closing it by the user ends the
+  // program without writing anything.
+  void Show(std::unique_ptr<Window> window);
   // Closes the open window without ending the program, before the next one loads.
   void CloseWindow();
 
-  ui::ScreenWindow* window() const { return window_.get(); }
+  Window* window() const { return window_.get(); }
   std::optional<int> exit_status() const { return exit_status_; }
 
  private:
-  void Fail(const QString& text, int status);
+  void Fail(const std::string& text, int status);
 
   device::FileSystem& file_system_;
   const device::Clock& clock_;
-  ui::MessageBox& message_box_;
-  Quit quit_;
-  std::unique_ptr<ui::ScreenWindow> window_;
+  FrontEnd& front_end_;
+  std::unique_ptr<Window> window_;
+  // Windows closed while one of their own handlers may still be running: destroyed when the
+  // next handler starts, or with the program.
+  std::vector<std::unique_ptr<Window>> closed_;
+  int running_handlers_ = 0;
   std::optional<int> exit_status_;
 };
 

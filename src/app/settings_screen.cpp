@@ -1,7 +1,5 @@
 #include "app/settings_screen.h"
 
-#include <QPushButton>
-
 #include "device/settings_line.h"
 #include "device/write_back.h"
 
@@ -13,17 +11,14 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
   const device::SettingsLine line = device::LookUpSettingsLine(program.file_system());
   const screens::ScreenState state = screens::Load(screen, line);
 
-  auto window = std::make_unique<ui::ScreenWindow>(screen.window);
+  std::unique_ptr<Window> window = program.front_end().CreateWindow(screen.window);
   window->Apply(state);
-  window->StartLiveClock(program.clock());
-  ui::ScreenWindow* shown = window.get();
-  auto* start = shown->findChild<QPushButton*>(QStringLiteral("Command1"));
-  QObject::connect(start, &QPushButton::clicked, &program, [&program, &screen, shown] {
-    program.Run([&program, &screen, shown] {
-      const std::string block = screens::Block(screen, shown->CurrentState());
-      device::CommitSettings(program.file_system(), program.clock(), block);
-      program.End(kExitDone);
-    });
+  program.StartLiveClock(*window);
+  const Window& shown = *window;
+  program.OnClick(*window, "Command1", [&program, &screen, &shown] {
+    const std::string block = screens::Block(screen, shown.CurrentState());
+    device::CommitSettings(program.file_system(), program.clock(), block);
+    program.End(kExitDone);
   });
   program.Show(std::move(window));
 }

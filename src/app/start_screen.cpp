@@ -1,7 +1,5 @@
 #include "app/start_screen.h"
 
-#include <QPushButton>
-
 #include "app/dispatch.h"
 #include "device/clock_file.h"
 #include "device/settings_line.h"
@@ -32,14 +30,11 @@ const screens::WindowLayout& Form1() {
 }  // namespace
 
 void ShowStartScreen(Program& program, bool clock_running) {
-  auto window = std::make_unique<ui::ScreenWindow>(Form1());
-  if (clock_running) window->StartLiveClock(program.clock());
-  auto* start = window->findChild<QPushButton*>(QStringLiteral("Command1"));
-  QObject::connect(start, &QPushButton::clicked, &program, [&program] {
-    program.Run([&program] {
-      device::WriteClockFile(program.file_system(), program.clock());
-      program.End(kExitDone);
-    });
+  std::unique_ptr<Window> window = program.front_end().CreateWindow(Form1());
+  if (clock_running) program.StartLiveClock(*window);
+  program.OnClick(*window, "Command1", [&program] {
+    device::WriteClockFile(program.file_system(), program.clock());
+    program.End(kExitDone);
   });
   program.Show(std::move(window));
 }

@@ -1,9 +1,3 @@
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QRadioButton>
-#include <cmath>
-
 #include "program_fixture.h"
 #include "screens/line_builder.h"
 
@@ -23,11 +17,10 @@ class BasicScreenTest : public ProgramTest {
   void StartUpWith(const std::string& line) {
     device.Write("ravlen_setting.ini", line + "\r\n");
     StartUp();
-    ASSERT_EQ(WindowName(), "Form2");
+    ASSERT_EQ(screen.WindowName(), "Form2");
   }
-  bool Checked(const char* name) const { return Find<QRadioButton>(name)->isChecked(); }
-  int Px(int twips) const {
-    return static_cast<int>(std::lround(twips * program.window()->logicalDpiY() / 1440.0));
+  testing_support::PixelSize Size(int width, int height) const {
+    return {screen.Pixels(width), screen.Pixels(height)};
   }
 };
 
@@ -45,17 +38,15 @@ using SettingTest = CaseTest<Opened>;
 
 TEST_P(SettingTest, OpensTheModelsOptionSettingScreenInPlaceOfTheBasicScreen) {
   StartUpWith(Line(GetParam().model));
-  QPointer<QWidget> basic = program.window();
-  Click("Command2");
-  ASSERT_EQ(WindowName(), GetParam().window);
-  EXPECT_TRUE(basic.isNull() || !basic->isVisible());
-  EXPECT_EQ(program.window()->windowTitle(), "Option Setting");
-  EXPECT_EQ(program.window()->size(), QSize(Px(GetParam().width), Px(GetParam().height)));
-  ASSERT_NE(program.window()->focusWidget(), nullptr);
-  EXPECT_EQ(program.window()->focusWidget()->objectName(), GetParam().first_focus);
-  EXPECT_EQ(Find<QLineEdit>("Text1")->text(), "VERSION 1.0.0.A");
-  EXPECT_TRUE(program.window()->LiveClockRunning());
-  EXPECT_TRUE(messages.texts.empty());
+  screen.Click("Command2");
+  ASSERT_EQ(screen.WindowName(), GetParam().window);
+  EXPECT_EQ(screen.WindowsOnScreen(), 1);  // the basic screen is gone
+  EXPECT_EQ(screen.Title(), "Option Setting");
+  EXPECT_EQ(screen.ClientSize(), Size(GetParam().width, GetParam().height));
+  EXPECT_EQ(screen.FocusedControl(), GetParam().first_focus);
+  EXPECT_EQ(screen.Text("Text1"), "VERSION 1.0.0.A");
+  EXPECT_TRUE(program.window()->TimerRunning());
+  EXPECT_TRUE(messages.empty());
   EXPECT_TRUE(quits.empty());
 }
 
@@ -73,11 +64,12 @@ using ReplacedTest = CaseTest<Replaced>;
 TEST_P(ReplacedTest, SettingReadsTheLineAfreshAndEndsWithoutWriting) {
   StartUpWith(Line('1'));
   device.Write("ravlen_setting.ini", GetParam().line + "\r\n");
-  Click("Command2");
-  ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_NE(messages.texts[0].find(GetParam().message), std::string::npos) << messages.texts[0];
+  screen.Click("Command2");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find(GetParam().message), std::string::npos) << messages[0];
   EXPECT_EQ(quits, std::vector<int>{GetParam().status});
   EXPECT_EQ(program.window(), nullptr);
+  EXPECT_EQ(screen.WindowName(), "none");
   EXPECT_EQ(device.Names(), std::vector<std::string>{"ravlen_setting.ini"});
   EXPECT_EQ(device.Read("ravlen_setting.ini"), GetParam().line + "\r\n");
 }
@@ -92,15 +84,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BasicScreenTest, BasicScreenIsGoneBeforeTheOptionSettingScreenLoads) {
   StartUpWith(Line('1'));
   device.Write("ravlen_setting.ini", Line('0', {{10, '2'}}) + "\r\n");
-  Click("Command2");
-  EXPECT_EQ(messages.windows_behind, std::vector<int>{0});
+  screen.Click("Command2");
+  EXPECT_EQ(front_end.windows_behind, std::vector<int>{0});
 }
 
 TEST_F(BasicScreenTest, WritesTheDateOnlyClockLineAndLeavesTheSettingsFileAlone) {
   StartUpWith(Line('0'));
   device.SetDosBits("ravlen_setting.ini", 0x2);
   device.SetReadOnly("ravlen_setting.ini", true);
-  Click("Command1");
+  screen.PressStart();
   EXPECT_EQ(quits, std::vector<int>{kExitDone});
   EXPECT_EQ(device.Read("date_time.cfg"), std::string(kSomeTimeText) + "\r\n");
   EXPECT_EQ(device.Read("ravlen_setting.ini"), Line('0') + "\r\n");
@@ -111,15 +103,14 @@ TEST_F(BasicScreenTest, WritesTheDateOnlyClockLineAndLeavesTheSettingsFileAlone)
 
 TEST_F(BasicScreenTest, WindowFollowsItsLayout) {
   StartUpWith(Line('1'));
-  EXPECT_EQ(program.window()->windowTitle(), "date_time.cfg Creator V2.2");
-  EXPECT_EQ(program.window()->size(), QSize(Px(4680), Px(3495)));
-  EXPECT_EQ(Find<QWidget>("Command2")->geometry(), QRect(Px(3600), Px(240), Px(855), Px(615)));
-  ASSERT_NE(program.window()->focusWidget(), nullptr);
-  EXPECT_EQ(program.window()->focusWidget()->objectName(), "Command1");
-  QWidget* next = program.window()->focusWidget()->nextInFocusChain();
-  while (!(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
-  EXPECT_EQ(next->objectName(), "Command2");
-  EXPECT_TRUE(program.window()->LiveClockRunning());
+  EXPECT_EQ(screen.Title(), "date_time.cfg Creator V2.2");
+  EXPECT_EQ(screen.ClientSize(), Size(4680, 3495));
+  EXPECT_EQ(screen.Geometry("Command2"),
+            (testing_support::PixelRect{screen.Pixels(3600), screen.Pixels(240), screen.Pixels(855),
+                                        screen.Pixels(615)}));
+  EXPECT_EQ(screen.FocusedControl(), "Command1");
+  EXPECT_EQ(screen.TabOrder("Command1", 2), (std::vector<std::string>{"Command1", "Command2"}));
+  EXPECT_TRUE(program.window()->TimerRunning());
 }
 
 struct Version {
@@ -130,7 +121,7 @@ using VersionTest = CaseTest<Version>;
 
 TEST_P(VersionTest, Label2ShowsTheVersionTextThereIs) {
   StartUpWith((Line('0') + "TRAILING").substr(0, GetParam().length));
-  EXPECT_EQ(Find<QLabel>("Label2")->text(), GetParam().shown);
+  EXPECT_EQ(screen.Text("Label2"), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, VersionTest,
@@ -148,17 +139,17 @@ using ClicksTest = CaseTest<Clicks>;
 
 TEST_P(ClicksTest, GreyedButtonCannotBeChosen) {
   StartUpWith(Line(GetParam().model, GetParam().changes));
-  Click("Command2");
-  if (GetParam().chosen) Click(GetParam().chosen);
+  screen.Click("Command2");
+  if (GetParam().chosen) screen.Click(GetParam().chosen);
   for (const char* name : GetParam().greyed) {
-    Click(name);
-    EXPECT_FALSE(Find<QRadioButton>(name)->isEnabled()) << name;
-    EXPECT_FALSE(Checked(name)) << name;
+    screen.Click(name);
+    EXPECT_FALSE(screen.Enabled(name)) << name;
+    EXPECT_FALSE(screen.Checked(name)) << name;
   }
   if (GetParam().chosen) {
-    EXPECT_TRUE(Checked(GetParam().chosen));
+    EXPECT_TRUE(screen.Checked(GetParam().chosen));
   }
-  Click("Command1");
+  screen.PressStart();
   EXPECT_EQ(device.Read("date_time.cfg"),
             std::string(kSomeTimeText) + "E" + GetParam().block + "\r\n");
 }
@@ -186,8 +177,8 @@ TEST_P(FullFlagsTest, StartWithoutChangesWritesTheBlockToBothFiles) {
   }
   const std::string line = Line(GetParam().model, changes);
   StartUpWith(line);
-  Click("Command2");
-  Click("Command1");
+  screen.Click("Command2");
+  screen.PressStart();
   EXPECT_EQ(quits, std::vector<int>{kExitDone});
   EXPECT_EQ(device.Read("date_time.cfg"),
             std::string(kSomeTimeText) + "E" + GetParam().block + "\r\n");

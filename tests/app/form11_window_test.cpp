@@ -1,5 +1,3 @@
-#include <QGroupBox>
-#include <QRadioButton>
 #include <utility>
 
 #include "program_fixture.h"
@@ -30,18 +28,17 @@ class Form11WindowTest : public ProgramTest {
     const std::string line = Line(changes);
     device.Write("ravlen_setting.ini", line + "\r\n");
     StartUp();
-    EXPECT_EQ(WindowName(), "Form11");
+    EXPECT_EQ(screen.WindowName(), "Form11");
     return line;
   }
-  bool Checked(const char* name) const { return Find<QRadioButton>(name)->isChecked(); }
 };
 
 TEST_F(Form11WindowTest, StartWithoutAChangeWritesBackTheLoadedSelections) {
   const std::string line = StartWith({});
-  EXPECT_TRUE(Checked("Option2"));
-  EXPECT_TRUE(Checked("Option8"));
-  EXPECT_TRUE(Checked("Option35"));
-  Click("Command1");
+  EXPECT_TRUE(screen.Checked("Option2"));
+  EXPECT_TRUE(screen.Checked("Option8"));
+  EXPECT_TRUE(screen.Checked("Option35"));
+  screen.PressStart();
   EXPECT_EQ(quits, std::vector<int>{kExitDone});
   EXPECT_EQ(device.Read("date_time.cfg"), std::string(kSomeTimeText) + "E11000001000000\r\n");
   EXPECT_EQ(device.Read("ravlen_setting.bak"), Rebuilt(line, "11000001000000") + "\r\n");
@@ -50,15 +47,16 @@ TEST_F(Form11WindowTest, StartWithoutAChangeWritesBackTheLoadedSelections) {
 
 TEST_F(Form11WindowTest, EachFrameIsItsOwnExclusiveGroup) {
   StartWith({});
-  Click("Option4");
-  Click("Option34");
-  Click("Option11");
+  screen.Click("Option4");
+  screen.Click("Option34");
+  screen.Click("Option11");
   for (const char* name : {"Option1", "Option2", "Option3", "Option5", "Option7", "Option8",
                            "Option9", "Option10", "Option35"}) {
-    EXPECT_FALSE(Checked(name)) << name;
+    EXPECT_FALSE(screen.Checked(name)) << name;
   }
-  for (const char* name : {"Option4", "Option34", "Option11"}) EXPECT_TRUE(Checked(name)) << name;
-  Click("Command1");
+  for (const char* name : {"Option4", "Option34", "Option11"})
+    EXPECT_TRUE(screen.Checked(name)) << name;
+  screen.PressStart();
   EXPECT_EQ(device.Read("date_time.cfg").substr(20, 14), "34000000000000");
 }
 
@@ -75,25 +73,21 @@ TEST_F(Form11WindowTest, FlagsZeroHideTheirFramesAndWriteZero) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.hidden);
-    testing_support::TempDevice case_device;
-    device::FileSystem case_file_system(case_device.root());
-    RecordingMessageBox case_messages;
-    Program case_program(case_file_system, clock, case_messages, [](int) {});
+    ProgramOnDevice run;
     const std::string line = Line(c.changes);
-    case_device.Write("ravlen_setting.ini", line + "\r\n");
-    case_program.Run([&] { app::StartUp(case_program); });
-    ASSERT_NE(case_program.window(), nullptr);
-    EXPECT_FALSE(case_program.window()->findChild<QGroupBox*>(c.hidden)->isVisible());
-    QTest::mouseClick(case_program.window()->findChild<QAbstractButton*>("Command1"),
-                      Qt::LeftButton);
-    EXPECT_EQ(case_device.Read("ravlen_setting.bak"), Rebuilt(line, c.block) + "\r\n");
+    run.device.Write("ravlen_setting.ini", line + "\r\n");
+    run.StartUp();
+    ASSERT_EQ(run.screen.WindowName(), "Form11");
+    EXPECT_FALSE(run.screen.Visible(c.hidden));
+    run.screen.PressStart();
+    EXPECT_EQ(run.device.Read("ravlen_setting.bak"), Rebuilt(line, c.block) + "\r\n");
   }
 }
 
 TEST_F(Form11WindowTest, FirstFailureEndsTheLoadWithOneMessage) {
   device.Write("ravlen_setting.ini", Line({{10, '2'}, {25, '2'}}) + "\r\n");
   StartUp();
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"Ravlen_setting.ini File Error"});
+  EXPECT_EQ(messages, std::vector<std::string>{"Ravlen_setting.ini File Error"});
   EXPECT_EQ(quits, std::vector<int>{kExitFileError});
   EXPECT_EQ(device.Names(), std::vector<std::string>{"ravlen_setting.ini"});
 }

@@ -1,7 +1,3 @@
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QRadioButton>
-
 #include "program_fixture.h"
 
 namespace app {
@@ -20,29 +16,15 @@ std::string Rebuilt(char availability, std::string_view block) {
          "FW 4.01 TEST-XY";
 }
 
-// The names of the `count` focusable controls from `first` on in the tab order.
-std::vector<QString> FocusChain(QWidget* window, const char* first, int count) {
-  std::vector<QString> names;
-  QWidget* widget = window->findChild<QWidget*>(first);
-  while (widget && static_cast<int>(names.size()) < count) {
-    if (widget->focusPolicy() & Qt::TabFocus) names.push_back(widget->objectName());
-    widget = widget->nextInFocusChain();
-  }
-  return names;
-}
-
-class Form12WindowTest : public ProgramTest {
- protected:
-  bool Checked(const char* name) const { return Find<QRadioButton>(name)->isChecked(); }
-};
+class Form12WindowTest : public ProgramTest {};
 
 TEST_F(Form12WindowTest, StartWithoutAChangeWritesTheLoadedModeToBothFiles) {
   device.Write("ravlen_setting.ini", Line('1', '2') + "\r\nsecond line\r\n");
   StartUp();
-  ASSERT_EQ(WindowName(), "Form12");
-  EXPECT_EQ(Find<QLineEdit>("Text1")->text(), "FW 4.01 TEST-XY");
-  EXPECT_TRUE(Checked("Option3"));
-  Click("Command1");
+  ASSERT_EQ(screen.WindowName(), "Form12");
+  EXPECT_EQ(screen.Text("Text1"), "FW 4.01 TEST-XY");
+  EXPECT_TRUE(screen.Checked("Option3"));
+  screen.PressStart();
   EXPECT_EQ(quits, std::vector<int>{kExitDone});
   EXPECT_EQ(device.Read("date_time.cfg"), std::string(kSomeTimeText) + "E20000000000000\r\n");
   EXPECT_EQ(device.Read("ravlen_setting.bak"), Rebuilt('1', "20000000000000") + "\r\n");
@@ -55,12 +37,12 @@ TEST_F(Form12WindowTest, ClickingAnotherModeChangesTheBlock) {
   device.Write("ravlen_setting.bak", Line('4', '4') + "\r\n");
   device.SetDosBits("ravlen_setting.bak", 0x2);
   StartUp();
-  EXPECT_FALSE(Find<QRadioButton>("Option5")->isVisible());
-  EXPECT_TRUE(Checked("Option5"));
-  Click("Option1");
-  EXPECT_TRUE(Checked("Option1"));
-  EXPECT_FALSE(Checked("Option5"));
-  Click("Command1");
+  EXPECT_FALSE(screen.Visible("Option5"));
+  EXPECT_TRUE(screen.Checked("Option5"));
+  screen.Click("Option1");
+  EXPECT_TRUE(screen.Checked("Option1"));
+  EXPECT_FALSE(screen.Checked("Option5"));
+  screen.PressStart();
   EXPECT_EQ(device.Read("ravlen_setting.bak"), Rebuilt('4', "00000000000000") + "\r\n");
 }
 
@@ -73,37 +55,32 @@ TEST_F(Form12WindowTest, HiddenOrDisabledButtonsCannotBeChosen) {
                         {'3', "Option4"}, {'5', "Option1"}, {'0', "Option1"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(1, c.availability) + " " + c.button);
-    testing_support::TempDevice case_device;
-    case_device.Write("ravlen_setting.ini", Line(c.availability, '2') + "\r\n");
-    device::FileSystem case_file_system(case_device.root());
-    RecordingMessageBox case_messages;
-    Program case_program(case_file_system, clock, case_messages, [](int) {});
-    case_program.Run([&] { app::StartUp(case_program); });
-    auto* window = case_program.window();
-    ASSERT_NE(window, nullptr);
-    auto* button = window->findChild<QRadioButton*>(c.button);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    EXPECT_FALSE(button->isChecked());
-    EXPECT_TRUE(window->findChild<QRadioButton*>("Option3")->isChecked());
-    QTest::mouseClick(window->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(case_device.Read("date_time.cfg"), std::string(kSomeTimeText) +
-                                                     (c.availability == '0' ? "E0" : "E2") +
-                                                     std::string(13, '0') + "\r\n");
+    ProgramOnDevice run;
+    run.device.Write("ravlen_setting.ini", Line(c.availability, '2') + "\r\n");
+    run.StartUp();
+    ASSERT_EQ(run.screen.WindowName(), "Form12");
+    run.screen.Click(c.button);
+    EXPECT_FALSE(run.screen.Checked(c.button));
+    EXPECT_TRUE(run.screen.Checked("Option3"));
+    run.screen.PressStart();
+    EXPECT_EQ(run.device.Read("date_time.cfg"), std::string(kSomeTimeText) +
+                                                    (c.availability == '0' ? "E0" : "E2") +
+                                                    std::string(13, '0') + "\r\n");
   }
 }
 
 TEST_F(Form12WindowTest, HiddenFrameWritesZero) {
   device.Write("ravlen_setting.ini", Line('0', '3') + "\r\n");
   StartUp();
-  EXPECT_FALSE(Find<QGroupBox>("Frame1")->isVisible());
-  Click("Command1");
+  EXPECT_FALSE(screen.Visible("Frame1"));
+  screen.PressStart();
   EXPECT_EQ(device.Read("ravlen_setting.bak"), Rebuilt('0', "00000000000000") + "\r\n");
 }
 
 TEST_F(Form12WindowTest, FileErrorShowsTheMessageAndWritesNothing) {
   device.Write("ravlen_setting.ini", Line('1', '7') + "\r\n");
   StartUp();
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"Ravlen_setting.ini File Error"});
+  EXPECT_EQ(messages, std::vector<std::string>{"Ravlen_setting.ini File Error"});
   EXPECT_EQ(quits, std::vector<int>{kExitFileError});
   EXPECT_EQ(program.window(), nullptr);
   EXPECT_EQ(device.Names(), std::vector<std::string>{"ravlen_setting.ini"});
@@ -112,8 +89,8 @@ TEST_F(Form12WindowTest, FileErrorShowsTheMessageAndWritesNothing) {
 TEST_F(Form12WindowTest, RecordingModeThatIsNoDigitIsATypeMismatch) {
   device.Write("ravlen_setting.ini", Line('1', 'x') + "\r\n");
   StartUp();
-  ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_NE(messages.texts[0].find("position 18"), std::string::npos) << messages.texts[0];
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("position 18"), std::string::npos) << messages[0];
   EXPECT_EQ(quits, std::vector<int>{kExitRuntimeFailure});
   EXPECT_EQ(device.Names(), std::vector<std::string>{"ravlen_setting.ini"});
 }
@@ -122,7 +99,7 @@ TEST_F(Form12WindowTest, SettingsFileGoneAtStartWritesNothing) {
   device.Write("ravlen_setting.ini", Line('1', '1') + "\r\n");
   StartUp();
   std::filesystem::remove(device.Path("ravlen_setting.ini"));
-  Click("Command1");
+  screen.PressStart();
   EXPECT_EQ(quits, std::vector<int>{kExitRuntimeFailure});
   EXPECT_TRUE(device.Names().empty());
 }
@@ -130,25 +107,28 @@ TEST_F(Form12WindowTest, SettingsFileGoneAtStartWritesNothing) {
 TEST_F(Form12WindowTest, ControlsSitAtTheirTwipsGeometry) {
   device.Write("ravlen_setting.ini", Line('1', '1') + "\r\n");
   StartUp();
-  auto* window = program.window();
-  ASSERT_NE(window, nullptr);
-  const double scale = window->logicalDpiY() / 1440.0;
-  auto px = [scale](int twips) { return static_cast<int>(std::lround(twips * scale)); };
-  EXPECT_EQ(window->size(), QSize(px(4830), px(6060)));
-  EXPECT_EQ(Find<QWidget>("Frame1")->geometry(), QRect(px(360), px(960), px(4095), px(2415)));
-  EXPECT_EQ(Find<QWidget>("Option5")->geometry(), QRect(px(480), px(1800), px(975), px(375)));
-  EXPECT_EQ(Find<QWidget>("Option5")->parentWidget()->objectName(), "Frame1");
-  EXPECT_EQ(Find<QWidget>("Label1")->parentWidget()->objectName(), "Frame3");
-  EXPECT_EQ(Find<QWidget>("Command1")->geometry(), QRect(px(1080), px(4800), px(2535), px(855)));
-  EXPECT_EQ(window->windowTitle(), "date_time.cfg Creator V2.2");
+  ASSERT_EQ(screen.WindowName(), "Form12");
+  auto rect = [this](int left, int top, int width, int height) {
+    return testing_support::PixelRect{screen.Pixels(left), screen.Pixels(top), screen.Pixels(width),
+                                      screen.Pixels(height)};
+  };
+  EXPECT_EQ(screen.ClientSize(),
+            (testing_support::PixelSize{screen.Pixels(4830), screen.Pixels(6060)}));
+  EXPECT_EQ(screen.Geometry("Frame1"), rect(360, 960, 4095, 2415));
+  EXPECT_EQ(screen.Geometry("Option5"), rect(480, 1800, 975, 375));
+  EXPECT_EQ(screen.Container("Option5"), "Frame1");
+  EXPECT_EQ(screen.Container("Label1"), "Frame3");
+  EXPECT_EQ(screen.Container("Command1"), "");
+  EXPECT_EQ(screen.Geometry("Command1"), rect(1080, 4800, 2535, 855));
+  EXPECT_EQ(screen.Title(), "date_time.cfg Creator V2.2");
 }
 
 TEST_F(Form12WindowTest, TabOrderFollowsTheTabIndexes) {
   device.Write("ravlen_setting.ini", Line('1', '1') + "\r\n");
   StartUp();
-  EXPECT_EQ(FocusChain(program.window(), "Command1", 7),
-            (std::vector<QString>{"Command1", "Option2", "Option3", "Text1", "Option1", "Option4",
-                                  "Option5"}));
+  EXPECT_EQ(screen.TabOrder("Command1", 7),
+            (std::vector<std::string>{"Command1", "Option2", "Option3", "Text1", "Option1",
+                                      "Option4", "Option5"}));
 }
 
 }  // namespace

@@ -1,6 +1,3 @@
-#include <QGroupBox>
-#include <QLabel>
-#include <QRadioButton>
 #include <ostream>
 #include <utility>
 
@@ -48,95 +45,89 @@ class LevelScreenWindowTest : public ProgramTest, public ::testing::WithParamInt
     const std::string line = Line(GetParam().model, changes);
     device.Write("ravlen_setting.ini", line + "\r\n");
     StartUp();
-    EXPECT_EQ(WindowName(), GetParam().window);
+    EXPECT_EQ(screen.WindowName(), GetParam().window);
     return line;
   }
-  bool Checked(const char* name) const { return Find<QRadioButton>(name)->isChecked(); }
   std::string WrittenBlock() const { return device.Read("date_time.cfg").substr(20, 14); }
 };
 
 TEST_P(LevelScreenWindowTest, StartWithoutAChangeWritesBackTheLoadedSelections) {
   for (const char mode : {'0', '1', '2', '3', '4'}) {
     SCOPED_TRACE(std::string("recording mode ") + mode);
-    testing_support::TempDevice case_device;
-    device::FileSystem case_file_system(case_device.root());
-    RecordingMessageBox case_messages;
-    Program case_program(case_file_system, clock, case_messages, [](int) {});
+    ProgramOnDevice run;
     const std::string line = Line(GetParam().model, {{18, mode}, {19, '4'}});
-    case_device.Write("ravlen_setting.ini", line + "\r\n");
-    case_program.Run([&] { app::StartUp(case_program); });
-    ASSERT_NE(case_program.window(), nullptr);
-    auto* window = case_program.window();
-    EXPECT_TRUE(window->findChild<QRadioButton*>(kModes[mode - '0'])->isChecked());
-    EXPECT_TRUE(window->findChild<QRadioButton*>("Option11")->isChecked());
-    QTest::mouseClick(window->findChild<QAbstractButton*>("Command1"), Qt::LeftButton);
+    run.device.Write("ravlen_setting.ini", line + "\r\n");
+    run.StartUp();
+    ASSERT_EQ(run.screen.WindowName(), GetParam().window);
+    EXPECT_TRUE(run.screen.Checked(kModes[mode - '0']));
+    EXPECT_TRUE(run.screen.Checked("Option11"));
+    run.screen.PressStart();
     const std::string block = std::string(1, mode) + "4" + std::string(12, '0');
-    EXPECT_EQ(case_device.Read("date_time.cfg"), std::string(kSomeTimeText) + "E" + block + "\r\n");
-    EXPECT_EQ(case_device.Read("ravlen_setting.bak"), Rebuilt(line, block) + "\r\n");
+    EXPECT_EQ(run.device.Read("date_time.cfg"), std::string(kSomeTimeText) + "E" + block + "\r\n");
+    EXPECT_EQ(run.device.Read("ravlen_setting.bak"), Rebuilt(line, block) + "\r\n");
   }
 }
 
 TEST_P(LevelScreenWindowTest, TheFiveModesAreOneExclusiveGroupInTheModeFrame) {
   StartWith({{18, '2'}});
-  auto* window = program.window();
-  const double scale = window->logicalDpiY() / 1440.0;
+  const double scale = screen.Pixels(1440) / 1440.0;
+  const testing_support::PixelRect frame = screen.Geometry("Frame1");
   for (int i = 0; i < 5; ++i) {
     SCOPED_TRACE(kModes[i]);
-    auto* button = Find<QRadioButton>(kModes[i]);
-    EXPECT_EQ(button->parentWidget()->objectName(), "Frame1");
-    const QPoint at = button->mapTo(window, QPoint(0, 0));
-    EXPECT_NEAR(at.x(), 840 * scale, 1.0);
-    EXPECT_NEAR(at.y(), (1320 + 360 * i) * scale, 1.0);
+    EXPECT_EQ(screen.Container(kModes[i]), "Frame1");
+    const testing_support::PixelRect button = screen.Geometry(kModes[i]);
+    EXPECT_NEAR(frame.left + button.left, 840 * scale, 1.0);
+    EXPECT_NEAR(frame.top + button.top, (1320 + 360 * i) * scale, 1.0);
   }
-  Click("Option1");
-  Click("Option2");
-  for (const char* mode : kModes) EXPECT_EQ(Checked(mode), mode == kModes[1]) << mode;
-  Click("Command1");
+  screen.Click("Option1");
+  screen.Click("Option2");
+  for (const char* mode : kModes) EXPECT_EQ(screen.Checked(mode), mode == kModes[1]) << mode;
+  screen.PressStart();
   EXPECT_EQ(WrittenBlock(), "10000000000000");
 }
 
 TEST_P(LevelScreenWindowTest, CodeEightLeavesOnlyPcmAndHqChoosable) {
   StartWith({{3, '8'}, {18, '1'}});
-  EXPECT_TRUE(Checked("Option2"));
+  EXPECT_TRUE(screen.Checked("Option2"));
   std::vector<bool> choosable;
   for (const char* mode : kModes) {
-    EXPECT_TRUE(Find<QRadioButton>(mode)->isVisible()) << mode;
-    Click(mode);
-    choosable.push_back(Checked(mode));
+    EXPECT_TRUE(screen.Visible(mode)) << mode;
+    screen.Click(mode);
+    choosable.push_back(screen.Checked(mode));
   }
   EXPECT_EQ(choosable, (std::vector<bool>{true, false, true, false, false}));
-  Click("Command1");
+  screen.PressStart();
   EXPECT_EQ(WrittenBlock(), "20000000000000");
 }
 
 TEST_P(LevelScreenWindowTest, CodeZeroHidesAllFiveModesAndWritesZero) {
   const std::string line = StartWith({{3, '0'}, {18, '3'}});
-  EXPECT_FALSE(Find<QGroupBox>("Frame1")->isVisible());
-  for (const char* mode : kModes) EXPECT_FALSE(Find<QRadioButton>(mode)->isVisible()) << mode;
-  Click("Command1");
+  EXPECT_FALSE(screen.Visible("Frame1"));
+  for (const char* mode : kModes) EXPECT_FALSE(screen.Visible(mode)) << mode;
+  screen.PressStart();
   EXPECT_EQ(device.Read("ravlen_setting.bak"), Rebuilt(line, "00000000000000") + "\r\n");
 }
 
 TEST_P(LevelScreenWindowTest, VosLevelFlagZeroHidesTheLevelFrameAndWritesZero) {
   StartWith({{4, '0'}, {18, '1'}, {19, '3'}});
-  EXPECT_FALSE(Find<QGroupBox>("Frame2")->isVisible());
-  Click("Command1");
+  EXPECT_FALSE(screen.Visible("Frame2"));
+  screen.PressStart();
   EXPECT_EQ(WrittenBlock(), "10000000000000");
 }
 
 TEST_P(LevelScreenWindowTest, CaptionsDifferBetweenTheTwoScreens) {
   StartWith({});
-  EXPECT_EQ(Find<QGroupBox>("Frame2")->title(), GetParam().level_caption);
-  EXPECT_EQ(Find<QGroupBox>("Frame1")->title(), "Mode (Record Quality)");
-  EXPECT_EQ(Find<QRadioButton>("Option9")->text(), "  0 (Default)");
-  const double scale = program.window()->logicalDpiY() / 1440.0;
-  EXPECT_NEAR(Find<QLabel>("Label3")->width(), GetParam().version_label_width * scale, 1.0);
+  EXPECT_EQ(screen.Text("Frame2"), GetParam().level_caption);
+  EXPECT_EQ(screen.Text("Frame1"), "Mode (Record Quality)");
+  EXPECT_EQ(screen.Text("Option9"), "  0 (Default)");
+  const double scale = screen.Pixels(1440) / 1440.0;
+  EXPECT_NEAR(screen.Geometry("Label3").width, GetParam().version_label_width * scale, 1.0);
 }
 
 TEST_P(LevelScreenWindowTest, FailingAtTwoPositionsShowsOneMessageAndWritesNothing) {
   device.Write("ravlen_setting.bak", Line(GetParam().model, {{4, '2'}, {19, '5'}}) + "\r\n");
   StartUp();
-  EXPECT_EQ(messages.texts, std::vector<std::string>{"Ravlen_setting.ini File Error"});
+  EXPECT_EQ(messages, std::vector<std::string>{"Ravlen_setting.ini File Error"});
   EXPECT_EQ(quits, std::vector<int>{kExitFileError});
   EXPECT_EQ(device.Names(), std::vector<std::string>{"ravlen_setting.bak"});
 }

@@ -39,13 +39,12 @@ class ReadOnlyVolumeTest : public ProgramTest {
 
 TEST_F(ReadOnlyVolumeTest, StartNamesTheClockFileAndTouchesNothing) {
   StartUp();
-  ASSERT_EQ(WindowName(), "Form12");
-  Click("Command1");
+  ASSERT_EQ(screen.WindowName(), "Form12");
+  screen.PressStart();
   EXPECT_EQ(quits, std::vector<int>{kExitRuntimeFailure});
-  ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_NE(messages.texts[0].find("\\date_time.cfg"), std::string::npos) << messages.texts[0];
-  EXPECT_NE(messages.texts[0].find("Read-only file system"), std::string::npos)
-      << messages.texts[0];
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("\\date_time.cfg"), std::string::npos) << messages[0];
+  EXPECT_NE(messages[0].find("Read-only file system"), std::string::npos) << messages[0];
   EXPECT_EQ(device.Names(), std::vector<std::string>{"ravlen_setting.ini"});
   EXPECT_EQ(device.Read("ravlen_setting.ini"), kLine + "\r\n");
 }
@@ -58,11 +57,11 @@ TEST_F(ReadOnlyVolumeTest, TheStartScreensStartFailsTheSameWay) {
   }
   mounted_ = true;
   StartUp();
-  ASSERT_EQ(WindowName(), "Form1");
-  Click("Command1");
+  ASSERT_EQ(screen.WindowName(), "Form1");
+  screen.PressStart();
   EXPECT_EQ(quits, std::vector<int>{kExitRuntimeFailure});
-  ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_NE(messages.texts[0].find("\\date_time.cfg"), std::string::npos) << messages.texts[0];
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("\\date_time.cfg"), std::string::npos) << messages[0];
   EXPECT_TRUE(device.Names().empty());
 }
 

@@ -1,6 +1,3 @@
-#include <QLabel>
-#include <QTimer>
-
 #include "program_fixture.h"
 
 namespace app {
@@ -12,28 +9,29 @@ class StartUpTest : public ProgramTest {};
 
 TEST_F(StartUpTest, WithoutSettingsFileTheStartScreenShowsTheRunningClock) {
   StartUp();
-  EXPECT_EQ(WindowName(), "Form1");
-  EXPECT_TRUE(program.window()->LiveClockRunning());
+  EXPECT_EQ(screen.WindowName(), "Form1");
+  EXPECT_TRUE(program.window()->TimerRunning());
   EXPECT_FALSE(program.exit_status());
 }
 
 TEST_F(StartUpTest, LiveClockShowsTheTimeAfterATick) {
   StartUp();
-  QTest::qWait(250);
-  EXPECT_EQ(Find<QLabel>("Label1")->text(), "2026:12:07:09:05:03");
+  screen.ProcessEventsFor(250);
+  EXPECT_EQ(screen.Text("Label1"), "2026:12:07:09:05:03");
 }
 
 TEST_F(StartUpTest, StartOnTheStartScreenWritesTheDateOnlyClockLineAndEnds) {
   device.Write("ravlen_setting.ini", "7" + std::string(46, '1') + "\r\n");
   StartUp();
-  ASSERT_EQ(WindowName(), "Form1");
-  EXPECT_FALSE(program.window()->LiveClockRunning());
-  EXPECT_EQ(Find<QLabel>("Label1")->text(), "");
-  Click("Command1");
+  ASSERT_EQ(screen.WindowName(), "Form1");
+  EXPECT_FALSE(program.window()->TimerRunning());
+  EXPECT_EQ(screen.Text("Label1"), "");
+  screen.PressStart();
   EXPECT_EQ(device.Read("date_time.cfg"), std::string(kSomeTimeText) + "\r\n");
   EXPECT_EQ(device.Read("ravlen_setting.ini"), "7" + std::string(46, '1') + "\r\n");
   EXPECT_EQ(quits, std::vector<int>{kExitDone});
   EXPECT_EQ(program.window(), nullptr);
+  EXPECT_EQ(screen.WindowName(), "none");
 }
 
 TEST_F(StartUpTest, ModelCodeChoosesTheScreen) {
@@ -50,16 +48,13 @@ TEST_F(StartUpTest, ModelCodeChoosesTheScreen) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
-    testing_support::TempDevice case_device;
-    case_device.Write("system_setting.bak", std::string(c.line) + "\r\n");
-    device::FileSystem case_file_system(case_device.root());
-    RecordingMessageBox case_messages;
-    Program case_program(case_file_system, clock, case_messages, [](int) {});
-    case_program.Run([&] { app::StartUp(case_program); });
-    ASSERT_NE(case_program.window(), nullptr);
-    EXPECT_EQ(case_program.window()->objectName(), c.window);
-    EXPECT_EQ(case_program.window()->LiveClockRunning(), c.clock_running);
-    EXPECT_TRUE(case_messages.texts.empty());
+    ProgramOnDevice run;
+    run.device.Write("system_setting.bak", std::string(c.line) + "\r\n");
+    run.StartUp();
+    ASSERT_NE(run.program.window(), nullptr);
+    EXPECT_EQ(run.screen.WindowName(), c.window);
+    EXPECT_EQ(run.program.window()->TimerRunning(), c.clock_running);
+    EXPECT_TRUE(run.messages.empty());
   }
 }
 
@@ -68,9 +63,9 @@ TEST_F(StartUpTest, ModelCodeThatIsNoDigitEndsWithATypeMismatchAndWritesNothing)
   std::filesystem::create_directory(device.Path("VOICE"));
   device.SetDosBits("VOICE", 0x6);
   StartUp();
-  ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_NE(messages.texts[0].find("Type mismatch"), std::string::npos) << messages.texts[0];
-  EXPECT_NE(messages.texts[0].find("position 1"), std::string::npos) << messages.texts[0];
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("Type mismatch"), std::string::npos) << messages[0];
+  EXPECT_NE(messages[0].find("position 1"), std::string::npos) << messages[0];
   EXPECT_EQ(quits, std::vector<int>{kExitRuntimeFailure});
   EXPECT_EQ(device.DosBits("VOICE"), 0u);
   EXPECT_EQ(device.Names(), (std::vector<std::string>{"VOICE", "ravlen_setting.ini"}));
@@ -85,8 +80,8 @@ TEST_F(StartUpTest, EmptyFirstLineIsAConversionFailure) {
 TEST_F(StartUpTest, ZeroByteSettingsFileIsARuntimeFailureNamingTheFile) {
   device.Write("ravlen_setting.ini", "");
   StartUp();
-  ASSERT_EQ(messages.texts.size(), 1u);
-  EXPECT_NE(messages.texts[0].find("\\ravlen_setting.ini"), std::string::npos);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("\\ravlen_setting.ini"), std::string::npos);
   EXPECT_EQ(quits, std::vector<int>{kExitRuntimeFailure});
 }
 
@@ -97,23 +92,25 @@ TEST_F(StartUpTest, VoiceEntryBecomesNormalWhateverItIs) {
   StartUp();
   EXPECT_EQ(device.DosBits("VOICE"), 0u);
   EXPECT_FALSE(device.IsReadOnly("VOICE"));
-  EXPECT_EQ(WindowName(), "Form1");
+  EXPECT_EQ(screen.WindowName(), "Form1");
 }
 
 TEST_F(StartUpTest, SymlinkedVoiceIsLeftAlone) {
+  if (!testing_support::CanMakeSymlinks()) GTEST_SKIP() << "no symbolic links here";
   testing_support::TempDevice elsewhere;
   elsewhere.Write("target", "");
   elsewhere.SetDosBits("target", 0x2);
   std::filesystem::create_symlink(elsewhere.Path("target"), device.Path("VOICE"));
   StartUp();
   EXPECT_EQ(elsewhere.DosBits("target"), 0x2u);
-  EXPECT_EQ(WindowName(), "Form1");
+  EXPECT_EQ(screen.WindowName(), "Form1");
 }
 
 TEST_F(StartUpTest, ClosingTheWindowWritesNothingAndEndsTheProgram) {
   StartUp();
-  program.window()->close();
+  screen.CloseByUser();
   EXPECT_EQ(quits, std::vector<int>{kExitDone});
+  EXPECT_EQ(screen.WindowName(), "none");
   EXPECT_TRUE(device.Names().empty());
 }
 

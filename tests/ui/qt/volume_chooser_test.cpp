@@ -1,4 +1,4 @@
-#include "ui/volume_chooser.h"
+#include "ui/qt/volume_chooser.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <QTest>
 #include <vector>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 const std::vector<device::Volume> kVolumes = {{"/media/me/REC ONE", "REC ONE"},
@@ -59,4 +59,4 @@ TEST(VolumeChooserTest, DoubleClickTakesTheRow) {
 }
 
 }  // namespace
-}  // namespace ui
+}  // namespace ui::qt

@@ -4,41 +4,37 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <string_view>
 
-class QLabel;
-
-#include "device/clock.h"
+#include "app/front_end.h"
 #include "screens/layout.h"
 #include "screens/screen_state.h"
 
-namespace ui {
+namespace ui::qt {
 
 // A window built from a screen's layout at its twips geometry, mirroring a screen state. Each
 // control's objectName is its control name, so code and tests find it with findChild.
-class ScreenWindow : public QWidget {
+class ScreenWindow : public QWidget, public app::Window {
   Q_OBJECT
 
  public:
   explicit ScreenWindow(const screens::WindowLayout& layout);
 
-  // Shows the loaded state: the version text in Text1, visibility, greying, selections, list
-  // items, renamed labels, moved controls and the outer height.
-  void Apply(const screens::ScreenState& state);
-  // The applied state with the selections the user has made since.
-  screens::ScreenState CurrentState() const;
+  void Apply(const screens::ScreenState& state) override;
+  screens::ScreenState CurrentState() const override;
+  void SetText(std::string_view control, std::string_view bytes) override;
 
-  // Refreshes the clock label Label1 from `clock` every 100 ms.
-  void StartLiveClock(const device::Clock& clock);
-  bool LiveClockRunning() const { return timer_.isActive(); }
+  void OnClick(std::string_view control, std::function<void()> handler) override;
+  void OnClosedByUser(std::function<void()> handler) override;
+  void StartTimer(int interval_ms, std::function<void()> tick) override;
+  bool TimerRunning() const override { return timer_.isActive(); }
 
-  // Closes the window without reporting it as closed by the user.
-  void CloseByProgram();
+  void Show() override { show(); }
+  void Close() override;
 
-  QWidget* Widget(const QString& name) const { return controls_.value(name); }
+  QWidget* Widget(std::string_view name) const;
   int Pixels(int twips) const;
-
- signals:
-  void closedByUser();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -52,12 +48,11 @@ class ScreenWindow : public QWidget {
   QHash<QString, QWidget*> controls_;
   screens::ScreenState state_;
   QTimer timer_;
-  const device::Clock* clock_ = nullptr;
-  QLabel* clock_label_ = nullptr;  // Label1, refreshed on every tick
+  std::function<void()> closed_by_user_;
   bool closing_by_program_ = false;
 };
 
 // Text of the settings line (bytes) as shown on screen: one byte is one character.
 QString FromDeviceText(std::string_view bytes);
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -1,4 +1,4 @@
-#include "ui/volume_chooser.h"
+#include "ui/qt/volume_chooser.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace ui {
+namespace ui::qt {
 
 QString VolumeText(const device::Volume& volume) {
   const QString mount_point = QString::fromStdString(volume.mount_point.string());
@@ -46,10 +46,4 @@ std::optional<std::size_t> VolumeChooserDialog::Chosen() const {
   return static_cast<std::size_t>(list_->currentRow());
 }
 
-std::optional<std::size_t> ModalVolumeChooser::Choose(const std::vector<device::Volume>& volumes) {
-  VolumeChooserDialog dialog(volumes);
-  dialog.exec();
-  return dialog.Chosen();
-}
-
-}  // namespace ui
+}  // namespace ui::qt

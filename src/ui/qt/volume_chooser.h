@@ -9,16 +9,7 @@
 
 class QListWidget;
 
-namespace ui {
-
-// Asks the user which of several recorders to work on. Tests put a scripted one in its place, so
-// that no test waits in a nested event loop.
-class VolumeChooser {
- public:
-  virtual ~VolumeChooser() = default;
-  // The position of the chosen volume, or none when the user cancels.
-  virtual std::optional<std::size_t> Choose(const std::vector<device::Volume>& volumes) = 0;
-};
+namespace ui::qt {
 
 // The dialog: one row per volume, "mount point (label)", the first row chosen; OK or a double
 // click takes the chosen row, Cancel or closing the dialog takes none.
@@ -36,12 +27,7 @@ class VolumeChooserDialog : public QDialog {
   QListWidget* list_;
 };
 
-class ModalVolumeChooser : public VolumeChooser {
- public:
-  std::optional<std::size_t> Choose(const std::vector<device::Volume>& volumes) override;
-};
-
 // How a volume appears in the list.
 QString VolumeText(const device::Volume& volume);
 
-}  // namespace ui
+}  // namespace ui::qt

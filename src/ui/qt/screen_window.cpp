@@ -1,5 +1,6 @@
-#include "ui/screen_window.h"
+#include "ui/qt/screen_window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,13 +13,11 @@
 
 #include "ui/twips.h"
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 using screens::Control;
 using screens::ControlKind;
-
-constexpr int kLiveClockIntervalMs = 100;
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -99,10 +98,11 @@ ScreenWindow::ScreenWindow(const screens::WindowLayout& layout) {
 
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setParent(this);
-  connect(&timer_, &QTimer::timeout, this, [this] {
-    if (clock_label_) clock_label_->setText(FromDeviceText(device::FormatLiveClock(clock_->Now())));
-  });
   Build(layout);
+}
+
+QWidget* ScreenWindow::Widget(std::string_view name) const {
+  return controls_.value(ToQString(name));
 }
 
 int ScreenWindow::Pixels(int twips) const {
@@ -119,7 +119,7 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
     if (!control.container.empty()) ordered.push_back(&control);
   }
   for (const Control* control : ordered) {
-    QWidget* parent = control->container.empty() ? this : Widget(ToQString(control->container));
+    QWidget* parent = control->container.empty() ? this : Widget(control->container);
     QWidget* widget = CreateWidget(*control, parent);
     widget->setObjectName(ToQString(control->name));
     widget->setGeometry(Pixels(control->left), Pixels(control->top), Pixels(control->width),
@@ -129,9 +129,9 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
   }
   // A caption label names its list, so that a screen reader announces the list by the caption.
   for (const Control& control : layout.controls) {
-    auto* label = qobject_cast<QLabel*>(Widget(ToQString(control.name)));
+    auto* label = qobject_cast<QLabel*>(Widget(control.name));
     if (label == nullptr || control.buddy.empty()) continue;
-    label->setBuddy(Widget(ToQString(control.buddy)));
+    label->setBuddy(Widget(control.buddy));
     SetLabelText(label, ToQString(control.caption));
   }
 
@@ -142,19 +142,19 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
   std::stable_sort(tab_order.begin(), tab_order.end(),
                    [](const Control* a, const Control* b) { return a->tab_index < b->tab_index; });
   for (std::size_t i = 1; i < tab_order.size(); ++i) {
-    setTabOrder(Widget(ToQString(tab_order[i - 1]->name)), Widget(ToQString(tab_order[i]->name)));
+    setTabOrder(Widget(tab_order[i - 1]->name), Widget(tab_order[i]->name));
   }
-  if (!tab_order.empty()) Widget(ToQString(tab_order.front()->name))->setFocus();
+  if (!tab_order.empty()) Widget(tab_order.front()->name)->setFocus();
 }
 
 void ScreenWindow::Apply(const screens::ScreenState& state) {
   state_ = state;
-  if (auto* text_box = qobject_cast<QLineEdit*>(Widget(QStringLiteral("Text1")))) {
+  if (auto* text_box = qobject_cast<QLineEdit*>(Widget("Text1"))) {
     text_box->setText(FromDeviceText(state.version_text));
     text_box->setCursorPosition(0);  // a text wider than the box shows its beginning
   }
   for (const auto& [name, control_state] : state.controls) {
-    QWidget* widget = Widget(ToQString(name));
+    QWidget* widget = Widget(name);
     if (widget == nullptr) continue;
     if (auto* list = qobject_cast<QComboBox*>(widget)) {
       list->clear();
@@ -180,7 +180,7 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
 screens::ScreenState ScreenWindow::CurrentState() const {
   screens::ScreenState state = state_;
   for (auto& [name, control_state] : state.controls) {
-    QWidget* widget = Widget(ToQString(name));
+    QWidget* widget = Widget(name);
     if (auto* button = qobject_cast<QRadioButton*>(widget)) {
       control_state.selected = button->isChecked();
     } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
@@ -191,13 +191,28 @@ screens::ScreenState ScreenWindow::CurrentState() const {
   return state;
 }
 
-void ScreenWindow::StartLiveClock(const device::Clock& clock) {
-  clock_ = &clock;
-  clock_label_ = qobject_cast<QLabel*>(Widget(QStringLiteral("Label1")));
-  timer_.start(kLiveClockIntervalMs);
+void ScreenWindow::SetText(std::string_view control, std::string_view bytes) {
+  if (auto* label = qobject_cast<QLabel*>(Widget(control))) {
+    SetLabelText(label, FromDeviceText(bytes));
+  }
 }
 
-void ScreenWindow::CloseByProgram() {
+void ScreenWindow::OnClick(std::string_view control, std::function<void()> handler) {
+  if (auto* button = qobject_cast<QAbstractButton*>(Widget(control))) {
+    connect(button, &QAbstractButton::clicked, this, [handler = std::move(handler)] { handler(); });
+  }
+}
+
+void ScreenWindow::OnClosedByUser(std::function<void()> handler) {
+  closed_by_user_ = std::move(handler);
+}
+
+void ScreenWindow::StartTimer(int interval_ms, std::function<void()> tick) {
+  connect(&timer_, &QTimer::timeout, this, [tick = std::move(tick)] { tick(); });
+  timer_.start(interval_ms);
+}
+
+void ScreenWindow::Close() {
   closing_by_program_ = true;
   timer_.stop();
   close();
@@ -206,7 +221,7 @@ void ScreenWindow::CloseByProgram() {
 void ScreenWindow::closeEvent(QCloseEvent* event) {
   timer_.stop();
   event->accept();
-  if (!closing_by_program_) emit closedByUser();
+  if (!closing_by_program_ && closed_by_user_) closed_by_user_();
 }
 
 void ScreenWindow::showEvent(QShowEvent* event) {
@@ -228,4 +243,4 @@ void ScreenWindow::FitOuterHeight() {
   setFixedHeight(Pixels(*state_.outer_height) - frame);
 }
 
-}  // namespace ui
+}  // namespace ui::qt

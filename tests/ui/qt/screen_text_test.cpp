@@ -10,9 +10,9 @@
 #include "screens/form3.h"
 #include "screens/form4.h"
 #include "screens/level_screen.h"
-#include "ui/screen_window.h"
+#include "ui/qt/screen_window.h"
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 struct Screen {
@@ -56,4 +56,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-}  // namespace ui
+}  // namespace ui::qt

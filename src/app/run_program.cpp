@@ -1,0 +1,71 @@
+#include "app/run_program.h"
+
+#include <iostream>
+#include <optional>
+#include <system_error>
+
+#include "app/program.h"
+#include "app/start_screen.h"
+#include "device/clock.h"
+#include "device/file_system.h"
+
+namespace app {
+namespace {
+
+// A path from UTF-8, also where the system's own encoding for paths is another (Windows).
+std::filesystem::path PathFromUtf8(const std::string& text) {
+  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+bool IsFolder(const std::filesystem::path& root) {
+  std::error_code error;
+  if (std::filesystem::is_directory(root, error)) return true;
+  std::cerr << "The device root \"" << Utf8(root) << "\" is not a folder." << std::endl;
+  return false;
+}
+
+// The root of a program started without one; none when the user declines to choose.
+std::optional<std::filesystem::path> FindRoot(FrontEnd& front_end,
+                                              const std::filesystem::path& program_folder,
+                                              const device::VolumeSource& recorder_volumes) {
+  const device::RootChoice choice =
+      device::ChooseDeviceRoot(program_folder, recorder_volumes, device::LooksLikeRecorderRoot);
+  if (choice.kind != device::RootChoice::Kind::kChoose) return choice.root;
+  const auto chosen = front_end.ChooseVolume(choice.candidates);
+  if (!chosen || *chosen >= choice.candidates.size()) return std::nullopt;
+  return choice.candidates[*chosen].mount_point;
+}
+
+}  // namespace
+
+int RunProgram(FrontEnd& front_end, const std::vector<std::string>& arguments,
+               const std::filesystem::path& program_folder,
+               const device::VolumeSource& recorder_volumes) {
+  if (arguments.size() > 1) {
+    std::cerr << "usage: datetime-cfg-creator [DEVICE_ROOT]" << std::endl;
+    return kExitUsage;
+  }
+  std::optional<std::filesystem::path> root;
+  if (arguments.empty()) {
+    root = FindRoot(front_end, program_folder, recorder_volumes);
+    // The user declined to choose a recorder: nothing is written.
+    if (!root) return kExitDone;
+  } else {
+    root = PathFromUtf8(arguments.front());
+  }
+  if (!IsFolder(*root)) return kExitUsage;
+
+  device::FileSystem file_system(*root);
+  device::SystemClock clock;
+  Program program(file_system, clock, front_end);
+  program.Run([&program] { StartUp(program); });
+  if (const auto status = program.exit_status()) return *status;
+  return front_end.RunEventLoop();
+}
+
+}  // namespace app

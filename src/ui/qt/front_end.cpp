@@ -1,0 +1,68 @@
+#include "ui/qt/front_end.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <algorithm>
+
+#include "ui/qt/screen_window.h"
+#include "ui/qt/volume_chooser.h"
+
+namespace ui::qt {
+
+void FrontEnd::MakeApplication() {
+  if (argc_ == nullptr || application_) return;
+  application_ = std::make_unique<QApplication>(*argc_, argv_);
+  QApplication::setApplicationName(QStringLiteral("date_time.cfg Creator"));
+  // The program decides when it ends: a screen that replaces another must not end it.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+std::unique_ptr<app::Window> FrontEnd::CreateWindow(const screens::WindowLayout& layout) {
+  MakeApplication();
+  auto window = std::make_unique<ScreenWindow>(layout);
+  std::erase_if(windows_, [](const QPointer<ScreenWindow>& known) { return known.isNull(); });
+  windows_.emplace_back(window.get());
+  return window;
+}
+
+ScreenWindow* FrontEnd::OpenWindow() const {
+  for (const QPointer<ScreenWindow>& window : windows_) {
+    if (window && window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
+int FrontEnd::WindowsOnScreen() const {
+  return static_cast<int>(std::count_if(
+      windows_.begin(), windows_.end(),
+      [](const QPointer<ScreenWindow>& window) { return window && window->isVisible(); }));
+}
+
+void FrontEnd::ShowMessage(std::string_view text) {
+  MakeApplication();
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("date_time.cfg Creator"),
+                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                  QMessageBox::Ok, OpenWindow());
+  box.exec();
+}
+
+std::optional<std::size_t> FrontEnd::ChooseVolume(const std::vector<device::Volume>& volumes) {
+  MakeApplication();
+  VolumeChooserDialog dialog(volumes, OpenWindow());
+  dialog.exec();
+  return dialog.Chosen();
+}
+
+int FrontEnd::RunEventLoop() {
+  // The program may have ended before its first window was shown.
+  if (quit_status_) return *quit_status_;
+  MakeApplication();
+  return QApplication::exec();
+}
+
+void FrontEnd::Quit(int status) {
+  quit_status_ = status;
+  QCoreApplication::exit(status);
+}
+
+}  // namespace ui::qt

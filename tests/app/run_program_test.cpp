@@ -1,0 +1,119 @@
+#include "app/run_program.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/mounted_volumes.h"
+#include "app/program.h"
+#include "support/recording_front_end.h"
+#include "support/temp_device.h"
+#include "support/window_driver.h"
+
+namespace app {
+namespace {
+
+using testing_support::kSomeTimeText;
+
+// Two recorders on FAT volumes, one of them labelled, and an empty program folder.
+class RunProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* folder : {"program", "rec a", "rec b", "by-label"}) {
+      std::filesystem::create_directory(place.Path(folder));
+    }
+    place.Write("rec a/ravlen_setting.ini", "4\r\n");
+    std::filesystem::create_directory(place.Path("rec b/VOICE"));
+    place.Write("sdb1", "");
+    if (testing_support::CanMakeSymlinks()) {
+      std::filesystem::create_symlink(place.Path("sdb1"), place.Path("by-label") / "REC_A");
+    }
+    const std::string at = place.root().string() + "/";
+    place.Write("mounts", at + "sdb1 " + at + "rec\\040a vfat rw 0 0\n" + at + "sdc1 " + at +
+                              "rec\\040b vfat rw 0 0\n");
+  }
+
+  int Run(const std::vector<std::string>& arguments) {
+    return RunProgram(front_end, arguments, place.Path("program"),
+                      MountedFatVolumes({place.Path("mounts"), place.Path("by-label")}));
+  }
+
+  // A path as a command line gives it: UTF-8.
+  std::string Argument(std::string_view name) const {
+    const std::u8string text = (place.root() / std::u8string(name.begin(), name.end())).u8string();
+    return std::string(text.begin(), text.end());
+  }
+
+  testing_support::TempDevice place;
+  std::unique_ptr<testing_support::WindowDriver> driver = testing_support::MakeWindowDriver();
+  testing_support::RecordingFrontEnd front_end{*driver};
+};
+
+TEST_F(RunProgramTest, TheUsersChoiceIsTheRoot) {
+  front_end.volume_answer = 1;
+  front_end.while_running = [this] {
+    EXPECT_EQ(driver->WindowName(), "Form1");
+    driver->PressStart();
+  };
+  EXPECT_EQ(Run({}), kExitDone);
+  const std::string label = testing_support::CanMakeSymlinks() ? "REC_A" : "";
+  EXPECT_EQ(front_end.offered, (std::vector<std::vector<device::Volume>>{
+                                   {{place.Path("rec a"), label}, {place.Path("rec b"), ""}}}));
+  EXPECT_EQ(place.Read("rec b/date_time.cfg").size(), kSomeTimeText.size() + 2);
+  EXPECT_FALSE(place.Exists("rec a/date_time.cfg"));
+}
+
+TEST_F(RunProgramTest, CancellingEndsWithoutAWindowAndWritesNothing) {
+  front_end.volume_answer = std::nullopt;
+  EXPECT_EQ(Run({}), kExitDone);
+  EXPECT_EQ(front_end.offered.size(), 1u);
+  EXPECT_EQ(front_end.event_loops, 0);
+  EXPECT_EQ(driver->WindowsOnScreen(), 0);
+  EXPECT_FALSE(place.Exists("rec b/date_time.cfg"));
+}
+
+TEST_F(RunProgramTest, CommandLine) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> arguments;
+    int status;
+    const char* said;  // on stderr
+  };
+  const Case cases[] = {
+      {"two roots", {Argument("rec a"), Argument("rec b")}, kExitUsage, "usage: "},
+      {"a file", {Argument("mounts")}, kExitUsage, "is not a folder"},
+      {"nothing there", {Argument("missing")}, kExitUsage, "is not a folder"},
+      {"a recorder", {Argument("rec b")}, kExitDone, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing_support::RecordingFrontEnd case_front_end(*driver);
+    case_front_end.while_running = [this] { driver->PressStart(); };
+    testing::internal::CaptureStderr();
+    const int status = RunProgram(case_front_end, c.arguments, place.Path("program"), [] {
+      ADD_FAILURE() << "a root was given: no volume is looked at";
+      return std::vector<device::Volume>{};
+    });
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, c.status);
+    EXPECT_NE(said.find(c.said), std::string::npos) << said;
+    EXPECT_EQ(case_front_end.event_loops, c.status == kExitDone ? 1 : 0);
+    EXPECT_EQ(place.Exists("rec b/date_time.cfg"), c.status == kExitDone);
+    EXPECT_TRUE(case_front_end.offered.empty());
+  }
+}
+
+// The root comes as UTF-8 on every system, also where paths are UTF-16 (Windows).
+TEST_F(RunProgramTest, RootNamedInUtf8IsFound) {
+  const std::string name = "Aufnahmen f\xc3\xbcr \xc3\x84rzte \xe5\xbd\x95\xe9\x9f\xb3";
+  const std::filesystem::path root = place.root() / std::u8string(name.begin(), name.end());
+  std::filesystem::create_directory(root);
+  front_end.while_running = [this] { driver->PressStart(); };
+  EXPECT_EQ(Run({Argument(name)}), kExitDone);
+  EXPECT_TRUE(std::filesystem::exists(root / "date_time.cfg"));
+}
+
+}  // namespace
+}  // namespace app
