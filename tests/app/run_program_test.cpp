@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/mounted_volumes.h"
 #include "app/program.h"
 #include "support/recording_front_end.h"
 #include "support/temp_device.h"
@@ -17,27 +16,19 @@ namespace {
 
 using testing_support::kSomeTimeText;
 
-// Two recorders on FAT volumes, one of them labelled, and an empty program folder.
+// Two recorders on removable volumes, one of them labelled, and an empty program folder.
 class RunProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* folder : {"program", "rec a", "rec b", "by-label"}) {
+    for (const char* folder : {"program", "rec a", "rec b"}) {
       std::filesystem::create_directory(place.Path(folder));
     }
     place.Write("rec a/ravlen_setting.ini", "4\r\n");
     std::filesystem::create_directory(place.Path("rec b/VOICE"));
-    place.Write("sdb1", "");
-    if (testing_support::CanMakeSymlinks()) {
-      std::filesystem::create_symlink(place.Path("sdb1"), place.Path("by-label") / "REC_A");
-    }
-    const std::string at = place.root().string() + "/";
-    place.Write("mounts", at + "sdb1 " + at + "rec\\040a vfat rw 0 0\n" + at + "sdc1 " + at +
-                              "rec\\040b vfat rw 0 0\n");
   }
 
   int Run(const std::vector<std::string>& arguments) {
-    return RunProgram(front_end, arguments, place.Path("program"),
-                      MountedFatVolumes({place.Path("mounts"), place.Path("by-label")}));
+    return RunProgram(front_end, arguments, place.Path("program"), [this] { return volumes; });
   }
 
   // A path as a command line gives it: UTF-8.
@@ -47,6 +38,8 @@ class RunProgramTest : public ::testing::Test {
   }
 
   testing_support::TempDevice place;
+  const std::vector<device::Volume> volumes = {{place.Path("rec a"), "REC_A"},
+                                               {place.Path("rec b"), ""}};
   std::unique_ptr<testing_support::WindowDriver> driver = testing_support::MakeWindowDriver();
   testing_support::RecordingFrontEnd front_end{*driver};
 };
@@ -58,9 +51,7 @@ TEST_F(RunProgramTest, TheUsersChoiceIsTheRoot) {
     driver->PressStart();
   };
   EXPECT_EQ(Run({}), kExitDone);
-  const std::string label = testing_support::CanMakeSymlinks() ? "REC_A" : "";
-  EXPECT_EQ(front_end.offered, (std::vector<std::vector<device::Volume>>{
-                                   {{place.Path("rec a"), label}, {place.Path("rec b"), ""}}}));
+  EXPECT_EQ(front_end.offered, std::vector<std::vector<device::Volume>>{volumes});
   EXPECT_EQ(place.Read("rec b/date_time.cfg").size(), kSomeTimeText.size() + 2);
   EXPECT_FALSE(place.Exists("rec a/date_time.cfg"));
 }
