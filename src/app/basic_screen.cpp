@@ -1,9 +1,10 @@
 #include "app/basic_screen.h"
 
+#include <memory>
 #include <string>
 
 #include "app/settings_screen.h"
-#include "device/clock_file.h"
+#include "app/start_screen.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
 #include "screens/form3.h"
@@ -54,10 +55,7 @@ void ShowBasicScreen(Program& program) {
   std::unique_ptr<Window> window = program.front_end().CreateWindow(Form2());
   window->SetText("Label2", line.VersionText());
   program.StartLiveClock(*window);
-  program.OnClick(*window, "Command1", [&program] {
-    device::WriteClockFile(program.file_system(), program.clock());
-    program.End(kExitDone);
-  });
+  OnStartWriteDateOnly(program, *window);
   program.OnClick(*window, "Command2", [&program] { OpenOptionSetting(program); });
   program.Show(std::move(window));
 }

@@ -1,5 +1,8 @@
 #include "app/settings_screen.h"
 
+#include <memory>
+#include <string>
+
 #include "device/settings_line.h"
 #include "device/write_back.h"
 

@@ -1,5 +1,7 @@
 #include "app/start_screen.h"
 
+#include <memory>
+
 #include "app/dispatch.h"
 #include "device/clock_file.h"
 #include "device/settings_line.h"
@@ -32,11 +34,15 @@ const screens::WindowLayout& Form1() {
 void ShowStartScreen(Program& program, bool clock_running) {
   std::unique_ptr<Window> window = program.front_end().CreateWindow(Form1());
   if (clock_running) program.StartLiveClock(*window);
-  program.OnClick(*window, "Command1", [&program] {
+  OnStartWriteDateOnly(program, *window);
+  program.Show(std::move(window));
+}
+
+void OnStartWriteDateOnly(Program& program, Window& window) {
+  program.OnClick(window, "Command1", [&program] {
     device::WriteClockFile(program.file_system(), program.clock());
     program.End(kExitDone);
   });
-  program.Show(std::move(window));
 }
 
 void StartUp(Program& program) {
