@@ -74,7 +74,7 @@ TEST_F(RunProgramTest, CommandLine) {
   };
   const Case cases[] = {
       {"two roots", {Argument("rec a"), Argument("rec b")}, kExitUsage, "usage: "},
-      {"a file", {Argument("mounts")}, kExitUsage, "is not a folder"},
+      {"a file", {Argument("rec a/ravlen_setting.ini")}, kExitUsage, "is not a folder"},
       {"nothing there", {Argument("missing")}, kExitUsage, "is not a folder"},
       {"a recorder", {Argument("rec b")}, kExitDone, ""},
   };
