@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -52,9 +53,35 @@ void ScratchFolder::Reset(std::string_view name, std::string_view bytes) const {
   for (const auto& entry : std::filesystem::directory_iterator(root_)) {
     std::filesystem::remove_all(entry.path());
   }
+  Write(name, bytes);
+}
+
+void ScratchFolder::Write(std::string_view name, std::string_view bytes) const {
   std::ofstream file(root_ / std::string(name), std::ios::binary);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!file.flush()) throw std::runtime_error("cannot write the scratch file " + std::string(name));
+}
+
+void ScratchFolder::MakeFolder(std::string_view name) const {
+  std::filesystem::create_directory(root_ / std::string(name));
+}
+
+void ScratchFolder::SetReadOnly(std::string_view name) const {
+  std::filesystem::permissions(root_ / std::string(name), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+}
+
+void ScratchFolder::SetDosBits(std::string_view name, unsigned bits) const {
+  char text[16];
+  const int length = std::snprintf(text, sizeof text, "0x%x", bits);
+  const auto path = root_ / std::string(name);
+  // Without user attributes there are no hidden files; Scratch::keeps_attributes says so.
+  ::lsetxattr(path.c_str(), kDosAttributeName, text, static_cast<std::size_t>(length), 0);
+}
+
+bool ScratchFolder::IsFile(std::string_view name) const {
+  return std::filesystem::is_regular_file(
+      std::filesystem::symlink_status(root_ / std::string(name)));
 }
 
 std::string ScratchFolder::Read(std::string_view name) const {

@@ -17,6 +17,12 @@ class ScratchFolder {
 
   // Empties the folder, then writes `bytes` as the file `name` in it.
   void Reset(std::string_view name, std::string_view bytes) const;
+  void Write(std::string_view name, std::string_view bytes) const;
+  void MakeFolder(std::string_view name) const;
+  // Takes away the owner's write permission, which the program reads as the read-only attribute.
+  void SetReadOnly(std::string_view name) const;
+  void SetDosBits(std::string_view name, unsigned bits) const;
+  bool IsFile(std::string_view name) const;
   std::string Read(std::string_view name) const;
   // The names in the folder, sorted.
   std::vector<std::string> Names() const;
