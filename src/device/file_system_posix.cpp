@@ -291,11 +291,23 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   WriteAll(temporary.fd(), bytes, device_path);
   Step("flush", temporary.device_path());
   if (::fsync(temporary.fd()) != 0) Fail("write", device_path, errno);
-  Step("close", temporary.device_path());
+  // On FAT a rename over a file reuses that file's directory entry, which keeps pointing at the
+  // old clusters until the renamed file's own metadata is written, while the old clusters are
+  // freed as soon as nothing holds the old file. Holding it open until the new file is flushed
+  // keeps its clusters, and so its content, on the device until the entry points at the new ones.
+  {
+    const Descriptor replaced = existing.regular ? OpenEntry(path) : Descriptor(-1);
+    Step("rename", device_path);
+    if (::rename(temporary.path().c_str(), path.c_str()) != 0) Fail("write", device_path, errno);
+    temporary.MarkRenamed();
+    // The renamed file's size and first cluster reach its directory entry only with its own
+    // metadata, so it is flushed again, through the descriptor kept open: flushing the folder
+    // alone would leave an empty file on a FAT volume.
+    Step("flush", device_path);
+    if (::fsync(temporary.fd()) != 0) Fail("write", device_path, errno);
+  }
+  Step("close", device_path);
   if (const int error = temporary.Close(); error != 0) Fail("write", device_path, error);
-  Step("rename", device_path);
-  if (::rename(temporary.path().c_str(), path.c_str()) != 0) Fail("write", device_path, errno);
-  temporary.MarkRenamed();
   Step("flush folder", device_path);
   SyncFolder(path.parent_path(), device_path);
 }

@@ -1,0 +1,83 @@
+// An untouched Start on a device root, as the window that the recorder opens would do it, without
+// a window: the settings screen for the model writes its loaded settings, any other screen the
+// date-only clock line. Used on a real FAT volume, where a window system is not at hand.
+//
+//   fat_start ROOT [--cut-at N]
+//
+// With --cut-at N it announces "cut-point N STEP PATH" on standard output before the device step
+// N (counted from 1) and then waits for the machine to be cut off. Exit status as the program's:
+// 0 done, 1 file error, 2 run-time failure.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "device/clock.h"
+#include "device/clock_file.h"
+#include "device/errors.h"
+#include "device/file_system.h"
+#include "device/settings_line.h"
+#include "device/write_back.h"
+#include "screens/form11.h"
+#include "screens/form12.h"
+#include "screens/form15.h"
+#include "screens/level_screen.h"
+#include "screens/screen.h"
+
+namespace {
+
+const screens::ScreenDescription* SettingsScreenFor(const device::SettingsLine& line) {
+  const screens::ScreenDescription* screens_by_code[] = {nullptr,
+                                                         nullptr,
+                                                         &screens::Form10(),
+                                                         &screens::Form11(),
+                                                         &screens::Form12(),
+                                                         &screens::Form13(),
+                                                         &screens::Form15()};
+  for (int code = 0; code < 7; ++code) {
+    if (device::IsCode(line, device::kModelCodePosition, code)) return screens_by_code[code];
+  }
+  return nullptr;
+}
+
+void Start(device::FileSystem& file_system, const device::Clock& clock) {
+  if (!device::FindSettingsFile(file_system)) return device::WriteClockFile(file_system, clock);
+  const device::SettingsLine line = device::LookUpSettingsLine(file_system);
+  const screens::ScreenDescription* screen = SettingsScreenFor(line);
+  if (!screen) return device::WriteClockFile(file_system, clock);
+  const std::string block = screens::Block(*screen, screens::Load(*screen, line));
+  device::CommitSettings(file_system, clock, block);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--cut-at")) {
+    std::cerr << "usage: fat_start ROOT [--cut-at N]\n";
+    return 64;
+  }
+  const long cut_at = argc == 4 ? std::strtol(argv[3], nullptr, 10) : 0;
+  long step_count = 0;
+  device::FileSystem file_system(argv[1], [&](std::string_view step, std::string_view path) {
+    if (++step_count != cut_at) return;
+    std::printf("cut-point %ld %.*s %.*s\n", step_count, static_cast<int>(step.size()), step.data(),
+                static_cast<int>(path.size()), path.data());
+    std::fflush(stdout);
+    for (;;) ::pause();
+  });
+  device::SystemClock clock;
+  try {
+    Start(file_system, clock);
+  } catch (const device::FileError& error) {
+    std::cerr << error.what() << '\n';
+    return 1;
+  } catch (const std::exception& error) {
+    std::cerr << error.what() << '\n';
+    return 2;
+  }
+  std::printf("steps %ld\n", step_count);
+  return 0;
+}
