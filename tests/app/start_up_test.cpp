@@ -34,6 +34,14 @@ TEST_F(StartUpTest, StartOnTheStartScreenWritesTheDateOnlyClockLineAndEnds) {
   EXPECT_EQ(screen.WindowName(), "none");
 }
 
+TEST_F(StartUpTest, SpaceOnTheFocusedStartWritesTheClockFile) {
+  StartUp();
+  ASSERT_EQ(screen.FocusedControl(), "Command1");
+  screen.Press("Command1", testing_support::Key::kSpace);
+  EXPECT_EQ(device.Read("date_time.cfg"), std::string(kSomeTimeText) + "\r\n");
+  EXPECT_EQ(quits, std::vector<int>{kExitDone});
+}
+
 TEST_F(StartUpTest, ModelCodeChoosesTheScreen) {
   struct Case {
     const char* line;
