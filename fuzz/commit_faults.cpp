@@ -233,6 +233,10 @@ class Saboteur {
       if (victim.empty()) return;
       std::filesystem::remove(folder_.root() / NameOf(victim));
       caused_ = Expected{"write", TargetOf(victim)};
+    } else if (step == "set attributes" && path == kBakPath && folder_.IsFile(NameOf(kIniPath))) {
+      // The .bak vanishes while the .ini still holds the line.
+      std::filesystem::remove(folder_.root() / NameOf(path));
+      caused_ = Expected{"change the attributes of", kBakPath};
     } else if ((step == "delete" || step == "set attributes") && path == kIniPath) {
       // The .ini becomes a folder just before it is deleted: the deletion must fail.
       std::filesystem::remove(folder_.root() / NameOf(path));
