@@ -48,8 +48,13 @@ void WriteDurably(int folder, std::string_view name, const std::string& bytes, b
   if (hidden) Check(::fsetxattr(fd, "user.DOSATTRIB", "0x2", 3, 0) == 0, "hide");
   Check(::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()), "write");
   Check(::fsync(fd) == 0, "flush");
-  Check(::close(fd) == 0, "close");
+  // The file replaced is held open across the rename, and the renamed file flushed again: what a
+  // replacement on a FAT volume needs so that its entry reaches the device with the new content.
+  const int replaced = ::openat(folder, target.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   Check(::renameat(folder, temporary.c_str(), folder, target.c_str()) == 0, "rename");
+  Check(::fsync(fd) == 0, "flush renamed");
+  if (replaced >= 0) ::close(replaced);
+  Check(::close(fd) == 0, "close");
   Check(::fsync(folder) == 0, "flush folder");
 }
 
