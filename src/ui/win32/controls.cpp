@@ -49,6 +49,54 @@ HWND Create(const wchar_t* window_class, const std::wstring& text, DWORD style, 
                            ::GetModuleHandleW(nullptr), nullptr);
 }
 
+// Draws a drop-down list's unlisted text in its selection field while none of its items is
+// selected: the list itself shows an empty field then, and a cue banner is greyed and not
+// supported everywhere.
+void PaintUnlistedText(HWND list, const std::wstring& text) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetComboBoxInfo(list, &info)) return;
+  const HDC context = ::GetDC(list);
+  const HGDIOBJ old_font =
+      ::SelectObject(context, reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)));
+  ::SetBkMode(context, TRANSPARENT);
+  ::SetTextColor(context,
+                 ::GetSysColor(::IsWindowEnabled(list) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  RECT field = info.rcItem;
+  field.left += 2;
+  ::DrawTextW(context, text.c_str(), static_cast<int>(text.size()), &field,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT | DT_END_ELLIPSIS);
+  ::SelectObject(context, old_font);
+  ::ReleaseDC(list, context);
+}
+
+LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM w_param, LPARAM l_param, UINT_PTR,
+                               DWORD_PTR reference) {
+  const LRESULT result = ::DefSubclassProc(list, message, w_param, l_param);
+  const auto& control = *reinterpret_cast<const NativeControl*>(reference);
+  if (control.unlisted_text.empty() || ::SendMessageW(list, CB_GETCURSEL, 0, 0) >= 0) {
+    return result;
+  }
+  switch (message) {
+    case WM_PAINT:
+      PaintUnlistedText(list, control.unlisted_text);
+      break;
+    // The list redraws its field at once, outside WM_PAINT, on these.
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_LBUTTONUP:
+    case WM_KEYDOWN:
+    case CB_SETCURSEL:
+    case CB_SHOWDROPDOWN:
+      ::InvalidateRect(list, nullptr, FALSE);
+      break;
+    default:
+      break;
+  }
+  return result;
+}
+
 }  // namespace
 
 HWND CreateNativeControl(const screens::Control& control, HWND parent, int id, bool first_in_group,
@@ -127,8 +175,7 @@ void ApplyControlState(NativeControl& control, const screens::ControlState& stat
         ::SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
       }
       control.unlisted_text = WideFromDeviceText(state.unlisted_text);
-      ::SendMessageW(handle, CB_SETCUEBANNER, 0,
-                     reinterpret_cast<LPARAM>(control.unlisted_text.c_str()));
+      ::SetWindowSubclass(handle, ListProcedure, 1, reinterpret_cast<DWORD_PTR>(&control));
       ::SendMessageW(handle, CB_SETCURSEL, state.current.value_or(-1), 0);
       break;
     }

@@ -248,9 +248,26 @@ void NativeWindow::Command(HWND control_handle, int code) {
   const auto control =
       std::find_if(controls_.begin(), controls_.end(),
                    [control_handle](const NativeControl& c) { return c.handle == control_handle; });
-  if (control == controls_.end() || control->kind != ControlKind::kButton) return;
+  if (control == controls_.end()) return;
+  if (control->kind == ControlKind::kOptionButton) {
+    SelectOnly(*control);
+    return;
+  }
+  if (control->kind != ControlKind::kButton) return;
   const auto handler = clicks_.find(control->name);
   if (handler != clicks_.end() && handler->second) handler->second();
+}
+
+// The system unchecks only the enabled, visible buttons of a group; a hidden or greyed button that
+// the load selected must lose its selection too.
+void NativeWindow::SelectOnly(const NativeControl& chosen) {
+  if (::SendMessageW(chosen.handle, BM_GETCHECK, 0, 0) != BST_CHECKED) return;
+  for (const NativeControl& other : controls_) {
+    if (&other != &chosen && other.kind == ControlKind::kOptionButton &&
+        other.container == chosen.container) {
+      ::SendMessageW(other.handle, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+  }
 }
 
 LRESULT CALLBACK NativeWindow::Procedure(HWND window, UINT message, WPARAM w_param,
@@ -325,15 +342,20 @@ std::vector<std::shared_ptr<NativeWindow>> LiveWindows() {
   return Live();
 }
 
-HWND OpenWindowHandle() {
+std::shared_ptr<NativeWindow> OpenWindow() {
   const auto& live = Live();
   for (auto window = live.rbegin(); window != live.rend(); ++window) {
     if (!(*window)->closed() && (*window)->handle() != nullptr &&
         ::IsWindowVisible((*window)->handle())) {
-      return (*window)->handle();
+      return *window;
     }
   }
   return nullptr;
+}
+
+HWND OpenWindowHandle() {
+  const std::shared_ptr<NativeWindow> window = OpenWindow();
+  return window ? window->handle() : nullptr;
 }
 
 }  // namespace win32

@@ -58,6 +58,7 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   void Build(const screens::WindowLayout& layout);
   void Layout();
   void Command(HWND control, int code);
+  void SelectOnly(const NativeControl& chosen);
   void CloseByUser();
   void Dispose();
   NativeControl* Find(std::string_view name);
@@ -82,7 +83,8 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
 
 // The windows whose handles still exist, oldest first.
 std::vector<std::shared_ptr<NativeWindow>> LiveWindows();
-// The window that was shown last and is still open, or null: the owner of message boxes.
+// The newest window that is open and on screen, or null: the owner of message boxes.
+std::shared_ptr<NativeWindow> OpenWindow();
 HWND OpenWindowHandle();
 
 }  // namespace win32

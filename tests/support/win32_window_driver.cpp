@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include "ui/win32/windows_api.h"
+
+#include <commctrl.h>
+
+#include <chrono>
+
+#include "support/window_driver.h"
+#include "ui/win32/front_end.h"
+#include "ui/win32/native_window.h"
+#include "ui/win32/text.h"
+
+namespace testing_support {
+namespace {
+
+using screens::ControlKind;
+using win32::NativeControl;
+using win32::NativeWindow;
+
+std::string WindowText(HWND handle) {
+  const int length = ::GetWindowTextLengthW(handle);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(::GetWindowTextW(handle, text.data(), length + 1)));
+  return win32::Utf8FromWide(text);
+}
+
+// A caption as shown: "&&" is how a button shows one "&".
+std::string Shown(std::string caption) {
+  for (std::size_t at = caption.find("&&"); at != std::string::npos;
+       at = caption.find("&&", at + 1)) {
+    caption.erase(at, 1);
+  }
+  return caption;
+}
+
+std::string ListItem(HWND list, WPARAM index) {
+  const auto length = ::SendMessageW(list, CB_GETLBTEXTLEN, index, 0);
+  if (length < 0) return "";
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  ::SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(length));
+  return win32::Utf8FromWide(text);
+}
+
+UINT VirtualKey(Key key) {
+  switch (key) {
+    case Key::kDown:
+      return VK_DOWN;
+    case Key::kUp:
+      return VK_UP;
+    case Key::kSpace:
+      return VK_SPACE;
+    case Key::kEnter:
+      return VK_RETURN;
+    case Key::kEscape:
+      return VK_ESCAPE;
+    case Key::kTab:
+      return VK_TAB;
+  }
+  return 0;
+}
+
+// Runs every message that is waiting, as the event loop would.
+void Pump() {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) continue;
+    win32::DispatchOne(message);
+  }
+}
+
+// A key as the keyboard delivers it: to the focused control, through the dialog manager.
+void Type(UINT key) {
+  const HWND target = ::GetFocus();
+  if (target == nullptr) return;
+  const LPARAM scan = static_cast<LPARAM>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+  ::PostMessageW(target, WM_KEYDOWN, key, scan | 1);
+  ::PostMessageW(target, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
+  Pump();
+}
+
+class Win32WindowDriver : public WindowDriver {
+ public:
+  ~Win32WindowDriver() override {
+    for (const auto& window : win32::LiveWindows()) window->Close();
+    Pump();
+  }
+
+  app::FrontEnd& front_end() override { return front_end_; }
+
+  std::string WindowName() const override {
+    const auto window = win32::OpenWindow();
+    return window ? window->name() : "none";
+  }
+  int WindowsOnScreen() const override {
+    int count = 0;
+    for (const auto& window : win32::LiveWindows()) {
+      if (!window->closed() && window->handle() && ::IsWindowVisible(window->handle())) ++count;
+    }
+    return count;
+  }
+  std::string Title() const override {
+    const auto window = win32::OpenWindow();
+    return window ? WindowText(window->handle()) : "";
+  }
+  PixelSize ClientSize() const override {
+    const auto window = win32::OpenWindow();
+    RECT client{};
+    if (window) ::GetClientRect(window->handle(), &client);
+    return {client.right, client.bottom};
+  }
+  int OuterHeight() const override {
+    const auto window = win32::OpenWindow();
+    RECT outer{};
+    if (window) ::GetWindowRect(window->handle(), &outer);
+    return outer.bottom - outer.top;
+  }
+  int Pixels(int twips) const override {
+    const auto window = win32::OpenWindow();
+    return window ? window->Pixels(twips) : 0;
+  }
+
+  bool Exists(std::string_view control) const override {
+    const auto window = win32::OpenWindow();
+    return window && window->Control(control) != nullptr;
+  }
+  bool Visible(std::string_view control) const override {
+    const NativeControl* found = Find(control);
+    return found && ::IsWindowVisible(found->handle);
+  }
+  // Enabled, and so is every container up to the window, as a user meets it.
+  bool Enabled(std::string_view control) const override {
+    const NativeControl* found = Find(control);
+    if (!found) return false;
+    for (HWND handle = found->handle;
+         handle != nullptr && (::GetWindowLongPtrW(handle, GWL_STYLE) & WS_CHILD);
+         handle = ::GetParent(handle)) {
+      if (!::IsWindowEnabled(handle)) return false;
+    }
+    return true;
+  }
+  bool Checked(std::string_view option_button) const override {
+    const NativeControl* found = Find(option_button);
+    return found && ::SendMessageW(found->handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+  bool Centred(std::string_view label) const override {
+    const NativeControl* found = Find(label);
+    return found && (::GetWindowLongPtrW(found->handle, GWL_STYLE) & SS_TYPEMASK) == SS_CENTER;
+  }
+  std::string Text(std::string_view control) const override {
+    const NativeControl* found = Find(control);
+    if (!found) return "";
+    switch (found->kind) {
+      case ControlKind::kButton:
+      case ControlKind::kOptionButton:
+        return Shown(WindowText(found->handle));
+      case ControlKind::kFrame:
+        return Shown(WindowText(found->group_box));
+      case ControlKind::kDropDownList: {
+        const auto current = ::SendMessageW(found->handle, CB_GETCURSEL, 0, 0);
+        if (current >= 0) return ListItem(found->handle, static_cast<WPARAM>(current));
+        return win32::Utf8FromWide(found->unlisted_text);
+      }
+      default:
+        return WindowText(found->handle);
+    }
+  }
+  std::vector<std::string> Items(std::string_view list) const override {
+    std::vector<std::string> items;
+    const NativeControl* found = Find(list);
+    if (!found || found->kind != ControlKind::kDropDownList) return items;
+    const auto count = ::SendMessageW(found->handle, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i)
+      items.push_back(ListItem(found->handle, static_cast<WPARAM>(i)));
+    return items;
+  }
+  PixelRect Geometry(std::string_view control) const override {
+    const NativeControl* found = Find(control);
+    if (!found) return {};
+    RECT rect{};
+    ::GetWindowRect(found->handle, &rect);
+    ::MapWindowPoints(nullptr, ::GetParent(found->handle), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  }
+  std::string Container(std::string_view control) const override {
+    const NativeControl* found = Find(control);
+    return found ? found->container : "";
+  }
+  std::string FocusedControl() const override {
+    const auto window = win32::OpenWindow();
+    const HWND focus = ::GetFocus();
+    if (!window || focus == nullptr) return "";
+    for (const NativeControl& control : window->controls()) {
+      if (control.handle == focus) return control.name;
+    }
+    return "";
+  }
+  std::vector<std::string> TabOrder(std::string_view first, std::size_t count) const override {
+    std::vector<std::string> names;
+    const NativeControl* found = Find(first);
+    if (!found) return names;
+    Focus(found->handle);
+    while (names.size() < count) {
+      names.push_back(FocusedControl());
+      Type(VK_TAB);
+    }
+    return names;
+  }
+
+  void Click(std::string_view control) override {
+    const NativeControl* found = Find(control);
+    if (!found ||
+        (found->kind != ControlKind::kButton && found->kind != ControlKind::kOptionButton)) {
+      ADD_FAILURE() << "no button " << control;
+      return;
+    }
+    // The mouse reaches only what is on screen and enabled.
+    if (!Visible(control) || !Enabled(control)) return;
+    RECT rect{};
+    ::GetClientRect(found->handle, &rect);
+    // Near the left edge, where an option button has its indicator.
+    const LPARAM point = MAKELPARAM(6, rect.bottom / 2);
+    ::PostMessageW(found->handle, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ::PostMessageW(found->handle, WM_LBUTTONUP, 0, point);
+    Pump();
+  }
+  void Choose(std::string_view list, std::string_view item) override {
+    const std::vector<std::string> items = Items(list);
+    const auto at = std::find(items.begin(), items.end(), item);
+    if (at == items.end()) {
+      ADD_FAILURE() << "no item \"" << item << "\" in " << list;
+      return;
+    }
+    if (!Visible(list) || !Enabled(list)) return;
+    Focus(Find(list)->handle);
+    Type(VK_HOME);
+    for (auto i = items.begin(); i != at; ++i) Type(VK_DOWN);
+  }
+  void Press(std::string_view control, Key key) override {
+    const NativeControl* found = Find(control);
+    if (!found) return;
+    Focus(found->handle);
+    Type(VirtualKey(key));
+  }
+  void CloseByUser() override {
+    const auto window = win32::OpenWindow();
+    if (!window) return;
+    ::PostMessageW(window->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+  }
+  void ProcessEventsFor(int milliseconds) override {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    for (auto now = std::chrono::steady_clock::now(); now < end;
+         now = std::chrono::steady_clock::now()) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - now).count();
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
+      Pump();
+    }
+  }
+
+ private:
+  const NativeControl* Find(std::string_view control) const {
+    const auto window = win32::OpenWindow();
+    const NativeControl* found = window ? window->Control(control) : nullptr;
+    if (!found) ADD_FAILURE() << "no control " << control << " in " << WindowName();
+    return found;
+  }
+
+  // Gives the control the focus as the dialog manager does, so that a button becomes the one
+  // that Enter presses.
+  static void Focus(HWND control) {
+    const HWND window = ::GetAncestor(control, GA_ROOT);
+    ::SetForegroundWindow(window);
+    ::SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    Pump();
+  }
+
+  win32::FrontEnd front_end_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowDriver> MakeWindowDriver() {
+  return std::make_unique<Win32WindowDriver>();
+}
+
+}  // namespace testing_support
