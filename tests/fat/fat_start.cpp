@@ -1,6 +1,7 @@
-// An untouched Start on a device root, as the window that the recorder opens would do it, without
-// a window: the settings screen for the model writes its loaded settings, any other screen the
-// date-only clock line. Used on a real FAT volume, where a window system is not at hand.
+// A start-up and an untouched Start on a device root as the program does them, without a window:
+// "\VOICE" made normal, then the settings screen for the model writes its loaded settings, and
+// any other screen the date-only clock line. Used on a real FAT volume, where no window system is
+// at hand.
 //
 //   fat_start ROOT [--cut-at N]
 //
@@ -44,6 +45,10 @@ const screens::ScreenDescription* SettingsScreenFor(const device::SettingsLine& 
 }
 
 void Start(device::FileSystem& file_system, const device::Clock& clock) {
+  // What every start does first.
+  if (file_system.EntryExists("\\VOICE")) {
+    file_system.SetAttributes("\\VOICE", device::Attributes::kNormal);
+  }
   if (!device::FindSettingsFile(file_system)) return device::WriteClockFile(file_system, clock);
   const device::SettingsLine line = device::LookUpSettingsLine(file_system);
   const screens::ScreenDescription* screen = SettingsScreenFor(line);

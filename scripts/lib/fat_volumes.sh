@@ -1,0 +1,169 @@
+# The device on prepared FAT volumes; sourced by scripts/fat-test, whose helpers it uses.
+
+# Runs `inner` (a script) in UML on the image with vfat `options`, and prints its console lines
+# from "inner-begin" on.
+volume_run() {
+  local inner=$1 options=${2:-uid=0,gid=0,shortname=mixed,utf8=1,flush}
+  uml_write_init "$work/init.sh" "$mount_point" "$inner" "$options"
+  (uml_boot "$image" "$work/init.sh") 2>&1 | tr -d '\r' | sed -n '/^inner-begin/,$p'
+}
+
+# Expects `actual` to be `expected`; `what` names the check.
+expect() {
+  local what=$1 actual=$2 expected=$3
+  if [ "$actual" = "$expected" ]; then
+    echo "ok: $what"
+  else
+    fail "$what: $actual where $expected was expected"
+  fi
+}
+
+# A file's bytes from the host, quoted as `quoted` quotes them, or "absent".
+bytes_of() {
+  if has_file "$1"; then
+    local bytes
+    bytes=$(content_of "$1"; echo x)
+    quoted "${bytes%x}"
+  else
+    printf absent
+  fi
+}
+
+# Bytes in a form that survives a command substitution (which drops trailing line ends).
+quoted() { printf '%q' "$1"; }
+
+put() {  # put DEVICE_PATH BYTES [ATTRIBUTES...]: a file made from the host
+  local path=$1 bytes=$2
+  shift 2
+  printf '%s' "$bytes" >"$work/put"
+  mcopy -o -i "$image" "$work/put" "::/$path"
+  [ $# -eq 0 ] || mattrib -i "$image" "$@" "::/$path"
+}
+
+run_volumes() {
+  local clock_pattern="^[0-9]{4} [0-9]{2} [0-9]{2} [0-9]{2} [0-9]{2} [0-9]{2}"
+  local line="$old_line$crlf"
+
+  echo "== The device tests with their folders on FAT"
+  uml_make_image "$image" 16384
+  cat >"$work/inner.sh" <<INNER
+echo inner-begin
+TMPDIR="$mount_point" "$fat_build/bin/device_tests" --gtest_brief=1 \
+  --gtest_filter=-CrashConsistencyTest.*:DeviceFaultTest.*:ReadOnlyDeviceTest.*:FreePages/*
+echo "device-tests-status \$?"
+INNER
+  local output
+  output=$(volume_run "$work/inner.sh")
+  grep -E "FAILED|PASSED|SKIPPED \]|tests ran|device-tests-status" <<<"$output" | sed 's/^/   /'
+  grep -q "device-tests-status 0" <<<"$output" || fail "the device tests on FAT"
+
+  echo "== Starts on volumes prepared from the host"
+  uml_make_image "$image" 4096
+  # 1: a normal .ini beside a hidden read-only .bak, a hidden system VOICE folder and a hidden
+  # clock file (a replaced file keeps hidden).
+  mmd -i "$image" ::/attributes ::/attributes/VOICE ::/capitals ::/read-only-clock \
+    ::/system-ini ::/folder-ini ::/folder-ini/ravlen_setting.ini
+  mattrib -i "$image" +h +s ::/attributes/VOICE
+  put attributes/ravlen_setting.ini "$line"
+  put attributes/ravlen_setting.bak "6 an older line$crlf" +h +r
+  put attributes/date_time.cfg "$old_clock$crlf" +h
+  # 2: names in capitals, as a recorder may write them; FAT finds names whatever their case.
+  put capitals/RAVLEN_SETTING.INI "$line"
+  put capitals/RAVLEN_SETTING.BAK "6 an older line$crlf" +h
+  # 3: a read-only clock file refuses the Start before the settings are touched.
+  put read-only-clock/ravlen_setting.ini "$line"
+  put read-only-clock/date_time.cfg "$old_clock$crlf" +r
+  # 4: a system .ini does not count: the hidden .bak is the settings file.
+  put system-ini/ravlen_setting.ini "5 a system file$crlf" +s
+  put system-ini/ravlen_setting.bak "$line" +h
+  # 5: a folder named as the .ini does not count either.
+  put folder-ini/system_setting.bak "$line" +h
+  cat >"$work/inner.sh" <<INNER
+echo inner-begin
+for root in attributes capitals read-only-clock system-ini folder-ini; do
+  "$fat_start" "$mount_point/\$root" >/dev/null 2>"$work/\$root.err"
+  echo "status \$root \$?"
+done
+INNER
+  local statuses
+  statuses=$(volume_run "$work/inner.sh")
+  status_of() { sed -n "s/^status $1 //p" <<<"$statuses"; }
+
+  expect "attributes: Start ends well" "$(status_of attributes)" 0
+  expect "attributes: the .bak holds the new line" "$(bytes_of attributes/ravlen_setting.bak)" \
+    "$(quoted "$new_line$crlf")"
+  expect "attributes: the .bak is hidden alone" \
+    "$(attributes_of attributes/ravlen_setting.bak | tr -d A)" H
+  expect "attributes: the .ini is gone" "$(bytes_of attributes/ravlen_setting.ini)" absent
+  [[ $(content_of attributes/date_time.cfg; echo x) =~ $clock_pattern"E$new_block"$'\r\nx'$ ]] ||
+    fail "attributes: date_time.cfg holds $(bytes_of attributes/date_time.cfg)"
+  expect "attributes: the replaced clock file stays hidden" \
+    "$(attributes_of attributes/date_time.cfg | tr -d A)" H
+  expect "attributes: VOICE is normal again" "$(attributes_of attributes/VOICE | tr -d A)" ""
+
+  expect "capitals: Start ends well" "$(status_of capitals)" 0
+  expect "capitals: the .bak holds the new line" "$(bytes_of capitals/ravlen_setting.bak)" \
+    "$(quoted "$new_line$crlf")"
+  expect "capitals: the .ini is gone" "$(bytes_of capitals/RAVLEN_SETTING.INI)" absent
+  expect "capitals: one .bak, no .ini" "$(mdir -i "$image" -a -b ::/capitals | grep -ci ravlen)" 1
+
+  expect "read-only clock: Start fails" "$(status_of read-only-clock)" 2
+  expect "read-only clock: the clock file is kept" "$(bytes_of read-only-clock/date_time.cfg)" \
+    "$(quoted "$old_clock$crlf")"
+  expect "read-only clock: the .ini is kept" "$(bytes_of read-only-clock/ravlen_setting.ini)" \
+    "$(quoted "$line")"
+  expect "read-only clock: no .bak" "$(bytes_of read-only-clock/ravlen_setting.bak)" absent
+  grep -q "date_time.cfg" "$work/read-only-clock.err" ||
+    fail "read-only clock: the message names no file: $(cat "$work/read-only-clock.err")"
+
+  expect "system .ini: Start ends well" "$(status_of system-ini)" 0
+  expect "system .ini: the .bak holds the new line" "$(bytes_of system-ini/ravlen_setting.bak)" \
+    "$(quoted "$new_line$crlf")"
+  expect "system .ini: the system file is left alone" \
+    "$(bytes_of system-ini/ravlen_setting.ini)" "$(quoted "5 a system file$crlf")"
+
+  expect "folder .ini: Start ends well" "$(status_of folder-ini)" 0
+  expect "folder .ini: the .bak holds the new line" "$(bytes_of folder-ini/system_setting.bak)" \
+    "$(quoted "$new_line$crlf")"
+  expect "folder .ini: no ravlen .bak" "$(bytes_of folder-ini/ravlen_setting.bak)" absent
+
+  echo "== A volume mounted read-only"
+  lay_out ini+bak
+  local before after
+  before=$(md5sum <"$image")
+  cat >"$work/inner.sh" <<INNER
+echo inner-begin
+"$fat_start" "$mount_point" >/dev/null 2>"$work/read-only.err"
+echo "status read-only \$?"
+INNER
+  statuses=$(volume_run "$work/inner.sh" ro,uid=0,gid=0,shortname=mixed,utf8=1)
+  expect "read-only volume: Start fails" "$(status_of read-only)" 2
+  after=$(md5sum <"$image")
+  expect "read-only volume: the image is unchanged" "$after" "$before"
+  echo "   message: $(cat "$work/read-only.err")"
+
+  echo "== A full volume"
+  local free_clusters
+  for free_clusters in 0 1; do
+    lay_out ini+bak 256
+    # Fills the volume but for `free_clusters` clusters.
+    local cluster free
+    cluster=$(minfo -i "$image" | sed -n 's/^cluster size: \([0-9]*\) sectors/\1/p')
+    cluster=$((cluster * 512))
+    free=$(mdir -i "$image" ::/ | sed -n 's/^ *\([0-9 ]*\) bytes free.*/\1/p' | tr -d ' ')
+    head -c $((free - free_clusters * cluster)) /dev/zero >"$work/filler"
+    mcopy -i "$image" "$work/filler" ::/filler
+    cat >"$work/inner.sh" <<INNER
+echo inner-begin
+"$fat_start" "$mount_point" >/dev/null 2>"$work/full.err"
+echo "status full \$?"
+INNER
+    statuses=$(volume_run "$work/inner.sh")
+    echo "   $free_clusters free clusters: status $(status_of full), $(cat "$work/full.err")"
+    local label="full volume, $free_clusters free"
+    check_after_cut "$label" ini+bak
+    [ "$(status_of full)" = 0 ] || [ "$(status_of full)" = 2 ] ||
+      fail "$label: status $(status_of full)"
+    mdir -i "$image" -a -b ::/ | grep -qi "\.tmp" && fail "$label: a temporary file is left"
+  done
+}
