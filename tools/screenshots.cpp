@@ -1,7 +1,12 @@
 // Renders every screen of the program, for a set of typical recorders, into PNG files: each window
 // is built by the program's own start-up on a temporary device, headless, with a fixed clock.
+// With --windows-plan it prints instead, for scripts/screenshots to show the same screens with the
+// Windows program, one line per recorder, tab-separated: the PNG's name, the settings line ("-"
+// for none), the screen, its client width and height in pixels at 96 DPI, and the point in the
+// first window to click before the picture ("-" for none).
 //
 // usage: screenshots OUTPUT_FOLDER
+//        screenshots --windows-plan
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,11 +19,14 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPixmap>
+#include <QPoint>
+#include <QSize>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/program.h"
 #include "app/start_screen.h"
@@ -81,32 +89,52 @@ bool WaitForTick(const QLabel& clock_label) {
   return !clock_label.text().isEmpty();
 }
 
-// Shows the recorder's screen through the program's start-up and saves a picture of it. Returns
-// what went wrong, or nothing.
+// A recorder's screen, shown through the program's start-up on a temporary device.
+class ShownScreen {
+ public:
+  // Opens the screen, pressing the recorder's button first when it has one. Returns what went
+  // wrong, or nothing.
+  std::optional<QString> Open(const tools::Recorder& recorder) {
+    if (!root_.isValid()) return QStringLiteral("cannot make a temporary folder");
+    if (auto failure = MakeDevice(root_, recorder)) return failure;
+    file_system_.emplace(std::filesystem::path(root_.path().toStdString()));
+    program_.emplace(*file_system_, clock_, front_end_);
+    program_->Run([this] { app::StartUp(*program_); });
+    if (!recorder.click.empty() && front_end_.OpenWindow() != nullptr) {
+      ui::qt::ScreenWindow* first = front_end_.OpenWindow();
+      auto* button = qobject_cast<QAbstractButton*>(first->Widget(recorder.click));
+      if (button == nullptr) return QStringLiteral("no button ") + recorder.click.c_str();
+      click_point_ = button->mapTo(first, button->rect().center());
+      button->click();
+    }
+    if (program_->exit_status()) {
+      return QStringLiteral("the program ended: ") + QString::fromStdString(front_end_.message());
+    }
+    const QString shown = window() ? window()->objectName() : QStringLiteral("none");
+    if (shown != QString::fromStdString(recorder.window)) {
+      return QStringLiteral("the screen shown is ") + shown;
+    }
+    return std::nullopt;
+  }
+
+  ui::qt::ScreenWindow* window() { return front_end_.OpenWindow(); }
+  // Where the button was clicked in the first window, if one was.
+  const std::optional<QPoint>& click_point() const { return click_point_; }
+
+ private:
+  QTemporaryDir root_;
+  std::optional<device::FileSystem> file_system_;
+  FixedClock clock_;
+  KeepingFrontEnd front_end_;
+  std::optional<app::Program> program_;
+  std::optional<QPoint> click_point_;
+};
+
+// Shows the recorder's screen and saves a picture of it. Returns what went wrong, or nothing.
 std::optional<QString> Render(const tools::Recorder& recorder, const QDir& output) {
-  QTemporaryDir root;
-  if (!root.isValid()) return QStringLiteral("cannot make a temporary folder");
-  if (auto failure = MakeDevice(root, recorder)) return failure;
-
-  device::FileSystem file_system(std::filesystem::path(root.path().toStdString()));
-  FixedClock clock;
-  KeepingFrontEnd front_end;
-  app::Program program(file_system, clock, front_end);
-  program.Run([&program] { app::StartUp(program); });
-  if (!recorder.click.empty() && front_end.OpenWindow() != nullptr) {
-    auto* button = qobject_cast<QAbstractButton*>(front_end.OpenWindow()->Widget(recorder.click));
-    if (button == nullptr) return QStringLiteral("no button ") + recorder.click.c_str();
-    button->click();
-  }
-  if (program.exit_status()) {
-    return QStringLiteral("the program ended: ") + QString::fromStdString(front_end.message());
-  }
-  ui::qt::ScreenWindow* window = front_end.OpenWindow();
-  const QString shown = window ? window->objectName() : QStringLiteral("none");
-  if (shown != QString::fromStdString(recorder.window)) {
-    return QStringLiteral("the screen shown is ") + shown;
-  }
-
+  ShownScreen screen;
+  if (auto failure = screen.Open(recorder)) return failure;
+  ui::qt::ScreenWindow* window = screen.window();
   auto* clock_label = qobject_cast<QLabel*>(window->Widget("Label1"));
   if (clock_label == nullptr || !WaitForTick(*clock_label)) {
     return QStringLiteral("the live clock did not tick");
@@ -119,6 +147,22 @@ std::optional<QString> Render(const tools::Recorder& recorder, const QDir& outpu
   if (!picture.save(path, "PNG")) return QStringLiteral("cannot write ") + path;
   std::cout << path.toStdString() << " (" << picture.width() << " x " << picture.height() << ", "
             << QFontInfo(clock_label->font()).family().toStdString() << ")" << std::endl;
+  return std::nullopt;
+}
+
+// Prints the recorder's line of the Windows plan. Returns what went wrong, or nothing.
+std::optional<QString> Describe(const tools::Recorder& recorder) {
+  ShownScreen screen;
+  if (auto failure = screen.Open(recorder)) return failure;
+  const QSize client = screen.window()->size();
+  std::cout << recorder.file_name << '\t' << recorder.settings_line.value_or("-") << '\t'
+            << recorder.window << '\t' << client.width() << '\t' << client.height() << '\t';
+  if (const auto& point = screen.click_point()) {
+    std::cout << point->x() << ',' << point->y();
+  } else {
+    std::cout << '-';
+  }
+  std::cout << std::endl;
   return std::nullopt;
 }
 
@@ -135,9 +179,10 @@ void FixEnvironment() {
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {
-    std::cerr << "usage: " << argv[0] << " OUTPUT_FOLDER" << std::endl;
+    std::cerr << "usage: " << argv[0] << " OUTPUT_FOLDER | --windows-plan" << std::endl;
     return 64;
   }
+  const bool plan = std::string_view(argv[1]) == "--windows-plan";
   FixEnvironment();
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
@@ -149,14 +194,14 @@ int main(int argc, char* argv[]) {
   }
   QApplication::setFont(QFont(QString::fromLatin1(kFontFamily), kFontPoints));
 
-  const QDir output(QString::fromLocal8Bit(argv[1]));
-  if (!output.mkpath(QStringLiteral("."))) {
+  const QDir output(QString::fromLocal8Bit(plan ? "." : argv[1]));
+  if (!plan && !output.mkpath(QStringLiteral("."))) {
     std::cerr << "Cannot make the folder " << argv[1] << std::endl;
     return 1;
   }
   int failures = 0;
   for (const tools::Recorder& recorder : tools::TypicalRecorders()) {
-    if (const auto failure = Render(recorder, output)) {
+    if (const auto failure = plan ? Describe(recorder) : Render(recorder, output)) {
       std::cerr << recorder.file_name << ": " << failure->toStdString() << std::endl;
       ++failures;
     }
