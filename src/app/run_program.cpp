@@ -4,23 +4,16 @@
 #include <optional>
 #include <system_error>
 
+#include "app/command_line.h"
 #include "app/program.h"
+#include "app/run_command_line.h"
 #include "app/start_screen.h"
+#include "app/utf8_path.h"
 #include "device/clock.h"
 #include "device/file_system.h"
 
 namespace app {
 namespace {
-
-// A path from UTF-8, also where the system's own encoding for paths is another (Windows).
-std::filesystem::path PathFromUtf8(const std::string& text) {
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
-std::string Utf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
 
 bool IsFolder(const std::filesystem::path& root) {
   std::error_code error;
@@ -46,8 +39,13 @@ std::optional<std::filesystem::path> FindRoot(FrontEnd& front_end,
 int RunProgram(FrontEnd& front_end, const std::vector<std::string>& arguments,
                const std::filesystem::path& program_folder,
                const device::VolumeSource& recorder_volumes) {
+  device::SystemClock clock;
+  // Options never touch the front end, so that they need no display.
+  if (HasOptions(arguments)) {
+    return RunCommandLine(arguments, {program_folder, recorder_volumes, clock});
+  }
   if (arguments.size() > 1) {
-    std::cerr << "usage: datetime-cfg-creator [DEVICE_ROOT]" << std::endl;
+    std::cerr << "usage: datetime-cfg-creator [DEVICE_ROOT]  (--help for the options)" << std::endl;
     return kExitUsage;
   }
   std::optional<std::filesystem::path> root;
@@ -61,7 +59,6 @@ int RunProgram(FrontEnd& front_end, const std::vector<std::string>& arguments,
   if (!IsFolder(*root)) return kExitUsage;
 
   device::FileSystem file_system(*root);
-  device::SystemClock clock;
   Program program(file_system, clock, front_end);
   program.Run([&program] { StartUp(program); });
   if (const auto status = program.exit_status()) return *status;

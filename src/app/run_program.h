@@ -10,7 +10,8 @@
 namespace app {
 
 // The whole program over a front end, shared by every main. `arguments` are UTF-8, without the
-// program's own name: none, or the device root. Without one, the root is the program's folder
+// program's own name: none, or the device root; with an option (command_line.h) the command line
+// runs instead and the front end is never touched. Without one, the root is the program's folder
 // when that looks like a recorder's root, else the one recorder among `recorder_volumes`, the
 // one of several that the user picks with the front end's chooser, or the program's folder.
 // Returns the exit status: 0 done (also when the user declines to choose a recorder), 1 a file

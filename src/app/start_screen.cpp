@@ -50,6 +50,11 @@ void StartUp(Program& program) {
   if (file_system.EntryExists(kVoicePath)) {
     file_system.SetAttributes(kVoicePath, device::Attributes::kNormal);
   }
+  ShowFirstScreen(program);
+}
+
+void ShowFirstScreen(Program& program) {
+  const device::FileSystem& file_system = program.file_system();
   const auto path = device::FindSettingsFile(file_system);
   if (!path) {
     ShowStartScreen(program, true);

@@ -8,6 +8,9 @@ namespace app {
 // file and shows the screen for the recorder's model, or the start screen.
 void StartUp(Program& program);
 
+// StartUp without making "\VOICE" normal: the first screen, opened without changing the device.
+void ShowFirstScreen(Program& program);
+
 // Makes Start of `window` write the date-only clock line and end the program: the Start of the
 // start screen and of the basic screen.
 void OnStartWriteDateOnly(Program& program, Window& window);

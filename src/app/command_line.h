@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "app/shown_settings.h"
+
+namespace app {
+
+// What a command line with options asks for.
+struct CommandLine {
+  enum class Action { kStart, kShow, kHelp, kVersion };
+  Action action = Action::kStart;
+  std::vector<SetRequest> sets;    // --start only
+  bool json = false;               // --show only
+  bool all = false;                // every recorder found, in place of roots
+  std::vector<std::string> roots;  // UTF-8
+};
+
+// Whether the arguments ask for the command line instead of the window: any of them is an
+// option (begins with "-").
+bool HasOptions(const std::vector<std::string>& arguments);
+
+// The command line, or the reason it is wrong (a usage error).
+std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The text of --help, which the manual page is made from, and of --version.
+std::string HelpText();
+std::string VersionText();
+// The short usage lines printed after a usage error.
+std::string_view UsageText();
+
+}  // namespace app

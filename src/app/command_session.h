@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/headless_front_end.h"
+#include "app/program.h"
+#include "device/clock.h"
+#include "device/file_system.h"
+#include "screens/screen.h"
+
+namespace app {
+
+// The program's own flow on one device root, with the command line in the user's place: the
+// same start-up, screens, loads and Start as in the window, on headless windows.
+class CommandSession {
+ public:
+  enum class Access {
+    kReadOnly,   // every step that would change the device fails instead
+    kReadWrite,  // the device is changed as the window's flow changes it
+  };
+
+  CommandSession(const std::filesystem::path& root, const device::Clock& clock, Access access);
+
+  // Start-up; read-only without making "\VOICE" normal, which is the one thing it writes.
+  void Open();
+  // On the basic screen (models 0 and 1), Setting: the Option Setting screen, which holds the
+  // settings. Other screens stay.
+  void OpenSettings();
+  // A click on a button of the open window.
+  void Click(std::string_view button);
+
+  // The open window, or none once the program has ended.
+  HeadlessWindow* window() const;
+  // The settings screen that the open window shows, or none.
+  const screens::ScreenDescription* screen() const;
+  std::optional<int> exit_status() const { return program_.exit_status(); }
+  // The message of the failure that ended the program, or "".
+  std::string failure() const;
+  device::FileSystem& file_system() { return file_system_; }
+
+ private:
+  device::FileSystem file_system_;
+  HeadlessFrontEnd front_end_;
+  Program program_;
+  Access access_;
+};
+
+}  // namespace app

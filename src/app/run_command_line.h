@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "device/clock.h"
+#include "device/root_search.h"
+
+namespace app {
+
+// Where the command line finds its recorders, and its clock.
+struct CommandEnvironment {
+  std::filesystem::path program_folder;
+  device::VolumeSource recorder_volumes;
+  const device::Clock& clock;
+};
+
+// The program run with options (HasOptions): --start, --show, --help or --version, with no window
+// and no front end. Prints on stdout and stderr; returns the exit status.
+int RunCommandLine(const std::vector<std::string>& arguments,
+                   const CommandEnvironment& environment);
+
+}  // namespace app

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/shown_settings.h"
+
+namespace app {
+
+// What --show prints for one device root.
+struct ShowReport {
+  std::string root;                    // UTF-8, as given or found
+  std::optional<int> model;            // none without a settings file
+  std::string screen;                  // the window whose settings are shown ("Form15")
+  std::optional<std::string> version;  // the version text (device bytes); none without a file
+  std::vector<ShownSetting> settings;  // the shown ones
+};
+
+// The report as aligned text for a person, one line a setting.
+std::string ShowText(const ShowReport& report);
+// The report as one JSON object on one line, UTF-8.
+std::string ShowJson(const ShowReport& report);
+// A root that failed, as one JSON object on one line.
+std::string FailureJson(std::string_view root, std::string_view message);
+
+// Device bytes (one byte a character, Latin-1) as UTF-8.
+std::string Utf8FromLatin1(std::string_view bytes);
+// UTF-8 for a terminal: control characters, which a device's text could use to drive the
+// terminal, become "?".
+std::string Printable(std::string_view utf8);
+// A JSON string literal; an invalid UTF-8 sequence becomes U+FFFD.
+std::string JsonString(std::string_view utf8);
+
+}  // namespace app
