@@ -1,6 +1,10 @@
-# Installs the program where a desktop finds it (the program, its desktop entry and its icon) and
-# packages it for Debian: `cpack -G DEB` in the build folder.
+# Installs the program where a desktop finds it (the program, its desktop entry and its icon, its
+# manual page, copyright file and changelog) and packages it for Debian: `cpack -G DEB` in the
+# build folder.
 include(GNUInstallDirs)
+
+set(DTC_PACKAGE_MAINTAINER "date_time.cfg Creator maintainers <maintainers@example.invalid>"
+    CACHE STRING "Maintainer named in the Debian package")
 
 install(TARGETS datetime-cfg-creator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
@@ -8,10 +12,36 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/data/datetime-cfg-creator.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-endif()
 
-set(DTC_PACKAGE_MAINTAINER "date_time.cfg Creator maintainers <maintainers@example.invalid>"
-    CACHE STRING "Maintainer named in the Debian package")
+  # Debian's documentation files: gzip -9n, so that the package holds no time stamp.
+  find_program(GZIP gzip REQUIRED)
+  set(doc_dir ${CMAKE_BINARY_DIR}/doc)
+  configure_file(${PROJECT_SOURCE_DIR}/data/debian/changelog.in ${doc_dir}/changelog @ONLY)
+  add_custom_command(OUTPUT ${doc_dir}/changelog.gz
+                     COMMAND ${GZIP} -9nf -k ${doc_dir}/changelog
+                     DEPENDS ${doc_dir}/changelog)
+  set(doc_outputs ${doc_dir}/changelog.gz)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${doc_dir}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/datetime-cfg-creator)
+
+  # The manual page is the program's --help and --version, run without a display.
+  find_program(HELP2MAN help2man)
+  if(HELP2MAN)
+    add_custom_command(
+      OUTPUT ${doc_dir}/datetime-cfg-creator.1.gz
+      COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+              ${HELP2MAN} --no-info --section=1
+              "--name=set the clock and the settings of a digital voice recorder"
+              --output=${doc_dir}/datetime-cfg-creator.1 $<TARGET_FILE:datetime-cfg-creator>
+      COMMAND ${GZIP} -9nf ${doc_dir}/datetime-cfg-creator.1
+      DEPENDS datetime-cfg-creator)
+    list(APPEND doc_outputs ${doc_dir}/datetime-cfg-creator.1.gz)
+    install(FILES ${doc_dir}/datetime-cfg-creator.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  else()
+    message(WARNING "help2man not found: the build installs no manual page")
+  endif()
+  add_custom_target(documentation ALL DEPENDS ${doc_outputs})
+endif()
 
 set(CPACK_PACKAGE_NAME datetime-cfg-creator)
 set(CPACK_PACKAGE_CONTACT "${DTC_PACKAGE_MAINTAINER}")

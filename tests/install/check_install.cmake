@@ -1,8 +1,10 @@
-# cmake -DBUILD_DIR=... -DSTAGE=... [-DDESKTOP_FILE_VALIDATE=...] -P check_install.cmake
+# cmake -DBUILD_DIR=... -DSTAGE=... [-DDESKTOP_FILE_VALIDATE=...] [-DMAN_PAGE=ON]
+#       -P check_install.cmake
 #
-# Installs the build under STAGE/usr and checks that exactly the program, its desktop entry and its
-# icon land there (no test, no tool), that the entry starts the installed program with the
-# installed icon, and that the installed program runs.
+# Installs the build under STAGE/usr and checks that exactly the program, its desktop entry, its
+# icon, its copyright file, changelog and manual page land there (no test, no tool), that the entry
+# starts the installed program with the installed icon, and that the installed program runs, its
+# command line without a display.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${STAGE}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGE}/usr"
@@ -16,7 +18,11 @@ set(entry usr/share/applications/datetime-cfg-creator.desktop)
 set(icon usr/share/icons/hicolor/scalable/apps/datetime-cfg-creator.svg)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${STAGE}" "${STAGE}/*")
 list(SORT installed)
-set(expected ${program} ${entry} ${icon})
+set(doc usr/share/doc/datetime-cfg-creator)
+set(expected ${program} ${entry} ${icon} ${doc}/copyright ${doc}/changelog.gz)
+if(MAN_PAGE)
+  list(APPEND expected usr/share/man/man1/datetime-cfg-creator.1.gz)
+endif()
 list(SORT expected)
 if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "Installed: ${installed}\nExpected: ${expected}")
@@ -41,4 +47,12 @@ execute_process(COMMAND "${STAGE}/${program}" "${STAGE}/no-such-folder"
                 RESULT_VARIABLE status ERROR_VARIABLE stderr)
 if(NOT status EQUAL 64 OR NOT stderr MATCHES "is not a folder")
   message(FATAL_ERROR "The installed program ended with ${status}: ${stderr}")
+endif()
+
+# The command line opens no display, even where the toolkit would insist on one.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                        QT_QPA_PLATFORM=xcb "${STAGE}/${program}" --show "${STAGE}"
+                RESULT_VARIABLE status OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr)
+if(NOT status EQUAL 0 OR NOT stdout MATCHES "No settings file")
+  message(FATAL_ERROR "--show without a display ended with ${status}: ${stdout}${stderr}")
 endif()
