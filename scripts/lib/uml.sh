@@ -2,7 +2,7 @@
 # with the host's file system as its root, mounts a vfat image through the kernel's own FAT
 # driver. Sourced by the scripts that test on FAT; needs user-mode-linux, dosfstools, mtools, kmod.
 
-uml_packages=(user-mode-linux dosfstools mtools kmod)
+uml_packages=(user-mode-linux dosfstools mtools kmod procps)
 
 # A fresh FAT image of `size_kib` KiB.
 uml_make_image() {
