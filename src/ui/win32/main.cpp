@@ -4,12 +4,12 @@
 #include "app/run_program.h"
 #include "device/removable_drives.h"
 #include "ui/win32/front_end.h"
-#include "ui/win32/standard_error.h"
+#include "ui/win32/standard_streams.h"
 #include "ui/win32/text.h"
 
 // The Windows program: wide arguments, passed on as UTF-8 like on Linux.
 int wmain(int argc, wchar_t* argv[]) {
-  win32::ConnectStandardError();
+  win32::ConnectStandardStreams();
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(win32::Utf8FromWide(argv[i]));
   win32::FrontEnd front_end;
