@@ -22,6 +22,10 @@ struct NativeControl {
   HWND handle = nullptr;
   HWND group_box = nullptr;    // frames only
   std::wstring unlisted_text;  // drop-down lists: shown while none of the items is selected
+  // Where the window last placed it (pixels: left, top, width, height) and with which font, so
+  // that laying the window out again moves only what changed.
+  RECT placed{};
+  HFONT placed_font = nullptr;
 };
 
 // Creates the control inside `parent` (the window or its frame's container), hidden from no one,

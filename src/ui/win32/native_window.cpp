@@ -129,12 +129,19 @@ int NativeWindow::Pixels(int twips) const {
 }
 
 void NativeWindow::Layout() {
-  for (const NativeControl& control : controls_) {
+  for (NativeControl& control : controls_) {
     const auto moved = tops_.find(control.name);
     const int top = moved != tops_.end() ? moved->second : control.twips.top;
-    PlaceNativeControl(control, Pixels(control.twips.left), Pixels(top),
-                       Pixels(control.twips.right - control.twips.left),
-                       Pixels(control.twips.bottom - control.twips.top), fonts_->Get(control.font));
+    const RECT place{Pixels(control.twips.left), Pixels(top),
+                     Pixels(control.twips.right - control.twips.left),
+                     Pixels(control.twips.bottom - control.twips.top)};
+    const HFONT font = fonts_->Get(control.font);
+    // Every move and font change costs the window system messages; a second layout, after a
+    // screen's load, mostly changes nothing.
+    if (font == control.placed_font && ::EqualRect(&place, &control.placed)) continue;
+    PlaceNativeControl(control, place.left, place.top, place.right, place.bottom, font);
+    control.placed = place;
+    control.placed_font = font;
   }
   SIZE outer = OuterSize(Pixels(client_width_), Pixels(client_height_), kStyle, kExStyle, dpi_);
   if (state_.outer_height) outer.cy = Pixels(*state_.outer_height);
@@ -164,7 +171,11 @@ void NativeWindow::Apply(const screens::ScreenState& state) {
     if (control == nullptr) continue;
     ApplyControlState(*control, control_state);
     if (control_state.top) tops_[name] = *control_state.top;
-    ::ShowWindow(control->handle, control_state.visible ? SW_SHOWNA : SW_HIDE);
+    // Only a change of visibility is passed on: each call costs the window system messages.
+    const bool shown = (::GetWindowLongPtrW(control->handle, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (shown != control_state.visible) {
+      ::ShowWindow(control->handle, control_state.visible ? SW_SHOWNA : SW_HIDE);
+    }
     // A hidden control is also disabled, so that nothing can choose it.
     ::EnableWindow(control->handle, control_state.enabled && control_state.visible);
   }
@@ -314,6 +325,8 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
     case WM_DPICHANGED: {
       dpi_ = HIWORD(w_param);
       fonts_ = std::make_unique<FontCache>(dpi_);
+      // The old fonts are gone; a new font may get an old one's handle.
+      for (NativeControl& control : controls_) control.placed_font = nullptr;
       const RECT* suggested = reinterpret_cast<const RECT*>(l_param);
       ::SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
