@@ -20,8 +20,10 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Tests and test discovery run the executables through Wine, in a prefix of the build's own so
 # that nothing depends on ~/.wine. Mono and Gecko are not wanted: nothing here needs .NET or HTML.
+# The launcher shows Wine's error messages when a program fails, and starts once more a program
+# that failed before printing anything (Wine did not start it).
 if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
   set(CMAKE_CROSSCOMPILING_EMULATOR
-      env WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix WINEDEBUG=-all
-      WINEDLLOVERRIDES=mscoree,mshtml= wine)
+      env WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix WINEDLLOVERRIDES=mscoree,mshtml=
+      ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/wine_test_launcher.sh)
 endif()

@@ -124,11 +124,24 @@ TEST_F(Form12WindowTest, ControlsSitAtTheirTwipsGeometry) {
 }
 
 TEST_F(Form12WindowTest, TabOrderFollowsTheTabIndexes) {
-  device.Write("ravlen_setting.ini", Line('1', '1') + "\r\n");
-  StartUp();
-  EXPECT_EQ(screen.TabOrder("Command1", 7),
-            (std::vector<std::string>{"Command1", "Option2", "Option3", "Text1", "Option1",
-                                      "Option4", "Option5"}));
+  struct Case {
+    char mode;
+    std::vector<std::string> each_button_a_stop;
+    std::vector<std::string> frame_one_stop;  // the checked button stands for its frame
+  };
+  const std::vector<std::string> every_button = {"Command1", "Option2", "Option3", "Text1",
+                                                 "Option1",  "Option4", "Option5"};
+  const Case cases[] = {{'1', every_button, {"Command1", "Option2", "Text1", "Command1"}},
+                        {'3', every_button, {"Command1", "Option4", "Text1", "Command1"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    ProgramOnDevice run;
+    run.device.Write("ravlen_setting.ini", Line('1', c.mode) + "\r\n");
+    run.StartUp();
+    const auto& expected =
+        run.screen.OptionButtonsOfAFrameAreOneTabStop() ? c.frame_one_stop : c.each_button_a_stop;
+    EXPECT_EQ(run.screen.TabOrder("Command1", expected.size()), expected);
+  }
 }
 
 }  // namespace

@@ -133,6 +133,7 @@ class QtWindowDriver : public WindowDriver {
     }
     return names;
   }
+  bool OptionButtonsOfAFrameAreOneTabStop() const override { return false; }
 
   void Click(std::string_view control) override {
     auto* button = qobject_cast<QAbstractButton*>(Find(control));

@@ -207,6 +207,7 @@ class Win32WindowDriver : public WindowDriver {
     }
     return names;
   }
+  bool OptionButtonsOfAFrameAreOneTabStop() const override { return true; }
 
   void Click(std::string_view control) override {
     const NativeControl* found = Find(control);

@@ -70,6 +70,9 @@ class WindowDriver {
   virtual std::string FocusedControl() const = 0;
   // The `count` controls that Tab reaches one after another, from `first` on.
   virtual std::vector<std::string> TabOrder(std::string_view first, std::size_t count) const = 0;
+  // Whether a frame's option buttons are one Tab stop, its checked button, with the arrow keys
+  // moving inside it (Windows), rather than a Tab stop each (Qt).
+  virtual bool OptionButtonsOfAFrameAreOneTabStop() const = 0;
 
   // A click with the mouse on the control (on an option button, on its indicator).
   virtual void Click(std::string_view control) = 0;

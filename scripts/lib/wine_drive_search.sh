@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# The removable-drive search under Wine, in the prefix and on the display of the environment:
+# folders mapped as drives in the prefix (dosdevices links), marked removable ("floppy") in its
+# registry and labelled by a .windows-label file. The program, started without an argument from
+# a folder that is not a recorder's root, must take the one removable drive that holds a recorder,
+# or its own folder when none does; with several, the drive list offers each of them.
+#   wine_drive_search.sh PROGRAM.exe DRIVES_PROBE.exe WORK_FOLDER
+set -euo pipefail
+work=$(realpath -m "$3")
+rm -rf "$work" && mkdir -p "$work/app" "$work/r" "$work/s" "$work/t"
+cp "$1" "$work/app/program.exe"
+probe=$(realpath "$2")
+line="40111111111111111""10000000000000""#VERSION4.00ABCD"
+for drive in r s; do printf '%s\r\n' "$line" >"$work/$drive/ravlen_setting.ini"; done
+printf 'REC R\n' >"$work/r/.windows-label"
+printf 'REC S\n' >"$work/s/.windows-label"
+printf 'OTHER\n' >"$work/t/.windows-label"  # removable, but no recorder
+drives_key='HKLM\Software\Wine\Drives'
+
+# Maps exactly the given letters (of r, s, t) to their folders. Wine's mount manager reads the
+# drives when it starts, so the server is started again.
+map_drives() {
+  local letter
+  for letter in r s t; do
+    rm -f "$WINEPREFIX/dosdevices/$letter:"
+    wine reg delete "$drives_key" /v "$letter:" /f </dev/null >/dev/null 2>&1 || true
+  done
+  for letter in "$@"; do
+    ln -s "$work/$letter" "$WINEPREFIX/dosdevices/$letter:"
+    wine reg add "$drives_key" /v "$letter:" /d floppy /f </dev/null >/dev/null 2>&1
+  done
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -p </dev/null >/dev/null 2>&1
+}
+trap 'map_drives' EXIT
+
+failed=0
+check() { if ! eval "$2"; then echo "FAIL: $1" >&2; failed=1; fi; }
+probe_output() { wine "$probe" "$(winepath -w "$work/app")" </dev/null 2>/dev/null | tr -d '\r'; }
+
+# Starts the program without an argument, clicks the client point (X, Y) of its window whose
+# client area is W x H pixels, and sets $status to its exit status.
+run_and_click() {
+  local width=$1 height=$2 x=$3 y=$4 window="" pid
+  (cd "$work/app" && exec wine program.exe) </dev/null &
+  pid=$!
+  for _ in $(seq 1 150); do
+    window=$(xdotool search --onlyvisible --pid "$pid" --name "date_time.cfg Creator" 2>/dev/null |
+      head -n 1) || true
+    [ -n "$window" ] && break
+    sleep 0.2
+  done
+  if [ -z "$window" ]; then
+    echo "FAIL: no window of the program within 30 s" >&2
+    kill "$pid" 2>/dev/null || true
+    status=-1
+    return
+  fi
+  eval "$(xdotool getwindowgeometry --shell "$window")"  # WIDTH, HEIGHT
+  local border=$(((WIDTH - width) / 2))
+  xdotool mousemove --window "$window" $((border + x)) $((HEIGHT - height - border + y)) click 1
+  status=0
+  wait "$pid" || status=$?
+}
+
+echo "-- one removable drive holds a recorder: it is used"
+map_drives r t
+out=$(probe_output)
+check "the drive list is R and T with their labels (got: $out)" \
+  '[ "$(grep -v ^choice= <<<"$out")" = "$(printf "R:\\\\\tREC R\nT:\\\\\tOTHER")" ]'
+check "the choice is R (got: $out)" 'grep -qxF "choice=volume R:\\" <<<"$out"'
+# Form12: client area 322 x 404, Start at (156, 348).
+run_and_click 322 404 156 348
+check "exit status 0 (got $status)" '[ "$status" -eq 0 ]'
+check "date_time.cfg on R" '[ -f "$work/r/date_time.cfg" ] && [ -f "$work/r/ravlen_setting.bak" ]'
+check "nothing in the program's folder" '[ ! -e "$work/app/date_time.cfg" ]'
+
+echo "-- no removable drive holds a recorder: the program's folder"
+map_drives t
+out=$(probe_output)
+check "the choice is the program's folder (got: $out)" \
+  'grep -qxF "choice=fallback $(winepath -w "$work/app")" <<<"$out"'
+# The start screen: client area 312 x 199, Start at (148, 148).
+run_and_click 312 199 148 148
+check "exit status 0 (got $status)" '[ "$status" -eq 0 ]'
+check "date_time.cfg in the program's folder" '[ -f "$work/app/date_time.cfg" ]'
+check "nothing on T" '[ ! -e "$work/t/date_time.cfg" ]'
+
+echo "-- several removable drives hold a recorder: the chooser offers them"
+map_drives r s t
+rm -f "$work/app/date_time.cfg"  # the folder is a recorder's root no more
+out=$(probe_output)
+check "the drive list is R, S and T (got: $out)" \
+  '[ "$(grep -v ^choice= <<<"$out" | cut -f 1 | tr "\n" " ")" = "R:\\ S:\\ T:\\ " ]'
+check "the choice is between R and S (got: $out)" 'grep -qxF "choice=choose R:\\ S:\\" <<<"$out"'
+
+[ "$failed" -eq 0 ] && echo "Drive search under Wine: passed"
+exit "$failed"
