@@ -222,6 +222,15 @@ int main(int argc, char* argv[]) {
     }
     std::printf(" ms; on screen after %.1f ms)\n", Median(mapped[i]));
   }
+  // The ratio within each repetition, whose runs followed each other closely: a burst of other
+  // work on the machine falls on both alike.
+  for (std::size_t i = 0; i + 1 < programs.size(); ++i) {
+    std::vector<double> ratios;
+    for (std::size_t j = 0; j < times[i].size(); ++j)
+      ratios.push_back(times[i][j] / times.back()[j]);
+    std::printf("%-28s median of the ratios within each repetition %.2f\n",
+                std::filesystem::path(programs[i]).filename().c_str(), Median(ratios));
+  }
   XCloseDisplay(display);
   return 0;
 }
