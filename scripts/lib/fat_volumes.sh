@@ -61,12 +61,20 @@ INNER
   uml_make_image "$image" 4096
   # 1: a normal .ini beside a hidden read-only .bak, a hidden system VOICE folder and a hidden
   # clock file (a replaced file keeps hidden).
-  mmd -i "$image" ::/attributes ::/attributes/VOICE ::/capitals ::/read-only-clock \
-    ::/system-ini ::/folder-ini ::/folder-ini/ravlen_setting.ini
-  mattrib -i "$image" +h +s ::/attributes/VOICE
-  put attributes/ravlen_setting.ini "$line"
-  put attributes/ravlen_setting.bak "6 an older line$crlf" +h +r
-  put attributes/date_time.cfg "$old_clock$crlf" +h
+  # The same once more for the program itself, started with --start where the build has it.
+  mmd -i "$image" ::/capitals ::/read-only-clock ::/system-ini ::/folder-ini \
+    ::/folder-ini/ravlen_setting.ini
+  local attribute_roots=attributes root
+  local program=$fat_build/bin/datetime-cfg-creator
+  cmake --build "$fat_build" --target datetime-cfg-creator >/dev/null 2>&1 &&
+    attribute_roots="attributes program"
+  for root in $attribute_roots; do
+    mmd -i "$image" "::/$root" "::/$root/VOICE"
+    mattrib -i "$image" +h +s "::/$root/VOICE"
+    put "$root/ravlen_setting.ini" "$line"
+    put "$root/ravlen_setting.bak" "6 an older line$crlf" +h +r
+    put "$root/date_time.cfg" "$old_clock$crlf" +h
+  done
   # 2: names in capitals, as a recorder may write them; FAT finds names whatever their case.
   put capitals/RAVLEN_SETTING.INI "$line"
   put capitals/RAVLEN_SETTING.BAK "6 an older line$crlf" +h
@@ -84,22 +92,28 @@ for root in attributes capitals read-only-clock system-ini folder-ini; do
   "$fat_start" "$mount_point/\$root" >/dev/null 2>"$work/\$root.err"
   echo "status \$root \$?"
 done
+if [ -x "$program" ] && [ "$attribute_roots" != attributes ]; then
+  "$program" --start "$mount_point/program" >/dev/null 2>"$work/program.err"
+  echo "status program \$?"
+fi
 INNER
   local statuses
   statuses=$(volume_run "$work/inner.sh")
   status_of() { sed -n "s/^status $1 //p" <<<"$statuses"; }
 
-  expect "attributes: Start ends well" "$(status_of attributes)" 0
-  expect "attributes: the .bak holds the new line" "$(bytes_of attributes/ravlen_setting.bak)" \
-    "$(quoted "$new_line$crlf")"
-  expect "attributes: the .bak is hidden alone" \
-    "$(attributes_of attributes/ravlen_setting.bak | tr -d A)" H
-  expect "attributes: the .ini is gone" "$(bytes_of attributes/ravlen_setting.ini)" absent
-  [[ $(content_of attributes/date_time.cfg; echo x) =~ $clock_pattern"E$new_block"$'\r\nx'$ ]] ||
-    fail "attributes: date_time.cfg holds $(bytes_of attributes/date_time.cfg)"
-  expect "attributes: the replaced clock file stays hidden" \
-    "$(attributes_of attributes/date_time.cfg | tr -d A)" H
-  expect "attributes: VOICE is normal again" "$(attributes_of attributes/VOICE | tr -d A)" ""
+  for root in $attribute_roots; do
+    expect "$root: Start ends well" "$(status_of "$root")" 0
+    expect "$root: the .bak holds the new line" "$(bytes_of "$root/ravlen_setting.bak")" \
+      "$(quoted "$new_line$crlf")"
+    expect "$root: the .bak is hidden alone" \
+      "$(attributes_of "$root/ravlen_setting.bak" | tr -d A)" H
+    expect "$root: the .ini is gone" "$(bytes_of "$root/ravlen_setting.ini")" absent
+    [[ $(content_of "$root/date_time.cfg"; echo x) =~ $clock_pattern"E$new_block"$'\r\nx'$ ]] ||
+      fail "$root: date_time.cfg holds $(bytes_of "$root/date_time.cfg")"
+    expect "$root: the replaced clock file stays hidden" \
+      "$(attributes_of "$root/date_time.cfg" | tr -d A)" H
+    expect "$root: VOICE is normal again" "$(attributes_of "$root/VOICE" | tr -d A)" ""
+  done
 
   expect "capitals: Start ends well" "$(status_of capitals)" 0
   expect "capitals: the .bak holds the new line" "$(bytes_of capitals/ravlen_setting.bak)" \
