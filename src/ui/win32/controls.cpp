@@ -145,6 +145,11 @@ HWND CreateNativeControl(const screens::Control& control, HWND parent, int id, b
 void PlaceNativeControl(const NativeControl& control, int left, int top, int width, int height,
                         HFONT font) {
   ::SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // A new font gives an edit box the font's own inner margins, which the version box is too
+  // narrow for: its last character would be cut off.
+  if (control.kind == ControlKind::kTextBox) {
+    ::SendMessageW(control.handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(0, 0));
+  }
   if (control.group_box != nullptr) {
     ::SendMessageW(control.group_box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     ::MoveWindow(control.group_box, 0, 0, width, height, TRUE);
