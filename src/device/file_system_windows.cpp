@@ -16,6 +16,7 @@
 #include "device/errors.h"
 #include "device/file_system.h"
 #include "device/temporary_name.h"
+#include "device/wide_text.h"
 
 namespace device {
 namespace {
@@ -30,17 +31,6 @@ constexpr DWORD kOtherSettable = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORA
 constexpr const char* kFolderReason = "it is a folder";
 constexpr const char* kLinkReason = "it is a symbolic link or junction";
 
-std::string Utf8(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  const int size =
-      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return {};
-  std::string result(static_cast<std::size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), size, nullptr, nullptr);
-  return result;
-}
-
 // The system's text for an error code, in UTF-8 as the rest of the program expects, without the
 // line end and full stop that the system appends.
 std::string Reason(DWORD error) {
@@ -51,7 +41,7 @@ std::string Reason(DWORD error) {
                         text[length - 1] == L' ' || text[length - 1] == L'.')) {
     --length;
   }
-  std::string reason = Utf8(std::wstring_view(text, length));
+  std::string reason = Utf8FromWide(std::wstring_view(text, length));
   if (reason.empty()) reason = "system error " + std::to_string(error);
   return reason;
 }

@@ -13,22 +13,9 @@
 #include <string_view>
 
 #include "device/removable_drives.h"
+#include "device/wide_text.h"
 
 namespace device {
-namespace {
-
-std::string Utf8(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  const int size =
-      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return {};
-  std::string result(static_cast<std::size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, result.data(), size, nullptr, nullptr);
-  return result;
-}
-
-}  // namespace
 
 std::vector<Volume> RemovableDrives() {
   std::vector<Volume> drives;
@@ -44,7 +31,7 @@ std::vector<Volume> RemovableDrives() {
                                  0)) {
       continue;  // no medium in the drive
     }
-    drives.push_back({std::filesystem::path(root), Utf8(label)});
+    drives.push_back({std::filesystem::path(root), Utf8FromWide(label)});
   }
   ::SetErrorMode(previous_mode);
   return drives;

@@ -15,17 +15,6 @@ std::wstring WideFromUtf8(std::string_view utf8) {
   return wide;
 }
 
-std::string Utf8FromWide(std::wstring_view wide) {
-  if (wide.empty()) return {};
-  const int length = static_cast<int>(wide.size());
-  const int size =
-      ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) return {};
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
-
 std::wstring WideFromDeviceText(std::string_view bytes) {
   std::wstring wide;
   wide.reserve(bytes.size());

@@ -5,10 +5,9 @@
 
 namespace win32 {
 
-// UTF-8 (the program's own texts, paths and arguments) to and from the wide API's UTF-16.
+// UTF-8 (the program's own texts, paths and arguments) as the wide API takes it, in UTF-16.
 // Malformed UTF-8 is taken byte for byte, so that nothing is silently dropped.
 std::wstring WideFromUtf8(std::string_view utf8);
-std::string Utf8FromWide(std::wstring_view wide);
 
 // Device bytes (one byte, one character: Latin-1) as the wide API shows them.
 std::wstring WideFromDeviceText(std::string_view bytes);
