@@ -6,6 +6,7 @@
 
 #include <chrono>
 
+#include "device/wide_text.h"
 #include "support/window_driver.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/native_window.h"
@@ -22,7 +23,7 @@ std::string WindowText(HWND handle) {
   const int length = ::GetWindowTextLengthW(handle);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   text.resize(static_cast<std::size_t>(::GetWindowTextW(handle, text.data(), length + 1)));
-  return win32::Utf8FromWide(text);
+  return device::Utf8FromWide(text);
 }
 
 // A caption as shown: "&&" is how a button shows one "&".
@@ -40,7 +41,7 @@ std::string ListItem(HWND list, WPARAM index) {
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   ::SendMessageW(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<std::size_t>(length));
-  return win32::Utf8FromWide(text);
+  return device::Utf8FromWide(text);
 }
 
 UINT VirtualKey(Key key) {
@@ -160,7 +161,7 @@ class Win32WindowDriver : public WindowDriver {
       case ControlKind::kDropDownList: {
         const auto current = ::SendMessageW(found->handle, CB_GETCURSEL, 0, 0);
         if (current >= 0) return ListItem(found->handle, static_cast<WPARAM>(current));
-        return win32::Utf8FromWide(found->unlisted_text);
+        return device::Utf8FromWide(found->unlisted_text);
       }
       default:
         return WindowText(found->handle);
