@@ -4,6 +4,7 @@
 # Start, then its exit status and the files it wrote.
 #   windows_end_to_end.sh PROGRAM.exe WORK_FOLDER
 set -euo pipefail
+source "$(dirname "$0")/wine_display.sh"
 exe=$(realpath "$1")
 root="$2/recorder with ü"  # a Unicode path on the way through the wide API
 rm -rf "$2" && mkdir -p "$root"
@@ -13,24 +14,14 @@ printf '%s\r\n' "$line" >"$root/ravlen_setting.ini"
 
 (cd "$2" && exec wine "$exe" "$(winepath -w "$root")") &
 pid=$!
-window=""
-for _ in $(seq 1 150); do
-  window=$(xdotool search --onlyvisible --pid "$pid" --name "date_time.cfg Creator" 2>/dev/null |
-    head -n 1) || true
-  [ -n "$window" ] && break
-  sleep 0.2
-done
+window=$(find_wine_window "$pid" "date_time.cfg Creator" 30)
 if [ -z "$window" ]; then
   echo "FAIL: no window of the program within 30 s" >&2
   kill "$pid" 2>/dev/null || true
   exit 1
 fi
-# Form12's client area is 322 x 404 pixels at 96 DPI; Wine draws the caption and borders of an
-# unmanaged window inside the X window. Start is at (156, 348) in the client area.
-eval "$(xdotool getwindowgeometry --shell "$window")"  # WIDTH, HEIGHT
-border=$(((WIDTH - 322) / 2))
-caption=$((HEIGHT - 404 - border))
-xdotool mousemove --window "$window" $((border + 156)) $((caption + 348)) click 1
+# Form12's client area is 322 x 404 pixels at 96 DPI; Start is at (156, 348) in it.
+click_client "$window" 322 404 156 348
 status=0
 wait "$pid" || status=$?
 

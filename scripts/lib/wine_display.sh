@@ -46,3 +46,13 @@ find_wine_window() {
     sleep 0.05
   done
 }
+
+# Clicks the client point (X, Y) of an unmanaged Wine window whose client area is W x H pixels:
+# Wine draws the caption and borders inside the X window.
+#   click_client WINDOW W H X Y
+click_client() {
+  local window=$1 width=$2 height=$3 x=$4 y=$5 WINDOW X Y WIDTH HEIGHT SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  local border=$(((WIDTH - width) / 2))
+  xdotool mousemove --window "$window" $((border + x)) $((HEIGHT - height - border + y)) click 1
+}

@@ -6,6 +6,7 @@
 # or its own folder when none does; with several, the drive list offers each of them.
 #   wine_drive_search.sh PROGRAM.exe DRIVES_PROBE.exe WORK_FOLDER
 set -euo pipefail
+source "$(dirname "$0")/wine_display.sh"
 work=$(realpath -m "$3")
 rm -rf "$work" && mkdir -p "$work/app" "$work/r" "$work/s" "$work/t"
 cp "$1" "$work/app/program.exe"
@@ -44,21 +45,14 @@ run_and_click() {
   local width=$1 height=$2 x=$3 y=$4 window="" pid
   (cd "$work/app" && exec wine program.exe) </dev/null &
   pid=$!
-  for _ in $(seq 1 150); do
-    window=$(xdotool search --onlyvisible --pid "$pid" --name "date_time.cfg Creator" 2>/dev/null |
-      head -n 1) || true
-    [ -n "$window" ] && break
-    sleep 0.2
-  done
+  window=$(find_wine_window "$pid" "date_time.cfg Creator" 30)
   if [ -z "$window" ]; then
     echo "FAIL: no window of the program within 30 s" >&2
     kill "$pid" 2>/dev/null || true
     status=-1
     return
   fi
-  eval "$(xdotool getwindowgeometry --shell "$window")"  # WIDTH, HEIGHT
-  local border=$(((WIDTH - width) / 2))
-  xdotool mousemove --window "$window" $((border + x)) $((HEIGHT - height - border + y)) click 1
+  click_client "$window" "$width" "$height" "$x" "$y"
   status=0
   wait "$pid" || status=$?
 }
