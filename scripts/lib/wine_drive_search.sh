@@ -3,7 +3,8 @@
 # folders mapped as drives in the prefix (dosdevices links), marked removable ("floppy") in its
 # registry and labelled by a .windows-label file. The program, started without an argument from
 # a folder that is not a recorder's root, must take the one removable drive that holds a recorder,
-# or its own folder when none does; with several, the drive list offers each of them.
+# or its own folder when none does; with several, the chooser offers them: Cancel writes nothing,
+# and the drive chosen gets the Start.
 #   wine_drive_search.sh PROGRAM.exe DRIVES_PROBE.exe WORK_FOLDER
 set -euo pipefail
 source "$(dirname "$0")/wine_display.sh"
@@ -12,7 +13,15 @@ rm -rf "$work" && mkdir -p "$work/app" "$work/r" "$work/s" "$work/t"
 cp "$1" "$work/app/program.exe"
 probe=$(realpath "$2")
 line="40111111111111111""10000000000000""#VERSION4.00ABCD"
-for drive in r s; do printf '%s\r\n' "$line" >"$work/$drive/ravlen_setting.ini"; done
+# R and S hold a recorder's settings file and nothing the program writes.
+reset_recorders() {
+  local drive
+  for drive in r s; do
+    rm -f "$work/$drive/date_time.cfg" "$work/$drive/ravlen_setting.bak"
+    printf '%s\r\n' "$line" >"$work/$drive/ravlen_setting.ini"
+  done
+}
+reset_recorders
 printf 'REC R\n' >"$work/r/.windows-label"
 printf 'REC S\n' >"$work/s/.windows-label"
 printf 'OTHER\n' >"$work/t/.windows-label"  # removable, but no recorder
@@ -87,6 +96,47 @@ out=$(probe_output)
 check "the drive list is R, S and T (got: $out)" \
   '[ "$(grep -v ^choice= <<<"$out" | cut -f 1 | tr "\n" " ")" = "R:\\ S:\\ T:\\ " ]'
 check "the choice is between R and S (got: $out)" 'grep -qxF "choice=choose R:\\ S:\\" <<<"$out"'
+
+# The chooser: client area 360 x 206 at 96 DPI; rows from y 38, OK at (220, 181), Cancel at
+# (308, 181). Sets $status to the program's exit status.
+choose_and_start() {
+  local choose=$1 chooser window pid
+  (cd "$work/app" && exec wine program.exe) </dev/null &
+  pid=$!
+  chooser=$(find_wine_window "$pid" "date_time.cfg Creator" 30)
+  if [ -z "$chooser" ]; then
+    echo "FAIL: no chooser within 30 s" >&2
+    kill "$pid" 2>/dev/null || true
+    status=-1
+    return
+  fi
+  if [ "$choose" = cancel ]; then
+    click_client "$chooser" 360 206 308 181
+  else
+    click_client "$chooser" 360 206 100 60  # the second row: S
+    click_client "$chooser" 360 206 220 181
+    for _ in $(seq 1 100); do
+      xdotool search --onlyvisible --pid "$pid" --name "date_time.cfg Creator" 2>/dev/null |
+        grep -qxF "$chooser" || break
+      sleep 0.05
+    done
+    window=$(find_wine_window "$pid" "date_time.cfg Creator" 30)
+    [ -n "$window" ] && click_client "$window" 322 404 156 348  # Form12's Start
+  fi
+  status=0
+  wait "$pid" || status=$?
+}
+
+reset_recorders
+choose_and_start cancel
+check "Cancel: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
+check "Cancel: nothing written" \
+  '[ -z "$(find "$work" -name date_time.cfg -o -name "*.bak")" ]'
+choose_and_start S
+check "S chosen: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
+check "S chosen: date_time.cfg and the .bak on S" \
+  '[ -f "$work/s/date_time.cfg" ] && [ -f "$work/s/ravlen_setting.bak" ]'
+check "S chosen: nothing on R" '[ ! -e "$work/r/date_time.cfg" ]'
 
 [ "$failed" -eq 0 ] && echo "Drive search under Wine: passed"
 exit "$failed"

@@ -214,17 +214,18 @@ std::optional<std::string> ApplySets(const ScreenDescription* screen, ScreenStat
                                   ") has no setting \"" + request.name +
                                   "\". Its settings: " + SettingNames(settings));
     }
+    const std::string name = Tidy(setting->name);
     if (!setting->shown) {
-      return refused(request, "this recorder does not offer \"" + Tidy(setting->name) +
+      return refused(request, "this recorder does not offer \"" + name +
                                   "\". Its settings: " + SettingNames(settings));
     }
     const std::string choices = "Choices: " + Joined(setting->OfferedTexts());
     if (!named.insert(setting->control).second) {
-      return refused(request, "\"" + Tidy(setting->name) + "\" is set twice. " + choices);
+      return refused(request, "\"" + name + "\" is set twice. " + choices);
     }
     const std::optional<std::size_t> choice = FindChoice(*setting, request.choice);
     if (!choice || (choice != setting->current && !setting->choices[*choice].offered)) {
-      return refused(request, "\"" + Tidy(setting->name) + "\" has no choice \"" + request.choice +
+      return refused(request, "\"" + name + "\" has no choice \"" + request.choice +
                                   "\" for this recorder. " + choices);
     }
     picks.emplace_back(setting, *choice);

@@ -54,6 +54,16 @@ INSTANTIATE_TEST_SUITE_P(BothModels, SettingTest,
                          ::testing::Values(Opened{'0', "Form3", 9450, 6750, "Command1"},
                                            Opened{'1', "Form4", 13950, 8535, "Text1"}));
 
+// A version too long for its box is read from its start, also while the box has the focus.
+TEST_F(BasicScreenTest, ALongVersionIsShownFromItsStart) {
+  const std::string line = Line('1');
+  StartUpWith(line.substr(0, line.size() - 15) + "FW 9.99 MMMMMMM");
+  screen.Click("Command2");
+  screen.ProcessEventsFor(50);
+  ASSERT_EQ(screen.FocusedControl(), "Text1");
+  EXPECT_TRUE(screen.ShowsTextFromItsStart("Text1"));
+}
+
 struct Replaced {
   std::string line;  // the settings line when Setting is pressed
   std::string message;

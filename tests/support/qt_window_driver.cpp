@@ -121,6 +121,11 @@ class QtWindowDriver : public WindowDriver {
     if (!widget || widget->parentWidget() == Window()) return "";
     return widget->parentWidget()->objectName().toStdString();
   }
+  bool ShowsTextFromItsStart(std::string_view text_box) const override {
+    const auto* edit = qobject_cast<const QLineEdit*>(Find(text_box));
+    // A line edit scrolls only as far as it must to show its cursor.
+    return edit && edit->cursorPosition() == 0;
+  }
   std::string FocusedControl() const override {
     const QWidget* focused = Window() ? Window()->focusWidget() : nullptr;
     return focused ? focused->objectName().toStdString() : "";

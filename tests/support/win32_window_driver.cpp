@@ -188,6 +188,11 @@ class Win32WindowDriver : public WindowDriver {
     const NativeControl* found = Find(control);
     return found ? found->container : "";
   }
+  bool ShowsTextFromItsStart(std::string_view text_box) const override {
+    const NativeControl* found = Find(text_box);
+    // A one-line edit control answers with the index of its first visible character.
+    return found && ::SendMessageW(found->handle, EM_GETFIRSTVISIBLELINE, 0, 0) == 0;
+  }
   std::string FocusedControl() const override {
     const auto window = win32::OpenWindow();
     const HWND focus = ::GetFocus();

@@ -66,6 +66,8 @@ class WindowDriver {
   virtual PixelRect Geometry(std::string_view control) const = 0;
   // The name of the frame that holds the control, or "" for the window.
   virtual std::string Container(std::string_view control) const = 0;
+  // Whether a text box shows its text from the first character on, not scrolled towards its end.
+  virtual bool ShowsTextFromItsStart(std::string_view text_box) const = 0;
   // The control that has the keyboard focus, or "".
   virtual std::string FocusedControl() const = 0;
   // The `count` controls that Tab reaches one after another, from `first` on.

@@ -269,6 +269,14 @@ void NativeWindow::Command(HWND control_handle, int code) {
   if (handler != clicks_.end() && handler->second) handler->second();
 }
 
+// A text box given the focus gets its text selected with the caret at its end, and so shows only
+// the end of a text too long for it. The selection stays, with the caret moved to the start once
+// the focus change is done, so that the text is read from its first character.
+void NativeWindow::ShowTextFromItsStart(HWND text_box) {
+  ::PostMessageW(text_box, EM_SETSEL, static_cast<WPARAM>(::GetWindowTextLengthW(text_box)), 0);
+  ::PostMessageW(text_box, EM_SCROLLCARET, 0, 0);
+}
+
 // The system unchecks only the enabled, visible buttons of a group; a hidden or greyed button that
 // the load selected must lose its selection too.
 void NativeWindow::SelectOnly(const NativeControl& chosen) {
@@ -306,6 +314,8 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
       } else if (id == IDOK) {
         // Enter where no button is the default: the focused button, if any, is pressed.
         Command(::GetFocus(), BN_CLICKED);
+      } else if (l_param != 0 && HIWORD(w_param) == EN_SETFOCUS) {
+        ShowTextFromItsStart(reinterpret_cast<HWND>(l_param));
       } else if (l_param != 0) {
         Command(reinterpret_cast<HWND>(l_param), HIWORD(w_param));
       }

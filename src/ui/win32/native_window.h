@@ -59,6 +59,7 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   void Layout();
   void Command(HWND control, int code);
   void SelectOnly(const NativeControl& chosen);
+  static void ShowTextFromItsStart(HWND text_box);
   void CloseByUser();
   void Dispose();
   NativeControl* Find(std::string_view name);
