@@ -48,20 +48,32 @@ failed=0
 check() { if ! eval "$2"; then echo "FAIL: $1" >&2; failed=1; fi; }
 probe_output() { wine "$probe" "$(winepath -w "$work/app")" </dev/null 2>/dev/null | tr -d '\r'; }
 
-# Starts the program without an argument, clicks the client point (X, Y) of its window whose
-# client area is W x H pixels, and sets $status to its exit status.
+# Starts the program without an argument and makes the clicks, each "W H X Y": the client point
+# (X, Y) of its window whose client area is W x H pixels. A click on a window of another size than
+# the click before waits for that window to go first. Sets $status to the program's exit status.
 run_and_click() {
-  local width=$1 height=$2 x=$3 y=$4 window="" pid
+  local pid window="" size="" click width height x y
   (cd "$work/app" && exec wine program.exe) </dev/null &
   pid=$!
-  window=$(find_wine_window "$pid" "date_time.cfg Creator" 30)
-  if [ -z "$window" ]; then
-    echo "FAIL: no window of the program within 30 s" >&2
-    kill "$pid" 2>/dev/null || true
-    status=-1
-    return
-  fi
-  click_client "$window" "$width" "$height" "$x" "$y"
+  for click in "$@"; do
+    read -r width height x y <<<"$click"
+    if [ "${width}x$height" != "$size" ]; then
+      [ -n "$window" ] && for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --pid "$pid" --name "date_time.cfg Creator" 2>/dev/null |
+          grep -qxF "$window" || break
+        sleep 0.05
+      done
+      window=$(find_wine_window "$pid" "date_time.cfg Creator" 30)
+      if [ -z "$window" ]; then
+        echo "FAIL: no window of the program within 30 s" >&2
+        kill "$pid" 2>/dev/null || true
+        status=-1
+        return
+      fi
+      size="${width}x$height"
+    fi
+    click_client "$window" "$width" "$height" "$x" "$y"
+  done
   status=0
   wait "$pid" || status=$?
 }
@@ -73,7 +85,7 @@ check "the drive list is R and T with their labels (got: $out)" \
   '[ "$(grep -v ^choice= <<<"$out")" = "$(printf "R:\\\\\tREC R\nT:\\\\\tOTHER")" ]'
 check "the choice is R (got: $out)" 'grep -qxF "choice=volume R:\\" <<<"$out"'
 # Form12: client area 322 x 404, Start at (156, 348).
-run_and_click 322 404 156 348
+run_and_click "322 404 156 348"
 check "exit status 0 (got $status)" '[ "$status" -eq 0 ]'
 check "date_time.cfg on R" '[ -f "$work/r/date_time.cfg" ] && [ -f "$work/r/ravlen_setting.bak" ]'
 check "nothing in the program's folder" '[ ! -e "$work/app/date_time.cfg" ]'
@@ -84,7 +96,7 @@ out=$(probe_output)
 check "the choice is the program's folder (got: $out)" \
   'grep -qxF "choice=fallback $(winepath -w "$work/app")" <<<"$out"'
 # The start screen: client area 312 x 199, Start at (148, 148).
-run_and_click 312 199 148 148
+run_and_click "312 199 148 148"
 check "exit status 0 (got $status)" '[ "$status" -eq 0 ]'
 check "date_time.cfg in the program's folder" '[ -f "$work/app/date_time.cfg" ]'
 check "nothing on T" '[ ! -e "$work/t/date_time.cfg" ]'
@@ -97,42 +109,14 @@ check "the drive list is R, S and T (got: $out)" \
   '[ "$(grep -v ^choice= <<<"$out" | cut -f 1 | tr "\n" " ")" = "R:\\ S:\\ T:\\ " ]'
 check "the choice is between R and S (got: $out)" 'grep -qxF "choice=choose R:\\ S:\\" <<<"$out"'
 
-# The chooser: client area 360 x 206 at 96 DPI; rows from y 38, OK at (220, 181), Cancel at
-# (308, 181). Sets $status to the program's exit status.
-choose_and_start() {
-  local choose=$1 chooser window pid
-  (cd "$work/app" && exec wine program.exe) </dev/null &
-  pid=$!
-  chooser=$(find_wine_window "$pid" "date_time.cfg Creator" 30)
-  if [ -z "$chooser" ]; then
-    echo "FAIL: no chooser within 30 s" >&2
-    kill "$pid" 2>/dev/null || true
-    status=-1
-    return
-  fi
-  if [ "$choose" = cancel ]; then
-    click_client "$chooser" 360 206 308 181
-  else
-    click_client "$chooser" 360 206 100 60  # the second row: S
-    click_client "$chooser" 360 206 220 181
-    for _ in $(seq 1 100); do
-      xdotool search --onlyvisible --pid "$pid" --name "date_time.cfg Creator" 2>/dev/null |
-        grep -qxF "$chooser" || break
-      sleep 0.05
-    done
-    window=$(find_wine_window "$pid" "date_time.cfg Creator" 30)
-    [ -n "$window" ] && click_client "$window" 322 404 156 348  # Form12's Start
-  fi
-  status=0
-  wait "$pid" || status=$?
-}
-
+# The chooser: client area 360 x 206 at 96 DPI; its second row (S) at (100, 60), OK at
+# (220, 181), Cancel at (308, 181). Then Form12's Start.
 reset_recorders
-choose_and_start cancel
+run_and_click "360 206 308 181"
 check "Cancel: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
 check "Cancel: nothing written" \
   '[ -z "$(find "$work" -name date_time.cfg -o -name "*.bak")" ]'
-choose_and_start S
+run_and_click "360 206 100 60" "360 206 220 181" "322 404 156 348"
 check "S chosen: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
 check "S chosen: date_time.cfg and the .bak on S" \
   '[ -f "$work/s/date_time.cfg" ] && [ -f "$work/s/ravlen_setting.bak" ]'
