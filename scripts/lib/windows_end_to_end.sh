@@ -5,6 +5,7 @@
 #   windows_end_to_end.sh PROGRAM.exe WORK_FOLDER
 set -euo pipefail
 source "$(dirname "$0")/wine_display.sh"
+source "$(dirname "$0")/checks.sh"
 exe=$(realpath "$1")
 root="$2/recorder with ü"  # a Unicode path on the way through the wide API
 rm -rf "$2" && mkdir -p "$root"
@@ -25,8 +26,6 @@ click_client "$window" 322 404 156 348
 status=0
 wait "$pid" || status=$?
 
-failed=0
-check() { if ! eval "$2"; then echo "FAIL: $1" >&2; failed=1; fi; }
 check "exit status 0 after Start (got $status)" '[ "$status" -eq 0 ]'
 check "date_time.cfg holds the date, E and the block" \
   'grep -qaE "^[0-9]{4}( [0-9]{2}){5}E10000000000000"$'"'"'\r'"'"'"$" "$root/date_time.cfg"'

@@ -4,13 +4,16 @@
 # registry and labelled by a .windows-label file. The program, started without an argument from
 # a folder that is not a recorder's root, must take the one removable drive that holds a recorder,
 # or its own folder when none does; with several, the chooser offers them: Cancel writes nothing,
-# and the drive chosen gets the Start.
+# and the drive chosen gets the Start. A fixed drive (Wine's disks report no USB bus) and the
+# system drive are never searched, even when marked removable; a root given as "R:" is R's root.
 #   wine_drive_search.sh PROGRAM.exe DRIVES_PROBE.exe WORK_FOLDER
 set -euo pipefail
 source "$(dirname "$0")/wine_display.sh"
+source "$(dirname "$0")/checks.sh"
 work=$(realpath -m "$3")
-rm -rf "$work" && mkdir -p "$work/app" "$work/r" "$work/s" "$work/t"
+rm -rf "$work" && mkdir -p "$work/app" "$work/r" "$work/s" "$work/t" "$work/u"
 cp "$1" "$work/app/program.exe"
+cp "${1%.exe}.com" "$work/app/program.com"
 probe=$(realpath "$2")
 line="40111111111111111""10000000000000""#VERSION4.00ABCD"
 # R and S hold a recorder's settings file and nothing the program writes.
@@ -25,35 +28,46 @@ reset_recorders
 printf 'REC R\n' >"$work/r/.windows-label"
 printf 'REC S\n' >"$work/s/.windows-label"
 printf 'OTHER\n' >"$work/t/.windows-label"  # removable, but no recorder
+printf '%s\r\n' "$line" >"$work/u/ravlen_setting.ini"  # a recorder on a fixed drive
 drives_key='HKLM\Software\Wine\Drives'
 
-# Maps exactly the given letters (of r, s, t) to their folders. Wine's mount manager reads the
-# drives when it starts, so the server is started again.
+# Maps exactly the given letters (of r, s, t, u) to their folders, removable but u, which is a
+# fixed disk. Wine's mount manager reads the drives when it starts, so the server is started again.
 map_drives() {
   local letter
-  for letter in r s t; do
+  for letter in r s t u; do
     rm -f "$WINEPREFIX/dosdevices/$letter:"
     wine reg delete "$drives_key" /v "$letter:" /f </dev/null >/dev/null 2>&1 || true
   done
   for letter in "$@"; do
     ln -s "$work/$letter" "$WINEPREFIX/dosdevices/$letter:"
-    wine reg add "$drives_key" /v "$letter:" /d floppy /f </dev/null >/dev/null 2>&1
+    local type=floppy
+    [ "$letter" = u ] && type=hd
+    wine reg add "$drives_key" /v "$letter:" /d "$type" /f </dev/null >/dev/null 2>&1
   done
   wineserver -k >/dev/null 2>&1 || true
   wineserver -p </dev/null >/dev/null 2>&1
 }
-trap 'map_drives' EXIT
+# The system drive marked removable, holding a recorder's clock file (taken at the next map_drives),
+# and back to normal.
+mark_system_drive() {
+  wine reg add "$drives_key" /v c: /d floppy /f </dev/null >/dev/null 2>&1
+  touch "$WINEPREFIX/drive_c/date_time.cfg"
+}
+unmark_system_drive() {
+  wine reg delete "$drives_key" /v c: /f </dev/null >/dev/null 2>&1 || true
+  rm -f "$WINEPREFIX/drive_c/date_time.cfg"
+}
+trap 'unmark_system_drive; map_drives' EXIT
 
-failed=0
-check() { if ! eval "$2"; then echo "FAIL: $1" >&2; failed=1; fi; }
 probe_output() { wine "$probe" "$(winepath -w "$work/app")" </dev/null 2>/dev/null | tr -d '\r'; }
 
-# Starts the program without an argument and makes the clicks, each "W H X Y": the client point
-# (X, Y) of its window whose client area is W x H pixels. A click on a window of another size than
+# Starts the program (with the arguments in $arguments, none by default) and makes the clicks, each
+# "W H X Y": the client point (X, Y) of its window whose client area is W x H pixels. A click on a window of another size than
 # the click before waits for that window to go first. Sets $status to the program's exit status.
 run_and_click() {
   local pid window="" size="" click width height x y
-  (cd "$work/app" && exec wine program.exe) </dev/null &
+  (cd "$work/app" && exec wine program.exe ${arguments:-}) </dev/null &
   pid=$!
   for click in "$@"; do
     read -r width height x y <<<"$click"
@@ -90,9 +104,20 @@ check "exit status 0 (got $status)" '[ "$status" -eq 0 ]'
 check "date_time.cfg on R" '[ -f "$work/r/date_time.cfg" ] && [ -f "$work/r/ravlen_setting.bak" ]'
 check "nothing in the program's folder" '[ ! -e "$work/app/date_time.cfg" ]'
 
+echo "-- a root given as a bare drive letter is that drive's root"
+reset_recorders
+out=$(cd "$work/app" && wine program.com --show R: </dev/null | tr -d '\r' || true)
+check "--show R: reads R's settings file (got: $out)" 'grep -qx "Model: *4 (Form12)" <<<"$out"'
+arguments=R: run_and_click "322 404 156 348"
+check "the window on R: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
+check "the window on R: date_time.cfg on R" '[ -f "$work/r/date_time.cfg" ]'
+
 echo "-- no removable drive holds a recorder: the program's folder"
-map_drives t
+mark_system_drive
+map_drives t u
 out=$(probe_output)
+check "neither the fixed drive U nor the system drive C is searched (got: $out)" \
+  '[ "$(grep -v ^choice= <<<"$out" | cut -f 1)" = "T:\\" ]'
 check "the choice is the program's folder (got: $out)" \
   'grep -qxF "choice=fallback $(winepath -w "$work/app")" <<<"$out"'
 # The start screen: client area 312 x 199, Start at (148, 148).
@@ -100,6 +125,8 @@ run_and_click "312 199 148 148"
 check "exit status 0 (got $status)" '[ "$status" -eq 0 ]'
 check "date_time.cfg in the program's folder" '[ -f "$work/app/date_time.cfg" ]'
 check "nothing on T" '[ ! -e "$work/t/date_time.cfg" ]'
+
+unmark_system_drive
 
 echo "-- several removable drives hold a recorder: the chooser offers them"
 map_drives r s t

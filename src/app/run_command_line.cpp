@@ -116,7 +116,7 @@ std::vector<Root> EveryRecorder(const CommandEnvironment& environment) {
 std::variant<std::vector<Root>, int> Roots(const CommandLine& command_line,
                                            const CommandEnvironment& environment) {
   std::vector<Root> roots;
-  for (const std::string& root : command_line.roots) roots.push_back({root, PathFromUtf8(root)});
+  for (const std::string& root : command_line.roots) roots.push_back({root, RootFromArgument(root)});
   if (!roots.empty()) return roots;
   if (command_line.all) {
     roots = EveryRecorder(environment);

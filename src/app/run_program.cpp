@@ -54,7 +54,7 @@ int RunProgram(FrontEnd& front_end, const std::vector<std::string>& arguments,
     // The user declined to choose a recorder: nothing is written.
     if (!root) return kExitDone;
   } else {
-    root = PathFromUtf8(arguments.front());
+    root = RootFromArgument(arguments.front());
   }
   if (!IsFolder(*root)) return kExitUsage;
 

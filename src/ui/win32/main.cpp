@@ -8,8 +8,13 @@
 #include "ui/win32/standard_streams.h"
 #include "ui/win32/text.h"
 
-// The Windows program: wide arguments, passed on as UTF-8 like on Linux.
+// The Windows program: wide arguments, passed on as UTF-8 like on Linux. The same source is
+// linked twice: as a windowed .exe to double-click, and as a console .com that a command prompt
+// waits for.
 int wmain(int argc, wchar_t* argv[]) {
+  // An empty card reader slot or a drive without a medium fails the call that touches it instead
+  // of stopping the program with the system's "There is no disk in the drive" box.
+  ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   win32::ConnectStandardStreams();
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(device::Utf8FromWide(argv[i]));
