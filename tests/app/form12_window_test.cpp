@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <utility>
+
 #include "program_fixture.h"
 
 namespace app {
@@ -141,6 +144,43 @@ TEST_F(Form12WindowTest, TabOrderFollowsTheTabIndexes) {
     const auto& expected =
         run.screen.OptionButtonsOfAFrameAreOneTabStop() ? c.frame_one_stop : c.each_button_a_stop;
     EXPECT_EQ(run.screen.TabOrder("Command1", expected.size()), expected);
+  }
+}
+
+// As under a High Contrast theme: the window and what it holds are drawn on the system's window
+// colour in its window text colour, and follow a change of the colours while the window is open.
+TEST_F(Form12WindowTest, DrawsInTheSystemColoursAndFollowsTheirChange) {
+  using testing_support::Colour;
+  device.Write("ravlen_setting.ini", Line('1', '2') + "\r\n");
+  StartUp();
+  ASSERT_EQ(screen.WindowName(), "Form12");
+  struct Scheme {
+    const char* name;
+    Colour window;
+    Colour text;
+  };
+  const Scheme schemes[] = {{"dark", {32, 32, 32}, {255, 255, 0}},
+                            {"light", {255, 255, 255}, {0, 0, 0}}};
+  for (const Scheme& scheme : schemes) {
+    SCOPED_TRACE(scheme.name);
+    if (!screen.SetSystemColours(scheme.window, scheme.text)) {
+      GTEST_SKIP() << "this front end's windows do not take the system's colours";
+    }
+    // The window, both frames, a label in each (the clock's still empty), an option button and
+    // the version box.
+    const std::pair<const char*, bool> controls_with_text[] = {
+        {"", false},      {"Frame1", true},  {"Frame3", false}, {"Label1", false},
+        {"Label3", true}, {"Option3", true}, {"Text1", true}};
+    for (const auto& [control, with_text] : controls_with_text) {
+      SCOPED_TRACE(control);
+      const std::vector<Colour> shown = screen.ShownColours(control);
+      ASSERT_FALSE(shown.empty());
+      EXPECT_EQ(shown.front(), scheme.window);
+      if (with_text) {
+        EXPECT_NE(std::find(shown.begin(), shown.end(), scheme.text), shown.end())
+            << "no text in " << scheme.text;
+      }
+    }
   }
 }
 

@@ -4,7 +4,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
+#include <cstdint>
+#include <map>
+#include <optional>
 
 #include "device/wide_text.h"
 #include "support/window_driver.h"
@@ -81,11 +86,60 @@ void Type(UINT key) {
   Pump();
 }
 
+// The system colours that SetSystemColours changes.
+constexpr std::array<int, 2> kSchemeElements{COLOR_WINDOW, COLOR_WINDOWTEXT};
+using Scheme = std::array<COLORREF, kSchemeElements.size()>;
+
+void SetScheme(const Scheme& scheme) {
+  ::SetSysColors(static_cast<int>(kSchemeElements.size()), kSchemeElements.data(), scheme.data());
+}
+
+// The colours of a rectangle of the window's client area as it is on screen, the most frequent
+// first.
+std::vector<Colour> ColoursOnScreen(HWND window, RECT area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return {};
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = -height;  // top-down
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const HDC screen = ::GetDC(window);
+  const HDC memory = ::CreateCompatibleDC(screen);
+  const HBITMAP copy = ::CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = ::SelectObject(memory, copy);
+  ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  ::GdiFlush();
+  std::map<std::uint32_t, int> counts;
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  for (int i = 0; i < width * height; ++i) ++counts[pixels[i] & 0xFFFFFF];
+  ::SelectObject(memory, old);
+  ::DeleteObject(copy);
+  ::DeleteDC(memory);
+  ::ReleaseDC(window, screen);
+
+  std::vector<std::pair<int, std::uint32_t>> by_count;
+  for (const auto& [pixel, count] : counts) by_count.emplace_back(-count, pixel);
+  std::sort(by_count.begin(), by_count.end());
+  std::vector<Colour> colours;
+  for (const auto& [count, pixel] : by_count) {
+    colours.push_back({static_cast<int>(pixel >> 16 & 0xFF), static_cast<int>(pixel >> 8 & 0xFF),
+                       static_cast<int>(pixel & 0xFF)});
+  }
+  return colours;
+}
+
 class Win32WindowDriver : public WindowDriver {
  public:
   ~Win32WindowDriver() override {
     for (const auto& window : win32::LiveWindows()) window->Close();
     Pump();
+    // The colours belong to the whole session: the tests that follow must find them as they were.
+    if (saved_scheme_) SetScheme(*saved_scheme_);
   }
 
   app::FrontEnd& front_end() override { return front_end_; }
@@ -266,6 +320,33 @@ class Win32WindowDriver : public WindowDriver {
     }
   }
 
+  bool SetSystemColours(Colour window, Colour text) override {
+    if (!saved_scheme_) {
+      saved_scheme_.emplace();
+      for (std::size_t i = 0; i < kSchemeElements.size(); ++i) {
+        (*saved_scheme_)[i] = ::GetSysColor(kSchemeElements[i]);
+      }
+    }
+    SetScheme({RGB(window.red, window.green, window.blue), RGB(text.red, text.green, text.blue)});
+    Pump();
+    return true;
+  }
+  std::vector<Colour> ShownColours(std::string_view control) const override {
+    const auto window = win32::OpenWindow();
+    if (!window) return {};
+    Pump();
+    RECT area{};
+    if (control.empty()) {
+      ::GetClientRect(window->handle(), &area);
+    } else {
+      const NativeControl* found = Find(control);
+      if (!found) return {};
+      ::GetWindowRect(found->handle, &area);
+      ::MapWindowPoints(nullptr, window->handle(), reinterpret_cast<POINT*>(&area), 2);
+    }
+    return ColoursOnScreen(window->handle(), area);
+  }
+
  private:
   const NativeControl* Find(std::string_view control) const {
     const auto window = win32::OpenWindow();
@@ -284,6 +365,7 @@ class Win32WindowDriver : public WindowDriver {
   }
 
   win32::FrontEnd front_end_;
+  std::optional<Scheme> saved_scheme_;
 };
 
 }  // namespace

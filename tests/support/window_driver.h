@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,16 @@ struct PixelRect {
   int width = 0;
   int height = 0;
   bool operator==(const PixelRect&) const = default;
+};
+
+struct Colour {
+  int red = 0;
+  int green = 0;
+  int blue = 0;
+  bool operator==(const Colour&) const = default;
+  friend std::ostream& operator<<(std::ostream& out, const Colour& colour) {
+    return out << "rgb(" << colour.red << ", " << colour.green << ", " << colour.blue << ")";
+  }
 };
 
 enum class Key { kDown, kUp, kSpace, kEnter, kEscape, kTab };
@@ -87,6 +98,14 @@ class WindowDriver {
   virtual void CloseByUser() = 0;
   // Lets the front end run its events (timers) for a while.
   virtual void ProcessEventsFor(int milliseconds) = 0;
+
+  // Sets the system's colours of a window and of its text, as a colour scheme or a High Contrast
+  // theme does, while the windows are open; the driver puts the earlier ones back when it goes.
+  // False where the front end's windows do not take these colours from the system.
+  virtual bool SetSystemColours(Colour /*window*/, Colour /*text*/) { return false; }
+  // The colours that a control (with "", the open window's client area) shows on screen, the most
+  // frequent first: the first is the background it is drawn on. Empty where they cannot be read.
+  virtual std::vector<Colour> ShownColours(std::string_view /*control*/) const { return {}; }
 };
 
 // The driver of the front end that the test program is built for.

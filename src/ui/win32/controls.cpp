@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
 
 namespace win32 {
@@ -35,7 +36,7 @@ void RegisterFrameClass() {
     frame_class.lpfnWndProc = FrameProcedure;
     frame_class.hInstance = ::GetModuleHandleW(nullptr);
     frame_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    frame_class.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
+    frame_class.hbrBackground = WindowColourClassBackground();
     frame_class.lpszClassName = kFrameClass;
     return ::RegisterClassExW(&frame_class) != 0;
   }();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/win32/dpi.h"
+#include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
 
 namespace win32 {
@@ -25,10 +26,6 @@ std::vector<std::shared_ptr<NativeWindow>>& Live() {
   return windows;
 }
 
-HBRUSH WhiteBrush() {
-  return static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-}
-
 // The window works as a dialog (DefDlgProc): Tab and the arrow keys move the focus, Enter
 // presses the focused button, Escape cancels.
 void RegisterWindowClass(WNDPROC procedure) {
@@ -41,7 +38,7 @@ void RegisterWindowClass(WNDPROC procedure) {
     window_class.hInstance = instance;
     window_class.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(kIconId));
     window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = WhiteBrush();
+    window_class.hbrBackground = WindowColourClassBackground();
     window_class.lpszClassName = kWindowClass;
     return ::RegisterClassExW(&window_class) != 0;
   }();
@@ -330,8 +327,12 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:
-      ::SetBkColor(reinterpret_cast<HDC>(w_param), RGB(255, 255, 255));
-      return reinterpret_cast<LRESULT>(WhiteBrush());
+      return WindowColours(reinterpret_cast<HDC>(w_param));
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+      FollowSystemColours(window, message);
+      return ::DefDlgProcW(window, message, w_param, l_param);
     case WM_DPICHANGED: {
       dpi_ = HIWORD(w_param);
       fonts_ = std::make_unique<FontCache>(dpi_);

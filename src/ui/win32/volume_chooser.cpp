@@ -4,6 +4,7 @@
 
 #include "ui/win32/dpi.h"
 #include "ui/win32/front_end.h"
+#include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
 
 namespace win32 {
@@ -38,6 +39,11 @@ LRESULT CALLBACK ChooserProcedure(HWND dialog, UINT message, WPARAM w_param, LPA
     case WM_CLOSE:
       chooser->done = true;
       return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+      FollowSystemColours(dialog, message);
+      return ::DefDlgProcW(dialog, message, w_param, l_param);
     default:
       return ::DefDlgProcW(dialog, message, w_param, l_param);
   }
