@@ -41,10 +41,10 @@ class FileSystem {
   std::string ReadFirstLine(std::string_view device_path) const;
 
   // Replaces the file with `text` followed by CR LF. The bytes go to a temporary file beside it,
-  // which is flushed, renamed over the file and flushed again (the file replaced is held open
-  // until then), and the folder is flushed: at every moment the device holds either the old file
-  // or the whole new one. A read-only file is not replaced;
-  // a hidden or system file stays hidden or system.
+  // which is flushed, renamed over the file and flushed again; on Linux the file replaced is held
+  // open until then and the folder is flushed, on Windows (where an open file cannot be replaced)
+  // the rename writes through. At every moment the device holds either the old file or the whole
+  // new one. A read-only file is not replaced; a hidden or system file stays hidden or system.
   void WriteLine(std::string_view device_path, std::string_view text);
 
   std::filesystem::path Resolve(std::string_view device_path) const;

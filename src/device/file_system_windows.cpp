@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "device/busy_retry_windows.h"
 #include "device/errors.h"
 #include "device/file_system.h"
 #include "device/temporary_name.h"
@@ -61,6 +62,11 @@ std::string Reason(DWORD error) {
   throw DeviceError(operation, std::string(device_path), reason);
 }
 
+// 0 when a system call succeeded, else its error.
+DWORD ErrorOf(BOOL succeeded) {
+  return succeeded ? 0 : ::GetLastError();
+}
+
 // Closes a handle when it goes out of scope.
 class Handle {
  public:
@@ -86,10 +92,27 @@ class Handle {
 
 // Opens an existing file or folder itself, never the target of a symbolic link or junction, and
 // without keeping others from reading, writing or deleting it.
+HANDLE OpenEntryHandle(const std::filesystem::path& path, DWORD access) {
+  return ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING,
+                       FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
 Handle OpenEntry(const std::filesystem::path& path, DWORD access) {
-  return Handle(::CreateFileW(
-      path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return Handle(OpenEntryHandle(path, access));
+}
+
+// The same, tried again while another handle is in the way; the system error is set on failure.
+Handle OpenEntry(const std::filesystem::path& path, DWORD access, BusyRetry& retry) {
+  HANDLE handle = INVALID_HANDLE_VALUE;
+  const DWORD error = retry.Run(
+      [&]() -> DWORD {
+        handle = OpenEntryHandle(path, access);
+        return handle == INVALID_HANDLE_VALUE ? ::GetLastError() : 0;
+      },
+      path);
+  ::SetLastError(error);
+  return Handle(handle);
 }
 
 // The attributes of an open entry; false (with the system error set) when they cannot be read.
@@ -149,20 +172,28 @@ void WriteAll(HANDLE file, std::string_view bytes, std::string_view device_path)
 // else has taken its place meanwhile. The replacement's own error is what gets reported, so a
 // failure here is let go.
 void RestoreAttributes(const std::filesystem::path& path, DWORD attributes) {
-  Handle entry = OpenEntry(path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+  BusyRetry retry;
+  Handle entry = OpenEntry(path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, retry);
   DWORD current = 0;
   if (!entry.valid() || !AttributesOf(entry, current)) return;
   if ((current & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0) return;
-  WriteAttributes(entry, (current & ~kAttributeSet) | (attributes & kAttributeSet));
+  const DWORD restored = (current & ~kAttributeSet) | (attributes & kAttributeSet);
+  retry.Run([&] { return ErrorOf(WriteAttributes(entry, restored)); }, path);
 }
 
-// Renames the finished temporary file over the target; the write-through flag returns only once
-// the new directory entry is on the medium.
+// Renames the finished temporary file over the target; with the write-through flag the function
+// returns only once the file has been moved on the disk. A file that another program holds open
+// cannot be replaced: the rename is tried again while it is busy.
 void MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to,
                    std::string_view device_path) {
   constexpr DWORD kFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-  if (::MoveFileExW(from.c_str(), to.c_str(), kFlags)) return;
-  const DWORD error = ::GetLastError();
+  constexpr DWORD kBlocking = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  const auto move = [&] { return ErrorOf(::MoveFileExW(from.c_str(), to.c_str(), kFlags)); };
+  BusyRetry retry;
+  // A hidden or system target that refuses the rename goes to the fallback below at once, where
+  // the rename is tried again while the target is busy.
+  const DWORD error = retry.Run(move, to, kBlocking);
+  if (error == 0) return;
   if (error != ERROR_ACCESS_DENIED) Fail("write", device_path, error);
 
   // Some file systems refuse to replace a hidden or system file. The old file then gets normal
@@ -170,7 +201,7 @@ void MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
   // gets its attributes back if the second try fails too.
   DWORD old_attributes = 0;
   {
-    Handle target = OpenEntry(to, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+    Handle target = OpenEntry(to, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, retry);
     if (!target.valid() || !AttributesOf(target, old_attributes)) {
       Fail("write", device_path, error);
     }
@@ -180,37 +211,59 @@ void MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
     if ((old_attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
       Refuse("write", device_path, kFolderReason);
     }
-    constexpr DWORD kBlocking = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     if ((old_attributes & FILE_ATTRIBUTE_READONLY) != 0 || (old_attributes & kBlocking) == 0) {
       Fail("write", device_path, error);
     }
-    if (!WriteAttributes(target, old_attributes & ~kBlocking)) Fail("write", device_path, error);
+    const DWORD cleared = old_attributes & ~kBlocking;
+    if (retry.Run([&] { return ErrorOf(WriteAttributes(target, cleared)); }, to) != 0) {
+      Fail("write", device_path, error);
+    }
     // The handle is closed before the retry: a file that is still open cannot be replaced.
   }
-  if (::MoveFileExW(from.c_str(), to.c_str(), kFlags)) return;
-  const DWORD retry_error = ::GetLastError();
+  const DWORD retry_error = retry.Run(move, to);
+  if (retry_error == 0) return;
   RestoreAttributes(to, old_attributes);
   Fail("write", device_path, retry_error);
+}
+
+// Flushes the renamed file once more, opened by its final name (never a link's target): the
+// flush has the file system write the data and metadata of the file as it now stands, whatever
+// the rename left in the cache.
+void FlushInPlace(const std::filesystem::path& path, std::string_view device_path) {
+  HANDLE file = INVALID_HANDLE_VALUE;
+  const DWORD error = BusyRetry().Run(
+      [&]() -> DWORD {
+        file = ::CreateFileW(path.c_str(), GENERIC_WRITE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        return file == INVALID_HANDLE_VALUE ? ::GetLastError() : 0;
+      },
+      path);
+  if (error != 0) Fail("write", device_path, error);
+  const Handle renamed(file);
+  if (!::FlushFileBuffers(renamed.get())) FailLast("write", device_path);
 }
 
 // A temporary file that is removed again unless it was renamed into place.
 class TemporaryFile {
  public:
   TemporaryFile(const FileSystem& file_system, std::string_view target) {
+    BusyRetry retry;
     for (int attempt = 0;; ++attempt) {
       device_path_ = TemporaryNameFor(target, attempt);
       path_ = file_system.Resolve(device_path_);
       // With the reparse-point flag an existing link of this name counts as taken instead of
       // having its target created. Others may read the file meanwhile, as they may every file
-      // of the program's: none is locked.
-      const HANDLE file =
-          ::CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-      if (file != INVALID_HANDLE_VALUE) {
-        file_ = file;
-        return;
-      }
-      const DWORD error = ::GetLastError();
+      // of the program's: none is locked. A name whose last file is still being deleted is busy.
+      const DWORD error = retry.Run(
+          [&]() -> DWORD {
+            file_ =
+                ::CreateFileW(path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+            return file_ == INVALID_HANDLE_VALUE ? ::GetLastError() : 0;
+          },
+          path_);
+      if (error == 0) return;
       const bool taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
       if (!taken || attempt >= 100) Fail("create a temporary file for", target, error);
     }
@@ -219,7 +272,8 @@ class TemporaryFile {
   TemporaryFile& operator=(const TemporaryFile&) = delete;
   ~TemporaryFile() {
     if (file_ != INVALID_HANDLE_VALUE) ::CloseHandle(file_);
-    if (!renamed_) ::DeleteFileW(path_.c_str());
+    // A scanner may be reading the file that has just been closed: the deletion waits for it.
+    if (!renamed_) BusyRetry().Run([&] { return ErrorOf(::DeleteFileW(path_.c_str())); }, path_);
   }
 
   HANDLE file() const { return file_; }
@@ -259,7 +313,8 @@ void FileSystem::SetAttributes(std::string_view device_path, Attributes attribut
   const auto path = Resolve(device_path);
   // The check and the change go through one handle, so a link put in place between them is
   // never changed.
-  Handle entry = OpenEntry(path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES);
+  BusyRetry retry;
+  Handle entry = OpenEntry(path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, retry);
   if (!entry.valid()) FailLast(operation, device_path);
   DWORD old_attributes = 0;
   if (!AttributesOf(entry, old_attributes)) FailLast(operation, device_path);
@@ -269,7 +324,11 @@ void FileSystem::SetAttributes(std::string_view device_path, Attributes attribut
   const DWORD wanted = attributes == Attributes::kHidden ? FILE_ATTRIBUTE_HIDDEN : 0;
   const DWORD new_attributes = (old_attributes & ~kAttributeSet) | wanted;
   if (new_attributes == old_attributes) return;
-  if (!WriteAttributes(entry, new_attributes)) FailLast(operation, device_path);
+  if (const DWORD error =
+          retry.Run([&] { return ErrorOf(WriteAttributes(entry, new_attributes)); }, path);
+      error != 0) {
+    Fail(operation, device_path, error);
+  }
 }
 
 void FileSystem::RemoveFile(std::string_view device_path) {
@@ -281,7 +340,11 @@ void FileSystem::RemoveFile(std::string_view device_path) {
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) Refuse("delete", device_path, kFolderReason);
   // Should a link take the file's place after the check, this removes the link itself, never
   // what it points to.
-  if (!::DeleteFileW(path.c_str())) FailLast("delete", device_path);
+  if (const DWORD error =
+          BusyRetry().Run([&] { return ErrorOf(::DeleteFileW(path.c_str())); }, path);
+      error != 0) {
+    Fail("delete", device_path, error);
+  }
 }
 
 std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
@@ -336,14 +399,19 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   if (const DWORD kept = existing.regular
                              ? existing.attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)
                              : 0;
-      kept != 0 && !::SetFileAttributesW(temporary.path().c_str(), kept)) {
-    FailLast("write", device_path);
+      kept != 0) {
+    const auto set = [&] { return ErrorOf(::SetFileAttributesW(temporary.path().c_str(), kept)); };
+    if (const DWORD error = BusyRetry().Run(set, temporary.path()); error != 0) {
+      Fail("write", device_path, error);
+    }
   }
   Step("rename", device_path);
   MoveIntoPlace(temporary.path(), path, device_path);
   temporary.MarkRenamed();
+  // Windows documents no flush of a folder; the rename has written through, and in the folder's
+  // step the renamed file is flushed once more by its final name.
   Step("flush folder", device_path);
-  // Nothing left to do: the write-through rename has already put the folder on the medium.
+  FlushInPlace(path, device_path);
 }
 
 }  // namespace device

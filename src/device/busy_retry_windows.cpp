@@ -1,0 +1,41 @@
+#ifdef _WIN32
+
+#include "device/busy_retry_windows.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace device {
+namespace {
+
+// Whether a failure may go away once another program closes its handle (see BusyRetry::Run).
+bool IsBusy(DWORD error, const std::filesystem::path& entry, DWORD refusing) {
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
+  if (error != ERROR_ACCESS_DENIED) return false;
+  const DWORD attributes = ::GetFileAttributesW(entry.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return ::GetLastError() == ERROR_ACCESS_DENIED;
+  constexpr DWORD kNeverBusy =
+      FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+  return (attributes & (kNeverBusy | refusing)) == 0;
+}
+
+}  // namespace
+
+BusyRetry::BusyRetry() : deadline_(std::chrono::steady_clock::now() + kBusyDeadline) {}
+
+DWORD BusyRetry::Run(const std::function<DWORD()>& attempt, const std::filesystem::path& entry,
+                     DWORD refusing) {
+  for (;;) {
+    const DWORD error = attempt();
+    if (error == 0 || !IsBusy(error, entry, refusing)) return error;
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline_) return error;
+    std::this_thread::sleep_for(
+        std::min<std::chrono::steady_clock::duration>(pause_, deadline_ - now));
+    pause_ = std::min(pause_ * 2, kLongestBusyPause);
+  }
+}
+
+}  // namespace device
+
+#endif  // _WIN32
