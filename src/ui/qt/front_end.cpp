@@ -3,15 +3,51 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <utility>
+#include <vector>
 
+#include "app/program.h"
 #include "ui/qt/screen_window.h"
 #include "ui/qt/volume_chooser.h"
 
 namespace ui::qt {
+namespace {
+
+struct HeldMessage {
+  QtMsgType type;
+  QString text;
+};
+std::vector<HeldMessage> held_messages;
+QtMessageHandler handler_before = nullptr;
+
+// While the application is made, Qt's messages are held back. Where no display can be opened, Qt
+// ends the program with a fatal message and abort(); instead the program prints one line that
+// says what to do and ends with its run-time failure status.
+void HoldOrEndWithoutDisplay(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type != QtFatalMsg) {
+    held_messages.push_back({type, text});
+    return;
+  }
+  std::cerr << "No display: the window cannot be opened here. Use --start or --show, which need "
+               "no display (--help lists every option)."
+            << std::endl;
+  std::fflush(nullptr);
+  std::_Exit(app::kExitRuntimeFailure);
+}
+
+}  // namespace
 
 void FrontEnd::MakeApplication() {
   if (argc_ == nullptr || application_) return;
+  handler_before = qInstallMessageHandler(HoldOrEndWithoutDisplay);
   application_ = std::make_unique<QApplication>(*argc_, argv_);
+  qInstallMessageHandler(handler_before);
+  for (const HeldMessage& message : std::exchange(held_messages, {})) {
+    qt_message_output(message.type, QMessageLogContext(), message.text);
+  }
   QApplication::setApplicationName(QStringLiteral("date_time.cfg Creator"));
   // The program decides when it ends: a screen that replaces another must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
