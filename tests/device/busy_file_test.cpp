@@ -3,13 +3,7 @@
 // replacement or deletion instead of failing it, up to the retry deadline; past it the operation
 // fails as it always did and the device is left as it was.
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "device/windows_headers.h"
 
 #include <gtest/gtest.h>
 

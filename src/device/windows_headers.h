@@ -1,0 +1,13 @@
+#pragma once
+
+// The Windows API for the device code: without its rarely used parts, and without the min and max
+// macros, which would break std::min and std::max.
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif  // _WIN32
