@@ -141,6 +141,69 @@ INNER
     "$(quoted "$new_line$crlf")"
   expect "folder .ini: no ravlen .bak" "$(bytes_of folder-ini/ravlen_setting.bak)" absent
 
+  echo "== Leftover temporary files, and two Starts at once"
+  uml_make_image "$image" 4096
+  # Temporary files that interrupted writes left beside the files a Start writes, among entries
+  # that only look like them; then a Start on a root that another program (flock) holds for 2 s,
+  # and pairs of Starts made at the same moment on fresh roots.
+  mmd -i "$image" ::/leftovers ::/leftovers/date_time.cfg.tmp1
+  put leftovers/ravlen_setting.ini "$line"
+  put leftovers/date_time.cfg.tmp left
+  put leftovers/ravlen_setting.bak.tmp57 left +h
+  put leftovers/system_setting.bak.tmp left
+  put leftovers/date_time.cfg.tmpx other
+  put leftovers/date_time.cfg.tmp.old other
+  mmd -i "$image" ::/held
+  put held/ravlen_setting.ini "$line"
+  local pair pairs=10
+  for pair in $(seq "$pairs"); do
+    mmd -i "$image" "::/pair$pair"
+    put "pair$pair/ravlen_setting.ini" "$line"
+  done
+  cat >"$work/inner.sh" <<INNER
+echo inner-begin
+"$fat_start" "$mount_point/leftovers" >/dev/null 2>"$work/leftovers.err"
+echo "status leftovers \$?"
+flock "$mount_point/held" sleep 2 & holder=\$!
+sleep 0.5
+began=\$(date +%s%N)
+"$fat_start" "$mount_point/held" >/dev/null 2>"$work/held.err"
+echo "status held \$? \$(((\$(date +%s%N) - began) / 1000000))"
+wait \$holder
+for pair in \$(seq $pairs); do
+  "$fat_start" "$mount_point/pair\$pair" >/dev/null 2>"$work/pair\$pair.1" & first=\$!
+  "$fat_start" "$mount_point/pair\$pair" >/dev/null 2>"$work/pair\$pair.2" & second=\$!
+  wait \$first; one=\$?
+  wait \$second
+  echo "status pair\$pair \$one \$?"
+done
+INNER
+  statuses=$(volume_run "$work/inner.sh")
+  expect "leftovers: Start ends well" "$(status_of leftovers)" 0
+  expect "leftovers: only the program's own temporary files are gone" \
+    "$(mdir -i "$image" -a -b ::/leftovers | sed 's|^::/leftovers/||' | sort | tr '\n' ' ')" \
+    "date_time.cfg date_time.cfg.tmp.old date_time.cfg.tmp1/ date_time.cfg.tmpx ravlen_setting.bak "
+  expect "leftovers: the .bak holds the new line" "$(bytes_of leftovers/ravlen_setting.bak)" \
+    "$(quoted "$new_line$crlf")"
+  local held_status waited
+  read -r held_status waited <<<"$(status_of held)"
+  expect "held: Start ends well" "$held_status" 0
+  expect "held: Start waits for the other program (${waited} ms)" \
+    "$([ "${waited:-0}" -ge 1400 ] && echo waited || echo "did not wait")" waited
+  local both_well=0
+  for pair in $(seq "$pairs"); do
+    if [ "$(status_of "pair$pair")" = "0 0" ] &&
+      [ "$(bytes_of "pair$pair/ravlen_setting.bak")" = "$(quoted "$new_line$crlf")" ] &&
+      [ "$(bytes_of "pair$pair/ravlen_setting.ini")" = absent ] &&
+      [[ $(content_of "pair$pair/date_time.cfg"; echo x) =~ $clock_pattern"E$new_block"$'\r\nx'$ ]]; then
+      both_well=$((both_well + 1))
+    else
+      echo "   pair $pair: statuses $(status_of "pair$pair"), $(cat "$work/pair$pair".[12])"
+    fi
+  done
+  expect "two Starts at once: pairs where both end well and write the new line" "$both_well" \
+    "$pairs"
+
   echo "== A volume mounted read-only"
   lay_out ini+bak
   local before after

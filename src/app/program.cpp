@@ -3,6 +3,7 @@
 #include <exception>
 #include <iostream>
 
+#include "app/utf8_text.h"
 #include "device/errors.h"
 
 namespace app {
@@ -49,7 +50,8 @@ void Program::StartLiveClock(Window& window) {
 }
 
 void Program::Fail(const std::string& text, int status) {
-  std::cerr << text << std::endl;
+  // A message can name a root or a file, whose control characters could drive the terminal.
+  std::cerr << Printable(text) << std::endl;
   front_end_.ShowMessage(text);
   End(status);
 }

@@ -11,6 +11,8 @@
 #include "app/program.h"
 #include "app/show_report.h"
 #include "app/utf8_path.h"
+#include "app/utf8_text.h"
+#include "device/device_lock.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
 
@@ -27,14 +29,25 @@ struct Outcome {
   std::string message;  // what went wrong, already on stderr
 };
 
+// A failure that the command itself reports: the message goes to stderr in its printable form,
+// as Program prints its own.
 Outcome Refuse(int status, const std::string& message) {
-  std::cerr << message << std::endl;
+  std::cerr << Printable(message) << std::endl;
   return {status, message};
 }
 
 // Start as the window does it, after the sets. They are checked first on a session that cannot
 // change the device, so that a refused one changes nothing, not even "\VOICE".
 Outcome Start(const Root& root, const CommandLine& command_line, const device::Clock& clock) {
+  // Another Start on this recorder, in a window or a script, ends before this one reads the
+  // device, so the sets apply to the settings line as it is now. Start, clicked below, takes the
+  // lock once more.
+  std::optional<device::DeviceLock> lock;
+  try {
+    lock.emplace(root.path);
+  } catch (const device::RuntimeFailure& failure) {
+    return Refuse(kExitRuntimeFailure, failure.what());
+  }
   {
     CommandSession check(root.path, clock, CommandSession::Access::kReadOnly);
     check.Open();
@@ -116,7 +129,8 @@ std::vector<Root> EveryRecorder(const CommandEnvironment& environment) {
 std::variant<std::vector<Root>, int> Roots(const CommandLine& command_line,
                                            const CommandEnvironment& environment) {
   std::vector<Root> roots;
-  for (const std::string& root : command_line.roots) roots.push_back({root, RootFromArgument(root)});
+  for (const std::string& root : command_line.roots)
+    roots.push_back({root, RootFromArgument(root)});
   if (!roots.empty()) return roots;
   if (command_line.all) {
     roots = EveryRecorder(environment);
@@ -141,7 +155,7 @@ std::variant<std::vector<Root>, int> Roots(const CommandLine& command_line,
 }
 
 int UsageError(const std::string& why) {
-  std::cerr << "datetime-cfg-creator: " << why << "\n"
+  std::cerr << "datetime-cfg-creator: " << Printable(why) << "\n"
             << UsageText() << "Try 'datetime-cfg-creator --help' for more information."
             << std::endl;
   return kExitUsage;
@@ -181,10 +195,10 @@ int RunCommandLine(const std::vector<std::string>& arguments,
       outcome = Start(root, command_line, environment.clock);
     }
     worst = std::max(worst, outcome.status);
-    if (!several) continue;
+    // Every root gets its JSON object, also the one root of a command that failed.
     if (show && command_line.json && outcome.status != kExitDone) {
       std::cout << FailureJson(root.shown, outcome.message) << std::endl;
-    } else if (!show || outcome.status != kExitDone) {
+    } else if (several && (!show || outcome.status != kExitDone)) {
       std::cout << Printable(root.shown) << ": "
                 << (outcome.status == kExitDone ? "done" : Printable(outcome.message)) << std::endl;
     }

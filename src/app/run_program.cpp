@@ -9,6 +9,7 @@
 #include "app/run_command_line.h"
 #include "app/start_screen.h"
 #include "app/utf8_path.h"
+#include "app/utf8_text.h"
 #include "device/clock.h"
 #include "device/file_system.h"
 
@@ -18,7 +19,7 @@ namespace {
 bool IsFolder(const std::filesystem::path& root) {
   std::error_code error;
   if (std::filesystem::is_directory(root, error)) return true;
-  std::cerr << "The device root \"" << Utf8(root) << "\" is not a folder." << std::endl;
+  std::cerr << "The device root \"" << Printable(Utf8(root)) << "\" is not a folder." << std::endl;
   return false;
 }
 

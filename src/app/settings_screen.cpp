@@ -4,6 +4,7 @@
 #include <string>
 
 #include "device/settings_line.h"
+#include "device/start_guard.h"
 #include "device/write_back.h"
 
 namespace app {
@@ -20,6 +21,7 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
   const Window& shown = *window;
   program.OnClick(*window, "Command1", [&program, &screen, &shown] {
     const std::string block = screens::Block(screen, shown.CurrentState());
+    const device::StartGuard guard(program.file_system());
     device::CommitSettings(program.file_system(), program.clock(), block);
     program.End(kExitDone);
   });

@@ -1,36 +1,11 @@
 #include "app/show_report.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "app/utf8_text.h"
 
 namespace app {
 namespace {
-
-// The length of the valid UTF-8 sequence at the start of `text`, or 0.
-std::size_t SequenceLength(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  unsigned minimum = 0;
-  unsigned code = 0;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xc2 && lead <= 0xdf) {
-    length = 2, minimum = 0x80, code = lead & 0x1fu;
-  } else if (lead >= 0xe0 && lead <= 0xef) {
-    length = 3, minimum = 0x800, code = lead & 0x0fu;
-  } else if (lead >= 0xf0 && lead <= 0xf4) {
-    length = 4, minimum = 0x10000, code = lead & 0x07u;
-  } else {
-    return 0;
-  }
-  if (text.size() < length) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xc0) != 0x80) return 0;
-    code = (code << 6) | (byte(i) & 0x3fu);
-  }
-  if (code < minimum || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff)) return 0;
-  return length;
-}
 
 // Characters, not bytes: what a terminal's columns count.
 std::size_t Width(std::string_view utf8) {
@@ -56,71 +31,6 @@ std::string JsonArray(const std::vector<std::string>& device_texts) {
 }
 
 }  // namespace
-
-std::string Utf8FromLatin1(std::string_view bytes) {
-  std::string utf8;
-  for (const char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      utf8 += c;
-    } else {
-      utf8 += static_cast<char>(0xc0 | (byte >> 6));
-      utf8 += static_cast<char>(0x80 | (byte & 0x3f));
-    }
-  }
-  return utf8;
-}
-
-std::string Printable(std::string_view utf8) {
-  std::string printable;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const std::size_t length = SequenceLength(utf8.substr(i));
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    // C0 controls, DEL and the C1 controls U+0080 to U+009F.
-    const bool control =
-        lead < 0x20 || lead == 0x7f ||
-        (lead == 0xc2 && length == 2 && static_cast<unsigned char>(utf8[i + 1]) < 0xa0);
-    if (length == 0 || control) {
-      printable += '?';
-      i += std::max<std::size_t>(length, 1);
-    } else {
-      printable += utf8.substr(i, length);
-      i += length;
-    }
-  }
-  return printable;
-}
-
-std::string JsonString(std::string_view utf8) {
-  std::string json = "\"";
-  for (std::size_t i = 0; i < utf8.size();) {
-    const std::size_t length = SequenceLength(utf8.substr(i));
-    const char c = utf8[i];
-    if (length == 0) {
-      json += "\\ufffd";
-      ++i;
-      continue;
-    }
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += c;
-    } else if (c == '\n') {
-      json += "\\n";
-    } else if (c == '\r') {
-      json += "\\r";
-    } else if (c == '\t') {
-      json += "\\t";
-    } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-      json += escaped;
-    } else {
-      json += utf8.substr(i, length);
-    }
-    i += length;
-  }
-  return json + "\"";
-}
 
 std::string ShowText(const ShowReport& report) {
   std::string text = "Root:     " + Printable(report.root) + "\n";

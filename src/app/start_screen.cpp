@@ -5,6 +5,7 @@
 #include "app/dispatch.h"
 #include "device/clock_file.h"
 #include "device/settings_line.h"
+#include "device/start_guard.h"
 
 namespace app {
 namespace {
@@ -40,6 +41,7 @@ void ShowStartScreen(Program& program, bool clock_running) {
 
 void OnStartWriteDateOnly(Program& program, Window& window) {
   program.OnClick(window, "Command1", [&program] {
+    const device::StartGuard guard(program.file_system());
     device::WriteClockFile(program.file_system(), program.clock());
     program.End(kExitDone);
   });
@@ -47,6 +49,8 @@ void OnStartWriteDateOnly(Program& program, Window& window) {
 
 void StartUp(Program& program) {
   device::FileSystem& file_system = program.file_system();
+  // A root that cannot be read fails as such before "\VOICE" is looked at.
+  device::CheckRootCanBeListed(file_system);
   if (file_system.EntryExists(kVoicePath)) {
     file_system.SetAttributes(kVoicePath, device::Attributes::kNormal);
   }

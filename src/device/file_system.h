@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace device {
 
@@ -32,6 +33,10 @@ class FileSystem {
   bool FileExists(std::string_view device_path) const;
   // A regular file or a folder, whatever its attributes.
   bool EntryExists(std::string_view device_path) const;
+  // The names of the regular files in the root, whatever their attributes, from one listing of
+  // it; folders, symbolic links and other entries are left out. Fails when the root cannot be
+  // listed.
+  std::vector<std::string> RootFileNames() const;
 
   void SetAttributes(std::string_view device_path, Attributes attributes);
   void RemoveFile(std::string_view device_path);

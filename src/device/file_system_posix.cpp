@@ -1,5 +1,6 @@
 #ifndef _WIN32
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <linux/msdos_fs.h>
@@ -13,7 +14,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "device/errors.h"
 #include "device/file_system.h"
@@ -107,16 +110,24 @@ struct Entry {
   std::uint32_t attributes = 0;
 };
 
-Entry Inspect(const std::filesystem::path& path) {
+// What stands at `path`: nothing when it is missing, a symbolic link or something else than a
+// file or folder. An entry that cannot be looked at (a folder on the way that cannot be searched,
+// an I/O error) fails `operation`: taking it as missing would let the program go on as if it
+// were not there. An entry that cannot be opened still exists; only its attributes are unknown,
+// and a read of it fails.
+Entry Inspect(const std::filesystem::path& path, const std::string& operation,
+              std::string_view device_path) {
   Entry entry;
   struct stat status {};
-  if (::lstat(path.c_str(), &status) != 0) return entry;
-  if (!S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) return entry;
-  Descriptor fd = OpenEntry(path);
-  if (!fd.valid()) return entry;
+  if (::lstat(path.c_str(), &status) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return entry;
+    Fail(operation, device_path, errno);
+  }
   entry.regular = S_ISREG(status.st_mode);
   entry.folder = S_ISDIR(status.st_mode);
-  entry.attributes = AttributesOf(fd.get(), status);
+  if (!entry.regular && !entry.folder) return entry;
+  if (Descriptor fd = OpenEntry(path); fd.valid())
+    entry.attributes = AttributesOf(fd.get(), status);
   return entry;
 }
 
@@ -174,7 +185,8 @@ void WriteAll(int fd, std::string_view bytes, std::string_view device_path) {
 class TemporaryFile {
  public:
   TemporaryFile(const FileSystem& file_system, std::string_view target) {
-    for (int attempt = 0;; ++attempt) {
+    // Taken names are passed over, however many there are.
+    for (std::size_t attempt = 0;; ++attempt) {
       device_path_ = TemporaryNameFor(target, attempt);
       path_ = file_system.Resolve(device_path_);
       const int fd =
@@ -183,7 +195,7 @@ class TemporaryFile {
         fd_ = fd;
         return;
       }
-      if (errno != EEXIST || attempt >= 100) Fail("create a temporary file for", target, errno);
+      if (errno != EEXIST) Fail("create a temporary file for", target, errno);
     }
   }
   TemporaryFile(const TemporaryFile&) = delete;
@@ -213,12 +225,12 @@ class TemporaryFile {
 }  // namespace
 
 bool FileSystem::FileExists(std::string_view device_path) const {
-  const Entry entry = Inspect(Resolve(device_path));
+  const Entry entry = Inspect(Resolve(device_path), "read", device_path);
   return entry.regular && (entry.attributes & kSystem) == 0;
 }
 
 bool FileSystem::EntryExists(std::string_view device_path) const {
-  const Entry entry = Inspect(Resolve(device_path));
+  const Entry entry = Inspect(Resolve(device_path), "read", device_path);
   return entry.regular || entry.folder;
 }
 
@@ -272,7 +284,7 @@ std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
 
 void FileSystem::WriteLine(std::string_view device_path, std::string_view text) {
   const auto path = Resolve(device_path);
-  const Entry existing = Inspect(path);
+  const Entry existing = Inspect(path, "write", device_path);
   if (existing.folder) Fail("write", device_path, EISDIR);
   if (existing.regular && (existing.attributes & kReadOnly) != 0) {
     throw DeviceError("write", std::string(device_path), "the file is read-only");
@@ -310,6 +322,33 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   if (const int error = temporary.Close(); error != 0) Fail("write", device_path, error);
   Step("flush folder", device_path);
   SyncFolder(path.parent_path(), device_path);
+}
+
+std::vector<std::string> FileSystem::RootFileNames() const {
+  const auto fail = [this](int error) {
+    throw DeviceError("Could not read the device root \"" + root_.string() +
+                      "\": " + Reason(error));
+  };
+  const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(root_.c_str()), ::closedir);
+  if (!listing) fail(errno);
+  std::vector<std::string> names;
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(listing.get());
+    if (entry == nullptr) {
+      if (errno != 0) fail(errno);
+      return names;
+    }
+    bool regular = entry->d_type == DT_REG;
+    // Not every file system tells the kind of an entry in its listing.
+    if (entry->d_type == DT_UNKNOWN) {
+      struct stat status {};
+      regular =
+          ::fstatat(::dirfd(listing.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+          S_ISREG(status.st_mode);
+    }
+    if (regular) names.emplace_back(entry->d_name);
+  }
 }
 
 }  // namespace device

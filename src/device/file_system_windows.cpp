@@ -1,17 +1,12 @@
 #ifdef _WIN32
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "device/windows_headers.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "device/busy_retry_windows.h"
 #include "device/errors.h"
@@ -143,10 +138,17 @@ struct Entry {
 
 // What stands at `path`. A symbolic link or junction is neither a file nor a folder, whatever it
 // points to.
-Entry Inspect(const std::filesystem::path& path) {
+Entry Inspect(const std::filesystem::path& path, const std::string& operation,
+              std::string_view device_path) {
   Entry entry;
   const DWORD attributes = ::GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return entry;
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    // Only a missing entry is absent; one that cannot be looked at (access denied, a drive that
+    // went away) is a failure, not a reason to take another file.
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return entry;
+    Fail(operation, device_path, error);
+  }
   entry.attributes = attributes;
   if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
     entry.link = true;
@@ -249,7 +251,7 @@ class TemporaryFile {
  public:
   TemporaryFile(const FileSystem& file_system, std::string_view target) {
     BusyRetry retry;
-    for (int attempt = 0;; ++attempt) {
+    for (std::size_t attempt = 0;; ++attempt) {
       device_path_ = TemporaryNameFor(target, attempt);
       path_ = file_system.Resolve(device_path_);
       // With the reparse-point flag an existing link of this name counts as taken instead of
@@ -265,7 +267,7 @@ class TemporaryFile {
           path_);
       if (error == 0) return;
       const bool taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
-      if (!taken || attempt >= 100) Fail("create a temporary file for", target, error);
+      if (!taken) Fail("create a temporary file for", target, error);
     }
   }
   TemporaryFile(const TemporaryFile&) = delete;
@@ -298,12 +300,12 @@ class TemporaryFile {
 }  // namespace
 
 bool FileSystem::FileExists(std::string_view device_path) const {
-  const Entry entry = Inspect(Resolve(device_path));
+  const Entry entry = Inspect(Resolve(device_path), "read", device_path);
   return entry.regular && (entry.attributes & FILE_ATTRIBUTE_SYSTEM) == 0;
 }
 
 bool FileSystem::EntryExists(std::string_view device_path) const {
-  const Entry entry = Inspect(Resolve(device_path));
+  const Entry entry = Inspect(Resolve(device_path), "read", device_path);
   return entry.regular || entry.folder;
 }
 
@@ -374,7 +376,7 @@ std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
 
 void FileSystem::WriteLine(std::string_view device_path, std::string_view text) {
   const auto path = Resolve(device_path);
-  const Entry existing = Inspect(path);
+  const Entry existing = Inspect(path, "write", device_path);
   // A link to a file is replaced by a file of its own, as on Linux, and its target stays as it
   // was; a link to a folder or a junction cannot give way to a file.
   if (existing.link && (existing.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
@@ -412,6 +414,32 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   // step the renamed file is flushed once more by its final name.
   Step("flush folder", device_path);
   FlushInPlace(path, device_path);
+}
+
+std::vector<std::string> FileSystem::RootFileNames() const {
+  const auto fail = [this](DWORD error) {
+    throw DeviceError("Could not read the device root \"" + Utf8FromWide(root_.wstring()) +
+                      "\": " + Reason(error));
+  };
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = ::FindFirstFileExW((root_ / L"*").c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0);
+  std::vector<std::string> names;
+  if (search == INVALID_HANDLE_VALUE) {
+    // The root of an empty drive has not even "." and "..".
+    if (const DWORD error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND) fail(error);
+    return names;
+  }
+  // A symbolic link or junction is a reparse point whatever it points to, and never counts.
+  constexpr DWORD kNotAFile =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+  do {
+    if ((found.dwFileAttributes & kNotAFile) == 0) names.push_back(Utf8FromWide(found.cFileName));
+  } while (::FindNextFileW(search, &found));
+  const DWORD error = ::GetLastError();
+  ::FindClose(search);
+  if (error != ERROR_NO_MORE_FILES) fail(error);
+  return names;
 }
 
 }  // namespace device

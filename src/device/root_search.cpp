@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "device/errors.h"
 #include "device/file_system.h"
 #include "device/mount_table.h"
 #include "device/settings_line.h"
@@ -28,8 +29,13 @@ std::vector<Volume> FatVolumes(std::string_view mount_table,
 
 bool LooksLikeRecorderRoot(const std::filesystem::path& folder) {
   const FileSystem file_system(folder);
-  return FindSettingsFile(file_system).has_value() || file_system.EntryExists("\\date_time.cfg") ||
-         file_system.EntryExists("\\VOICE");
+  try {
+    return FindSettingsFile(file_system).has_value() ||
+           file_system.EntryExists("\\date_time.cfg") || file_system.EntryExists("\\VOICE");
+  } catch (const DeviceError&) {
+    // A folder that cannot be read is passed over by the search; given as the root, it fails.
+    return false;
+  }
 }
 
 RootChoice ChooseDeviceRoot(const std::filesystem::path& program_folder,

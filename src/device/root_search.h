@@ -22,7 +22,8 @@ std::vector<Volume> FatVolumes(std::string_view mount_table,
                                const std::filesystem::path& label_folder);
 
 // Whether `folder` looks like a recorder's root: it holds a candidate settings file, or an entry
-// "\date_time.cfg" or "\VOICE". Symbolic links do not count.
+// "\date_time.cfg" or "\VOICE". Symbolic links do not count; a folder that cannot be read does not
+// look like one.
 bool LooksLikeRecorderRoot(const std::filesystem::path& folder);
 
 using RootTest = std::function<bool(const std::filesystem::path& folder)>;

@@ -1,5 +1,8 @@
 #include "device/settings_line.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "device/errors.h"
 
 namespace device {
@@ -10,7 +13,17 @@ std::string_view SettingsLine::Run(int position, int length) const {
                                          static_cast<std::size_t>(length));
 }
 
+void CheckRootCanBeListed(const FileSystem& file_system) {
+  std::error_code error;
+  const std::filesystem::directory_iterator listing(file_system.root(), error);
+  if (!error) return;
+  const std::u8string root = file_system.root().u8string();
+  throw DeviceError("Could not read the device root \"" + std::string(root.begin(), root.end()) +
+                    "\": " + error.message());
+}
+
 std::optional<std::string> FindSettingsFile(const FileSystem& file_system) {
+  CheckRootCanBeListed(file_system);
   for (const auto candidate : kSettingsFileSet) {
     if (file_system.FileExists(candidate)) return std::string(candidate);
   }

@@ -39,7 +39,14 @@ class SettingsLine {
   std::string bytes_;
 };
 
-// The first candidate of kSettingsFileSet that exists (hidden included), or none.
+// Throws DeviceError naming the root when the root cannot be listed, so that an unreadable root
+// fails as such instead of looking like a root without a settings file.
+void CheckRootCanBeListed(const FileSystem& file_system);
+
+// The first candidate of kSettingsFileSet that exists (hidden included), or none. Only a missing
+// candidate, a folder, a symbolic link or a system file lets the lookup go on to the next one: the
+// root is checked first, a candidate that cannot be looked at throws DeviceError, and one that
+// cannot be opened is found, so that its read fails.
 std::optional<std::string> FindSettingsFile(const FileSystem& file_system);
 
 // The first line of the settings file at `path`; with no path the read fails.

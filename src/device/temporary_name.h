@@ -1,17 +1,32 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace device {
 
 // The device path of the temporary file that WriteLine fills before renaming it over `target`.
-// Later attempts take a new name when an earlier run left one behind.
-inline std::string TemporaryNameFor(std::string_view target, int attempt) {
+// Later attempts take the next name while one is taken: by a leftover of an interrupted write
+// that a Start could not remove (StartGuard removes the others), a folder or a link.
+inline std::string TemporaryNameFor(std::string_view target, std::size_t attempt) {
   std::string name(target);
   name += ".tmp";
   if (attempt > 0) name += std::to_string(attempt);
   return name;
+}
+
+// Whether `device_path` is a name that TemporaryNameFor gives `target`, for any attempt: the
+// target, ".tmp", then nothing or digits alone.
+inline bool IsTemporaryNameFor(std::string_view device_path, std::string_view target) {
+  constexpr std::string_view kSuffix = ".tmp";
+  if (!device_path.starts_with(target)) return false;
+  device_path.remove_prefix(target.size());
+  if (!device_path.starts_with(kSuffix)) return false;
+  device_path.remove_prefix(kSuffix.size());
+  return std::all_of(device_path.begin(), device_path.end(),
+                     [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace device

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "app/headless_front_end.h"
 #include "app/program.h"
 #include "app/utf8_path.h"
+#include "app/utf8_text.h"
+#include "device/errors.h"
 #include "device/settings_line.h"
 #include "support/device_snapshot.h"
 #include "support/temp_device.h"
@@ -245,6 +249,106 @@ TEST_F(CommandLineTest, Usage) {
     EXPECT_NE(said.find(c.said), std::string::npos) << said;
   }
   EXPECT_TRUE(device.Names() == std::vector<std::string>{"VOICE"});
+}
+
+// --show --json prints one object a root, its settings or its error, however many roots it has.
+TEST_F(CommandLineTest, ShowJsonGivesEveryRootOneObject) {
+  TempDevice good;
+  good.Write("ravlen_setting.ini", Line('4', "20000000000000") + "\r\n");
+  TempDevice empty;
+  empty.Write("ravlen_setting.ini", "");
+  const std::string missing = Utf8(place.Path("missing"));
+  const std::string settings = "{\"root\": " + JsonString(Utf8(good.root())) + ", \"model\": 4, ";
+  const std::string empty_error = "{\"root\": " + JsonString(Utf8(empty.root())) +
+                                  ", \"error\": \"Could not read the file "
+                                  "\\\"\\\\ravlen_setting.ini\\\": the file is empty\"}";
+  const std::string missing_error =
+      "{\"root\": " + JsonString(missing) + ", \"error\": \"The device root";
+  struct Case {
+    const char* what;
+    std::vector<std::string> roots;
+    int status;
+    std::vector<std::string> lines;  // how each line begins
+  };
+  const Case cases[] = {
+      {"one root that fails", {Utf8(empty.root())}, kExitRuntimeFailure, {empty_error}},
+      {"one root that is no folder", {missing}, kExitUsage, {missing_error}},
+      {"a good root, then one that fails",
+       {Utf8(good.root()), Utf8(empty.root())},
+       kExitRuntimeFailure,
+       {settings, empty_error}},
+      {"one that fails, then a good root",
+       {Utf8(empty.root()), Utf8(good.root())},
+       kExitRuntimeFailure,
+       {empty_error, settings}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> arguments = {"--show", "--json"};
+    arguments.insert(arguments.end(), c.roots.begin(), c.roots.end());
+    const Ran run = Command(arguments);
+    EXPECT_EQ(run.status, c.status);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = run.out.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+      lines.push_back(run.out.substr(start, end - start));
+    }
+    ASSERT_EQ(lines.size(), c.lines.size()) << run.out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_TRUE(lines[i].starts_with(c.lines[i]) && lines[i].ends_with("}")) << lines[i];
+    }
+  }
+}
+
+// What a root, a --set or an option brings into a message on stderr is shown as on stdout:
+// control characters and invalid UTF-8 as "?", other characters as they are.
+TEST_F(CommandLineTest, StderrShowsControlCharactersAsQuestionMarks) {
+  device.Write("ravlen_setting.ini", Line('6', "42103151024100") + "\r\n");
+  struct Case {
+    const char* what;
+    std::vector<std::string> arguments;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"root with an escape sequence", {"--start", Root() + "/no\x1b[2Jthere"}, "no?[2Jthere\""},
+      {"root with a newline", {"--show", Root() + "/a\nb"}, "/a?b\" is not"},
+      {"name with a title sequence",
+       {"--start", "--set", "Vol\x1b]0;x\x07=1", Root()},
+       "Vol?]0;x?=1"},
+      {"choice in invalid UTF-8",
+       {"--start", "--set", "VOS Level=\xff+1", Root()},
+       "choice \"?+1\""},
+      {"option with a C1 control", {"--start", "--bogus\xc2\x9bm"}, "\"--bogus?m\""},
+      {"root in UTF-8",
+       {"--show", Root() + "/f\xc3\xbcr \xe6\x97\xa5\xe6\x9c\xac"},
+       "/f\xc3\xbcr \xe6\x97\xa5\xe6\x9c\xac\" is not"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Ran run = Command(c.arguments);
+    EXPECT_NE(run.status, kExitDone);
+    EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
+    EXPECT_TRUE(std::none_of(run.err.begin(), run.err.end(), [](char c) {
+      return (c != '\n' && static_cast<unsigned char>(c) < 0x20) || c == 0x7f;
+    })) << run.err;
+  }
+  EXPECT_EQ(device.DosBits("VOICE"), 0x6u);
+}
+
+// The program's own failures reach stderr the same way; the message box keeps the text.
+TEST(ProgramFailureTest, StderrShowsControlCharactersAsQuestionMarks) {
+  TempDevice device;
+  ::device::FileSystem file_system(device.root());
+  const testing_support::FixedClock clock(testing_support::kSomeTime);
+  HeadlessFrontEnd front_end;
+  Program program(file_system, clock, front_end);
+  const std::string text = "Could not read the device root \"R\x1b[2J\n\xff\xc3\xbc\": reason";
+  testing::internal::CaptureStderr();
+  program.Run([&text] { throw ::device::DeviceError(text); });
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Could not read the device root \"R?[2J??\xc3\xbc\": reason\n");
+  EXPECT_EQ(front_end.messages(), std::vector<std::string>{text});
+  EXPECT_EQ(program.exit_status(), kExitRuntimeFailure);
 }
 
 // Recorders on two volumes and a folder that is none: a line each, in turn, the worst status.

@@ -76,6 +76,7 @@ TEST_F(RunProgramTest, CommandLine) {
       {"two roots", {Argument("rec a"), Argument("rec b")}, kExitUsage, "usage: "},
       {"a file", {Argument("rec a/ravlen_setting.ini")}, kExitUsage, "is not a folder"},
       {"nothing there", {Argument("missing")}, kExitUsage, "is not a folder"},
+      {"a control sequence", {Argument("no\x1b[2Jthere")}, kExitUsage, "no?[2Jthere\" is not"},
       {"a recorder", {Argument("rec b")}, kExitDone, ""},
   };
   for (const Case& c : cases) {

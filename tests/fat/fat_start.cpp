@@ -21,6 +21,7 @@
 #include "device/errors.h"
 #include "device/file_system.h"
 #include "device/settings_line.h"
+#include "device/start_guard.h"
 #include "device/write_back.h"
 #include "screens/form11.h"
 #include "screens/form12.h"
@@ -45,6 +46,8 @@ const screens::ScreenDescription* SettingsScreenFor(const device::SettingsLine& 
 }
 
 void Start(device::FileSystem& file_system, const device::Clock& clock) {
+  // The program takes its lock before it reads the line that its block is built from.
+  const device::StartGuard guard(file_system);
   // What every start does first.
   if (file_system.EntryExists("\\VOICE")) {
     file_system.SetAttributes("\\VOICE", device::Attributes::kNormal);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace app {
+
+// Device bytes (one byte a character, Latin-1) as UTF-8.
+std::string Utf8FromLatin1(std::string_view bytes);
+// UTF-8 for a terminal: control characters, which a device's text could use to drive the
+// terminal, become "?".
+std::string Printable(std::string_view utf8);
+// A JSON string literal; an invalid UTF-8 sequence becomes U+FFFD.
+std::string JsonString(std::string_view utf8);
+
+}  // namespace app

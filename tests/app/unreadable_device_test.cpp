@@ -1,0 +1,156 @@
+// A settings file or a device root that the user may not read. The program runs with an ordinary
+// user's rights: the tests may run as root, whom a permission never stops. Linux only.
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/run_command_line.h"
+#include "app/utf8_path.h"
+#include "program_fixture.h"
+#include "support/device_snapshot.h"
+
+namespace app {
+namespace {
+
+using std::filesystem::perms;
+using testing_support::Snapshot;
+using testing_support::TempDevice;
+
+constexpr uid_t kOrdinaryUser = 65534;  // nobody
+
+// While it lives, a process running as root has an ordinary user's rights on files, and the
+// device belongs to that user. Any other process runs as it is.
+class OrdinaryUser {
+ public:
+  explicit OrdinaryUser(const TempDevice& device) {
+    if (::geteuid() != 0) return;
+    if (::lchown(device.root().c_str(), kOrdinaryUser, static_cast<gid_t>(-1)) != 0) return;
+    for (const auto& entry : std::filesystem::directory_iterator(device.root())) {
+      if (::lchown(entry.path().c_str(), kOrdinaryUser, static_cast<gid_t>(-1)) != 0) return;
+    }
+    switched_ = ::seteuid(kOrdinaryUser) == 0;
+  }
+  ~OrdinaryUser() {
+    if (switched_ && ::seteuid(0) != 0) std::abort();
+  }
+  OrdinaryUser(const OrdinaryUser&) = delete;
+  OrdinaryUser& operator=(const OrdinaryUser&) = delete;
+
+ private:
+  bool switched_ = false;
+};
+
+bool PermissionsStopReads() {
+  const TempDevice probe;
+  probe.Write("probe", "4");
+  std::filesystem::permissions(probe.Path("probe"), perms::none);
+  const OrdinaryUser user(probe);
+  const int fd = ::open(probe.Path("probe").c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return true;
+  ::close(fd);
+  return false;
+}
+
+// A model 4 recorder's settings line.
+const std::string kLine = "40111111111111111300000000000000FW 4.01";
+
+struct Case {
+  const char* what;
+  const char* unreadable;  // the candidate that cannot be read, or none
+  std::vector<const char*> readable;
+  perms root_mode = perms::owner_all | perms::group_read | perms::group_exec;
+};
+
+const Case kCases[] = {
+    {"the .ini", "ravlen_setting.ini", {}},
+    {"the .ini before a readable .bak", "ravlen_setting.ini", {"ravlen_setting.bak"}},
+    {"the .bak", "ravlen_setting.bak", {}},
+    {"the .bak before system_setting.ini", "ravlen_setting.bak", {"system_setting.ini"}},
+    {"system_setting.ini", "system_setting.ini", {}},
+    {"system_setting.ini before its .bak", "system_setting.ini", {"system_setting.bak"}},
+    {"a root of mode 000", nullptr, {"ravlen_setting.ini"}, perms::none},
+    {"a root of mode 300", nullptr, {"ravlen_setting.ini"}, perms::owner_write | perms::owner_exec},
+    {"a root of mode 600", nullptr, {"ravlen_setting.ini"}, perms::owner_read | perms::owner_write},
+};
+
+// What the message names: the file, the root that cannot be listed, or in a root that can be
+// listed but not searched, the first entry looked at.
+std::string Named(const Case& c, const TempDevice& device) {
+  if (c.unreadable != nullptr) return "Could not read the file \"\\" + std::string(c.unreadable);
+  if ((c.root_mode & perms::owner_read) == perms::none) {
+    return "Could not read the device root \"" + Utf8(device.root());
+  }
+  return "Could not read the file \"\\";
+}
+
+// A recorder with a hidden "\VOICE" and the case's settings files and root.
+void Lay(const TempDevice& device, const Case& c) {
+  std::filesystem::create_directory(device.Path("VOICE"));
+  device.SetDosBits("VOICE", 0x6);
+  for (const char* name : c.readable) device.Write(name, kLine + "\r\n");
+  if (c.unreadable != nullptr) {
+    device.Write(c.unreadable, kLine + "\r\n");
+    std::filesystem::permissions(device.Path(c.unreadable), perms::none);
+  }
+  std::filesystem::permissions(device.root(), c.root_mode);
+}
+
+std::vector<std::string> WithoutVoice(std::vector<std::string> snapshot) {
+  std::erase_if(snapshot, [](const std::string& entry) { return entry.starts_with("VOICE "); });
+  return snapshot;
+}
+
+enum class Way { kShow, kStart, kWindow };
+
+// Only a missing candidate lets the lookup go on: one that cannot be read, or a root that cannot
+// be read, ends the program with status 2 and a message naming it. The command line writes
+// nothing; the window makes "\VOICE" normal first, as before any load that fails.
+TEST(UnreadableDeviceTest, FailsNamingWhatCannotBeReadAndWritesNothing) {
+  if (!PermissionsStopReads()) GTEST_SKIP() << "cannot take an ordinary user's rights here";
+  for (const Case& c : kCases) {
+    for (const Way way : {Way::kShow, Way::kStart, Way::kWindow}) {
+      SCOPED_TRACE(std::string(c.what) + (way == Way::kShow    ? ", --show"
+                                          : way == Way::kStart ? ", --start"
+                                                               : ", window"));
+      ProgramOnDevice run;
+      Lay(run.device, c);
+      const auto before = Snapshot(run.device);
+      int status = 0;
+      std::string said;
+      std::string out;
+      {
+        const OrdinaryUser user(run.device);
+        if (way == Way::kWindow) {
+          run.StartUp();
+          status = run.quits.empty() ? -1 : run.quits.back();
+          said = run.messages.empty() ? "" : run.messages.back();
+        } else {
+          testing::internal::CaptureStdout();
+          testing::internal::CaptureStderr();
+          status =
+              RunCommandLine({way == Way::kShow ? "--show" : "--start", Utf8(run.device.root())},
+                             {run.device.root(), {}, run.clock});
+          out = testing::internal::GetCapturedStdout();
+          said = testing::internal::GetCapturedStderr();
+        }
+      }
+      EXPECT_EQ(status, kExitRuntimeFailure) << out;
+      EXPECT_NE(said.find(Named(c, run.device)), std::string::npos) << said;
+      EXPECT_NE(said.find("\": Permission denied"), std::string::npos) << said;
+      EXPECT_EQ(out, "");
+      if (way == Way::kWindow && c.unreadable != nullptr) {
+        EXPECT_EQ(WithoutVoice(Snapshot(run.device)), WithoutVoice(before));
+      } else {
+        EXPECT_EQ(Snapshot(run.device), before);
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace app
