@@ -58,7 +58,7 @@ DeviceLock::DeviceLock(const std::filesystem::path& root, std::chrono::milliseco
   if (const auto held = held_roots.find(folder); held != held_roots.end()) {
     ::close(fd);
     ++held->second.count;
-    hold_ = std::make_unique<Hold>(folder);
+    hold_ = std::make_unique<Hold>(Hold{folder});
     return;
   }
   const auto deadline = std::chrono::steady_clock::now() + wait;
@@ -76,7 +76,7 @@ DeviceLock::DeviceLock(const std::filesystem::path& root, std::chrono::milliseco
         std::min<std::chrono::steady_clock::duration>(kPollPause, deadline - now));
   }
   held_roots.emplace(folder, Held{fd, 1});
-  hold_ = std::make_unique<Hold>(folder);
+  hold_ = std::make_unique<Hold>(Hold{folder});
 }
 
 DeviceLock::~DeviceLock() {

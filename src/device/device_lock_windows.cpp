@@ -77,7 +77,7 @@ DeviceLock::DeviceLock(const std::filesystem::path& root, std::chrono::milliseco
     // The program that held it ended without letting go; this Start reads the device afresh all
     // the same.
     case WAIT_ABANDONED:
-      hold_ = std::make_unique<Hold>(mutex);
+      hold_ = std::make_unique<Hold>(Hold{mutex});
       return;
     case WAIT_TIMEOUT:
       ::CloseHandle(mutex);
