@@ -12,7 +12,7 @@
 namespace bench {
 namespace {
 
-constexpr std::string_view kBackup = "ravlen_setting.bak";
+constexpr std::string_view kIni = "ravlen_setting.ini";
 
 void Check(bool ok, const char* step) {
   if (!ok) throw std::runtime_error(std::string("bare commit: ") + step + " failed");
@@ -60,19 +60,16 @@ void WriteDurably(int folder, std::string_view name, const std::string& bytes, b
 
 }  // namespace
 
-void BareCommit(const std::filesystem::path& root, std::string_view read_file,
-                std::string_view block) {
+void BareCommit(const std::filesystem::path& root, std::string_view block) {
   const int folder = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   Check(folder >= 0, "open folder");
-  const std::string line = ReadFirstLine(folder, read_file);
+  const std::string line = ReadFirstLine(folder, kIni);
   WriteDurably(folder, "date_time.cfg", ClockLine(block), false);
   std::string rebuilt = line.substr(0, 17) + std::string(block);
   if (line.size() > 31) rebuilt += line.substr(31, 16);
-  WriteDurably(folder, kBackup, rebuilt + "\r\n", true);
-  if (read_file != kBackup) {
-    Check(::unlinkat(folder, std::string(read_file).c_str(), 0) == 0, "delete");
-    Check(::fsync(folder) == 0, "flush folder");
-  }
+  WriteDurably(folder, "ravlen_setting.bak", rebuilt + "\r\n", true);
+  Check(::unlinkat(folder, std::string(kIni).c_str(), 0) == 0, "delete");
+  Check(::fsync(folder) == 0, "flush folder");
   ::close(folder);
 }
 

@@ -6,11 +6,10 @@
 namespace bench {
 
 // The least that Start on a settings screen must do, written straight against the system: read
-// the settings line, write the clock line with `block` and the rebuilt line into
-// "ravlen_setting.bak" (hidden), each through a temporary file that is flushed, closed and renamed
-// before the folder is flushed; then, when the line came from the .ini, delete it and flush the
-// folder again. No checks, no attribute reads, one folder descriptor for every flush.
-void BareCommit(const std::filesystem::path& root, std::string_view read_file,
-                std::string_view block);
+// the settings line from "ravlen_setting.ini", write the clock line with `block` and the rebuilt
+// line into "ravlen_setting.bak" (hidden), each through a temporary file that is flushed, closed
+// and renamed before the folder is flushed; then delete the .ini and flush the folder again. No
+// checks, no attribute reads, one folder descriptor for every flush.
+void BareCommit(const std::filesystem::path& root, std::string_view block);
 
 }  // namespace bench

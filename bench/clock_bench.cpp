@@ -10,8 +10,9 @@
 
 #include "benchmarks.h"
 #include "harness.h"
+#include "ratio_reporter.h"
 #include "screen_cases.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "window_record.h"
 
 namespace bench {
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int kIdleMs = 2000;
 constexpr int kTickMs = 100;
-constexpr const char* kScreens[] = {"Form1", "Form15"};
 
 // Lets the event loop run for the idle time; records the CPU time of the process meanwhile.
 void MeasureIdle(benchmark::State& state) {
@@ -35,8 +35,8 @@ void MeasureIdle(benchmark::State& state) {
 }
 
 void AppClock(benchmark::State& state, const ScreenCase& screen) {
-  TempFolder device;
-  PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);
+  support::TempFolder device;
+  PrepareDevice(device.root(), screen.line);
   for (auto _ : state) {
     std::optional<std::string> fault;
     {
@@ -82,18 +82,14 @@ void BareClock(benchmark::State& state, const ScreenCase& screen) {
 }  // namespace
 
 void RegisterClockBenchmarks() {
-  for (const char* window : kScreens) {
-    const ScreenCase& screen = FindScreenCase(window);
-    const std::string name = std::string("Clock/") + window;
-    benchmark::RegisterBenchmark((name + "/app").c_str(), AppClock, screen)
-        ->Unit(benchmark::kMillisecond)
-        ->UseManualTime()
-        ->Iterations(1);
-    benchmark::RegisterBenchmark((name + "/bare").c_str(), BareClock, screen)
-        ->Unit(benchmark::kMillisecond)
-        ->UseManualTime()
-        ->Iterations(1);
-  }
+  // One screen: every screen runs the same live clock.
+  const ScreenCase& screen = FindScreenCase("Form15");
+  RegisterPair(
+      "Clock/Form15", [&screen](benchmark::State& state) { AppClock(state, screen); },
+      [&screen](benchmark::State& state) { BareClock(state, screen); },
+      [](benchmark::internal::Benchmark* b) {
+        b->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
+      });
 }
 
 }  // namespace bench

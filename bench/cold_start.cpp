@@ -7,9 +7,7 @@
 #include <QFile>
 #include <QWidget>
 #include <chrono>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -18,8 +16,9 @@
 
 #include "benchmarks.h"
 #include "harness.h"
+#include "ratio_reporter.h"
 #include "screen_cases.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "window_record.h"
 
 namespace bench {
@@ -72,16 +71,15 @@ struct ChildTimes {
   double cpu = 0;
 };
 
-// Parent: runs one child and returns the times it reports, or the error it printed.
+// Parent: runs one child and returns the times it reports on its last line, or nothing with what
+// it printed in `error`.
 std::optional<ChildTimes> RunChild(const std::vector<std::string>& arguments, std::string& error) {
   int out[2];
   if (::pipe(out) != 0) return std::nullopt;
-  char error_file[] = "/tmp/cold-start-XXXXXX";
-  const int error_fd = ::mkstemp(error_file);
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::dup2(out[1], STDOUT_FILENO);
-    if (error_fd >= 0) ::dup2(error_fd, STDERR_FILENO);
+    ::dup2(out[1], STDERR_FILENO);
     ::close(out[0]);
     std::vector<char*> argv;
     for (const std::string& argument : arguments)
@@ -99,24 +97,20 @@ std::optional<ChildTimes> RunChild(const std::vector<std::string>& arguments, st
   ::close(out[0]);
   int status = 0;
   ::waitpid(pid, &status, 0);
-  if (error_fd >= 0) {
-    std::ifstream file(error_file);
-    std::stringstream text;
-    text << file.rdbuf();
-    error = text.str();
-    ::close(error_fd);
-    ::unlink(error_file);
+  if (pid < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    error = output;
+    return std::nullopt;
   }
-  if (pid < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+  while (!output.empty() && output.back() == '\n') output.pop_back();
   ChildTimes times;
-  std::istringstream(output) >> times.wall >> times.cpu;
+  std::istringstream(output.substr(output.rfind('\n') + 1)) >> times.wall >> times.cpu;
   return times;
 }
 
 void ColdStart(benchmark::State& state, const ScreenCase& screen, bool bare) {
-  TempFolder device;
-  PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);
-  TempFolder scratch;
+  support::TempFolder device;
+  PrepareDevice(device.root(), screen.line);
+  support::TempFolder scratch;
   const std::string record_file = (scratch.root() / "record").string();
   if (bare) {
     QFile file(QString::fromStdString(record_file));
@@ -166,13 +160,13 @@ int RunColdStartChild(int /*argc*/, char** argv) {
 void RegisterColdStartBenchmarks() {
   for (const char* window : kScreens) {
     const ScreenCase& screen = FindScreenCase(window);
-    for (const bool bare : {false, true}) {
-      const std::string name = std::string("Cold/") + window + (bare ? "/bare" : "/app");
-      benchmark::RegisterBenchmark(name.c_str(), ColdStart, screen, bare)
-          ->Unit(benchmark::kMillisecond)
-          ->UseManualTime()
-          ->Iterations(kRuns);
-    }
+    RegisterPair(
+        std::string("Cold/") + window,
+        [&screen](benchmark::State& state) { ColdStart(state, screen, false); },
+        [&screen](benchmark::State& state) { ColdStart(state, screen, true); },
+        [](benchmark::internal::Benchmark* b) {
+          b->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(kRuns);
+        });
   }
 }
 

@@ -1,16 +1,13 @@
 #include "harness.h"
 
 #include <fcntl.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
-#include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <stdexcept>
 
 namespace bench {
 namespace {
@@ -48,24 +45,12 @@ std::optional<std::string> AppOnDevice::EndFault() const {
   return std::nullopt;
 }
 
-void PrepareDevice(const std::filesystem::path& root, std::string_view settings_file,
-                   std::string_view line, unsigned dos_bits) {
+void PrepareDevice(const std::filesystem::path& root, std::string_view line) {
   for (const auto& entry : std::filesystem::directory_iterator(root)) {
     std::filesystem::remove_all(entry.path());
   }
   std::filesystem::create_directory(root / "VOICE");
-  if (!settings_file.empty()) {
-    const auto path = root / std::string(settings_file);
-    std::ofstream(path, std::ios::binary) << line << "\r\n";
-    if (dos_bits != 0) {
-      char text[16];
-      const int length = std::snprintf(text, sizeof text, "0x%x", dos_bits);
-      if (::setxattr(path.c_str(), "user.DOSATTRIB", text, static_cast<std::size_t>(length), 0) !=
-          0) {
-        throw std::runtime_error("cannot set user.DOSATTRIB on " + path.string());
-      }
-    }
-  }
+  if (!line.empty()) std::ofstream(root / "ravlen_setting.ini", std::ios::binary) << line << "\r\n";
   const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd >= 0) {
     ::syncfs(fd);

@@ -41,11 +41,10 @@ class AppOnDevice {
   app::Program program_;
 };
 
-// Makes the root hold only a "VOICE" folder and, unless `settings_file` is empty, that file with
-// `line` and the DOS attribute bits `dos_bits`; then flushes the volume, so that no measured
-// flush also pays for the preparation.
-void PrepareDevice(const std::filesystem::path& root, std::string_view settings_file,
-                   std::string_view line, unsigned dos_bits = 0);
+// Makes the root hold only a "VOICE" folder and, unless `line` is empty, "ravlen_setting.ini"
+// with that line; then flushes the volume, so that no measured flush also pays for the
+// preparation.
+void PrepareDevice(const std::filesystem::path& root, std::string_view line);
 
 // Runs the event loop until `window` has painted itself once (it must already be shown).
 bool WaitUntilPainted(QWidget& window);

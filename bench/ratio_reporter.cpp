@@ -3,11 +3,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <numeric>
 #include <ostream>
+#include <utility>
 
 namespace bench {
 namespace {
@@ -45,36 +45,28 @@ std::string Spread(const std::vector<double>& values) {
   return text;
 }
 
-// "Screen/Form4" before "Screen/Form10": runs of digits compare as numbers.
-bool NaturalLess(const std::string& a, const std::string& b) {
-  std::size_t i = 0;
-  std::size_t j = 0;
-  while (i < a.size() && j < b.size()) {
-    if (std::isdigit(static_cast<unsigned char>(a[i])) &&
-        std::isdigit(static_cast<unsigned char>(b[j]))) {
-      std::size_t i_end = i;
-      std::size_t j_end = j;
-      while (i_end < a.size() && std::isdigit(static_cast<unsigned char>(a[i_end]))) ++i_end;
-      while (j_end < b.size() && std::isdigit(static_cast<unsigned char>(b[j_end]))) ++j_end;
-      const long x = std::stol(a.substr(i, i_end - i));
-      const long y = std::stol(b.substr(j, j_end - j));
-      if (x != y) return x < y;
-      i = i_end;
-      j = j_end;
-    } else {
-      if (a[i] != b[j]) return a[i] < b[j];
-      ++i;
-      ++j;
-    }
-  }
-  return a.size() - i < b.size() - j;
+// The keys of the registered pairs, in the order of their registration.
+std::vector<std::string>& PairKeys() {
+  static std::vector<std::string> keys;
+  return keys;
 }
 
-bool EndsWith(const std::string& text, std::string_view end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+const Group* GroupOf(const std::string& key) {
+  for (const Group& group : kGroups) {
+    if (key.rfind(group.prefix, 0) == 0) return &group;
+  }
+  return nullptr;
 }
 
 }  // namespace
+
+void RegisterPair(const std::string& key, std::function<void(benchmark::State&)> app,
+                  std::function<void(benchmark::State&)> bare,
+                  const std::function<void(benchmark::internal::Benchmark*)>& setup) {
+  setup(benchmark::RegisterBenchmark((key + "/app").c_str(), std::move(app)));
+  setup(benchmark::RegisterBenchmark((key + "/bare").c_str(), std::move(bare)));
+  PairKeys().push_back(key);
+}
 
 RatioReporter::RatioReporter()
     : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
@@ -87,9 +79,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
     }
     if (run.run_type != Run::RT_Iteration) continue;
     const std::string& name = run.run_name.function_name;
-    auto [entry, added] = samples_.try_emplace(name);
-    if (added) order_.push_back(name);
-    Samples& samples = entry->second;
+    Samples& samples = samples_[name];
     samples.unit = benchmark::GetTimeUnitString(run.time_unit);
     if (run.error_occurred) {
       samples.error = run.error_message;
@@ -104,39 +94,36 @@ void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
 void RatioReporter::Finalize() {
   ConsoleReporter::Finalize();
   std::ostream& out = GetOutputStream();
-  std::vector<std::string> names = order_;
-  std::sort(names.begin(), names.end(), NaturalLess);
   out << "\nRatios app / bare: medians of the runs; spread: their coefficient of variation\n";
-  for (const Group& group : kGroups) {
-    bool header = false;
-    for (const std::string& name : names) {
-      if (name.rfind(group.prefix, 0) != 0 || !EndsWith(name, "/app")) continue;
-      const std::string key = name.substr(0, name.size() - 4);
-      const auto bare = samples_.find(key + "/bare");
-      if (bare == samples_.end()) continue;
-      if (!header) {
-        out << "\n" << group.what << ", target at most " << group.target << "x\n";
-        header = true;
-      }
-      const Samples& a = samples_.at(name);
-      const Samples& b = bare->second;
-      const std::vector<double>& app_times = group.cpu ? a.cpu : a.real;
-      const std::vector<double>& bare_times = group.cpu ? b.cpu : b.real;
-      char line[200];
-      if (!a.error.empty() || !b.error.empty() || app_times.empty() || bare_times.empty()) {
-        std::snprintf(line, sizeof line, "  %-14s error: %s\n", key.c_str(),
-                      (a.error.empty() ? b.error : a.error).c_str());
-      } else {
-        const double app = Median(app_times);
-        const double base = Median(bare_times);
-        const double ratio = base > 0 ? app / base : 0;
-        std::snprintf(line, sizeof line,
-                      "  %-14s app %8.3f %s %s  bare %8.3f %s %s  ratio %5.2f  %s\n", key.c_str(),
-                      app, a.unit.c_str(), Spread(app_times).c_str(), base, b.unit.c_str(),
-                      Spread(bare_times).c_str(), ratio, ratio <= group.target ? "ok" : "OVER");
-      }
-      out << line;
+  const Group* shown_group = nullptr;
+  for (const std::string& key : PairKeys()) {
+    const auto app = samples_.find(key + "/app");
+    const auto bare = samples_.find(key + "/bare");
+    const Group* group = GroupOf(key);
+    if (app == samples_.end() || bare == samples_.end() || group == nullptr) continue;
+    if (group != shown_group) {
+      out << "\n" << group->what << ", target at most " << group->target << "x\n";
+      shown_group = group;
     }
+    const Samples& a = app->second;
+    const Samples& b = bare->second;
+    const std::vector<double>& app_times = group->cpu ? a.cpu : a.real;
+    const std::vector<double>& bare_times = group->cpu ? b.cpu : b.real;
+    char line[200];
+    if (!a.error.empty() || !b.error.empty() || app_times.empty() || bare_times.empty()) {
+      std::snprintf(line, sizeof line, "  %-14s error: %s\n", key.c_str(),
+                    (a.error.empty() ? b.error : a.error).c_str());
+    } else {
+      const double app_median = Median(app_times);
+      const double bare_median = Median(bare_times);
+      const double ratio = bare_median > 0 ? app_median / bare_median : 0;
+      std::snprintf(line, sizeof line,
+                    "  %-14s app %8.3f %s %s  bare %8.3f %s %s  ratio %5.2f  %s\n", key.c_str(),
+                    app_median, a.unit.c_str(), Spread(app_times).c_str(), bare_median,
+                    b.unit.c_str(), Spread(bare_times).c_str(), ratio,
+                    ratio <= group->target ? "ok" : "OVER");
+    }
+    out << line;
   }
   out.flush();
 }

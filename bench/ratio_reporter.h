@@ -2,15 +2,22 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace bench {
 
-// The console report, followed by a table of ratios: each "<group>/<case>/app" benchmark against
-// its "<group>/<case>/bare" counterpart, by the median of the runs, with the spread of the runs
-// and the group's target. With repetitions the console shows only the aggregates.
+// Registers "<key>/app" and "<key>/bare", both set up by `setup`, and keeps `key` for the table of
+// ratios.
+void RegisterPair(const std::string& key, std::function<void(benchmark::State&)> app,
+                  std::function<void(benchmark::State&)> bare,
+                  const std::function<void(benchmark::internal::Benchmark*)>& setup);
+
+// The console report, followed by a table of ratios: for each registered pair its app benchmark
+// against its bare one, by the median of the runs, with the spread of the runs and the group's
+// target. With repetitions the console shows only the aggregates.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   RatioReporter();
@@ -27,7 +34,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
   };
 
   std::map<std::string, Samples> samples_;  // by benchmark name
-  std::vector<std::string> order_;          // every name once
 };
 
 }  // namespace bench

@@ -6,16 +6,17 @@
 
 #include "benchmarks.h"
 #include "harness.h"
+#include "ratio_reporter.h"
 #include "screen_cases.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "window_record.h"
 
 namespace bench {
 namespace {
 
 void AppScreen(benchmark::State& state, const ScreenCase& screen) {
-  TempFolder device;
-  PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);
+  support::TempFolder device;
+  PrepareDevice(device.root(), screen.line);
   for (auto _ : state) {
     std::optional<std::string> fault;
     {
@@ -59,13 +60,13 @@ void BareScreen(benchmark::State& state, const ScreenCase& screen) {
 
 void RegisterScreenBenchmarks() {
   for (const ScreenCase& screen : ScreenCases()) {
-    const std::string name = "Screen/" + std::string(screen.window);
-    benchmark::RegisterBenchmark((name + "/app").c_str(), AppScreen, screen)
-        ->Unit(benchmark::kMillisecond)
-        ->MeasureProcessCPUTime();
-    benchmark::RegisterBenchmark((name + "/bare").c_str(), BareScreen, screen)
-        ->Unit(benchmark::kMillisecond)
-        ->MeasureProcessCPUTime();
+    RegisterPair(
+        "Screen/" + std::string(screen.window),
+        [&screen](benchmark::State& state) { AppScreen(state, screen); },
+        [&screen](benchmark::State& state) { BareScreen(state, screen); },
+        [](benchmark::internal::Benchmark* b) {
+          b->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+        });
   }
 }
 

@@ -3,11 +3,11 @@
 #include <stdexcept>
 
 #include "app/settings_screen.h"
-#include "app/start_screen.h"
+#include "app/start_up.h"
 #include "harness.h"
 #include "screens/form3.h"
 #include "screens/form4.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace bench {
 namespace {
@@ -61,8 +61,8 @@ std::optional<std::string> OpenAndPaint(AppOnDevice& app, const ScreenCase& scre
 }
 
 WindowRecord RecordOf(const ScreenCase& screen) {
-  TempFolder device;
-  PrepareDevice(device.root(), screen.line.empty() ? "" : kSettingsFile, screen.line);
+  support::TempFolder device;
+  PrepareDevice(device.root(), screen.line);
   WindowRecord record;
   {
     AppOnDevice app(device.root());

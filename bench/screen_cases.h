@@ -11,8 +11,6 @@
 
 namespace bench {
 
-inline constexpr std::string_view kSettingsFile = "ravlen_setting.ini";
-
 // A screen as the program opens it: what the device holds and the call that shows the screen.
 struct ScreenCase {
   std::string_view window;  // the expected window's name

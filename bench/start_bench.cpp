@@ -8,49 +8,31 @@
 #include "bare_commit.h"
 #include "benchmarks.h"
 #include "harness.h"
+#include "ratio_reporter.h"
 #include "screen_cases.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "window_record.h"
 
 namespace bench {
 namespace {
 
-// Where the settings line is read from: the .ini, which Start deletes afterwards, or the hidden
-// .bak alone.
-struct StartCase {
-  const char* name;
-  std::string_view settings_file;
-  unsigned dos_bits;
-};
-
-constexpr StartCase kStartCases[] = {
-    {"ini", "ravlen_setting.ini", 0},
-    {"bak", "ravlen_setting.bak", 0x2},
-};
-
-// The model 6 screen's block as loaded: what Start writes when nothing was changed.
-std::string LoadedBlock(const ScreenCase& screen) {
-  return screen.line.substr(17, 14);
-}
-
-std::optional<std::string> FilesFault(const std::filesystem::path& root, const StartCase& c) {
+// What Start on the model 6 screen leaves: the clock line with the settings block, the .bak
+// written and the .ini deleted.
+std::optional<std::string> FilesFault(const std::filesystem::path& root) {
   const auto clock_file = root / "date_time.cfg";
   if (!std::filesystem::exists(clock_file) || std::filesystem::file_size(clock_file) != 36) {
     return "no clock line with settings";
   }
   if (!std::filesystem::exists(root / "ravlen_setting.bak")) return "no .bak written";
-  if (c.dos_bits == 0 && std::filesystem::exists(root / c.settings_file)) {
-    return "the .ini is still there";
-  }
+  if (std::filesystem::exists(root / "ravlen_setting.ini")) return "the .ini is still there";
   return std::nullopt;
 }
 
-void AppStart(benchmark::State& state, const StartCase& c) {
-  const ScreenCase& screen = FindScreenCase("Form15");
-  TempFolder device;
+void AppStart(benchmark::State& state, const ScreenCase& screen) {
+  support::TempFolder device;
   for (auto _ : state) {
     state.PauseTiming();
-    PrepareDevice(device.root(), c.settings_file, screen.line, c.dos_bits);
+    PrepareDevice(device.root(), screen.line);
     std::optional<std::string> fault;
     {
       AppOnDevice app(device.root());
@@ -64,7 +46,7 @@ void AppStart(benchmark::State& state, const StartCase& c) {
       }
     }
     FlushDeletes();
-    if (!fault) fault = FilesFault(device.root(), c);
+    if (!fault) fault = FilesFault(device.root());
     if (fault) {
       state.SkipWithError(fault->c_str());
       break;
@@ -73,23 +55,22 @@ void AppStart(benchmark::State& state, const StartCase& c) {
   }
 }
 
-void BareStart(benchmark::State& state, const StartCase& c) {
-  const ScreenCase& screen = FindScreenCase("Form15");
+void BareStart(benchmark::State& state, const ScreenCase& screen) {
   const WindowRecord record = RecordOf(screen);
-  const std::string block = LoadedBlock(screen);
-  TempFolder device;
+  // The block as loaded: what Start writes when nothing was changed.
+  const std::string block = screen.line.substr(17, 14);
+  support::TempFolder device;
   for (auto _ : state) {
     state.PauseTiming();
-    PrepareDevice(device.root(), c.settings_file, screen.line, c.dos_bits);
+    PrepareDevice(device.root(), screen.line);
     bool painted = false;
     {
       BareWindow bare = BuildBare(record);
       QWidget* window = bare.window.get();
-      QObject::connect(bare.start_button, &QPushButton::clicked, window,
-                       [&device, &c, &block, window] {
-                         BareCommit(device.root(), c.settings_file, block);
-                         window->close();
-                       });
+      QObject::connect(bare.start_button, &QPushButton::clicked, window, [&device, &block, window] {
+        BareCommit(device.root(), block);
+        window->close();
+      });
       bare.window->show();
       painted = WaitUntilPainted(*bare.window);
       if (painted) {
@@ -99,7 +80,7 @@ void BareStart(benchmark::State& state, const StartCase& c) {
       }
     }
     FlushDeletes();
-    std::optional<std::string> fault = painted ? FilesFault(device.root(), c) : "never painted";
+    std::optional<std::string> fault = painted ? FilesFault(device.root()) : "never painted";
     if (fault) {
       state.SkipWithError(fault->c_str());
       break;
@@ -111,15 +92,11 @@ void BareStart(benchmark::State& state, const StartCase& c) {
 }  // namespace
 
 void RegisterStartBenchmarks() {
-  for (const StartCase& c : kStartCases) {
-    const std::string name = std::string("Start/") + c.name;
-    benchmark::RegisterBenchmark((name + "/app").c_str(), AppStart, c)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-    benchmark::RegisterBenchmark((name + "/bare").c_str(), BareStart, c)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime();
-  }
+  const ScreenCase& screen = FindScreenCase("Form15");
+  RegisterPair(
+      "Start/Form15", [&screen](benchmark::State& state) { AppStart(state, screen); },
+      [&screen](benchmark::State& state) { BareStart(state, screen); },
+      [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond)->UseRealTime(); });
 }
 
 }  // namespace bench

@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -27,6 +26,7 @@
 #include <vector>
 
 #include "screens/form15.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ constexpr auto kTimeout = std::chrono::seconds(60);
 constexpr int kDark = 80;  // a caption pixel: every channel below this
 
 int Pixels(int twips) {
-  return static_cast<int>(std::lround(twips / 15.0));
+  return ui::TwipsToPixels(twips, ui::kStandardDpi);
 }
 
 // The model 6 screen's client size and Start button, in pixels at 96 DPI.

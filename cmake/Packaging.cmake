@@ -44,6 +44,8 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
 endif()
 
 set(CPACK_PACKAGE_NAME datetime-cfg-creator)
+# The project's version, as data/debian/changelog.in takes it too.
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${DTC_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sets the clock and the settings of a digital voice recorder")
 # Debian shows the long description as it is written: lines of at most 80 characters.

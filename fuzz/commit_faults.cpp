@@ -11,12 +11,12 @@
 #include <utility>
 #include <vector>
 
-#include "device/clock.h"
 #include "device/errors.h"
 #include "device/file_system.h"
 #include "device/temporary_name.h"
 #include "device/write_back.h"
 #include "report.h"
+#include "support/fixed_clock.h"
 
 namespace fuzz {
 namespace {
@@ -27,16 +27,10 @@ constexpr std::string_view kBakPath = "\\ravlen_setting.bak";
 constexpr std::string_view kSystemBakPath = "\\system_setting.bak";
 constexpr std::string_view kSettingsPaths[] = {kIniPath, kBakPath, "\\system_setting.ini",
                                                kSystemBakPath};
-constexpr std::string_view kClockTimeText = "2026 12 07 09 05 03";
 constexpr std::string_view kStaleBackup = "4 stale backup\r\n";
 constexpr std::string_view kOldClockLine = "1999 01 01 00 00 00\r\n";
 constexpr std::string_view kLeftover = "left by an earlier run\r\n";
 constexpr unsigned kHiddenBit = 0x2;
-
-class FixedClock : public device::Clock {
- public:
-  device::LocalTime Now() const override { return {2026, 12, 7, 9, 5, 3}; }
-};
 
 // "\name" → "name", as the scratch folder takes it.
 std::string NameOf(std::string_view device_path) {
@@ -402,7 +396,7 @@ void CheckCommit(const Scratch& scratch, std::string_view bytes, const device::S
   const Laid laid = LayOut(scratch.commit, plan.layout, bytes);
   const std::string_view backup = BackupPath(plan.layout);
   const std::string new_line = device::RebuildSettingsLine(line.bytes(), block);
-  const std::string clock_line = std::string(kClockTimeText) + "E" + block + "\r\n";
+  const std::string clock_line = std::string(support::kSomeTimeText) + "E" + block + "\r\n";
   const std::optional<Expected> layout_failure = LayoutFailure(plan.layout);
 
   Saboteur saboteur(plan, scratch.commit);
@@ -411,7 +405,7 @@ void CheckCommit(const Scratch& scratch, std::string_view bytes, const device::S
     device::FileSystem file_system(
         scratch.commit.root(),
         [&](std::string_view step, std::string_view path) { saboteur(step, path); });
-    device::CommitSettings(file_system, FixedClock(), block);
+    device::CommitSettings(file_system, support::FixedClock(), block);
   } catch (const device::DeviceError& error) {
     failure = error.what();
   } catch (const std::exception& error) {
@@ -456,7 +450,7 @@ void CheckCommit(const Scratch& scratch, std::string_view bytes, const device::S
       device::LookUpSettingsLine(device::FileSystem(scratch.commit.root())).bytes();
   try {
     device::FileSystem file_system(scratch.commit.root());
-    device::CommitSettings(file_system, FixedClock(), block);
+    device::CommitSettings(file_system, support::FixedClock(), block);
   } catch (const std::exception& error) {
     Fail("the next Start goes through", context + ": " + error.what());
   }

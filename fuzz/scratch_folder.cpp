@@ -9,30 +9,20 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-#include <system_error>
+
+#include "support/temp_folder.h"
 
 namespace fuzz {
 namespace {
 
 constexpr const char* kDosAttributeName = "user.DOSATTRIB";
 
-std::filesystem::path g_own_parent;
-
-void RemoveOwnParent() {
-  std::error_code ignored;
-  std::filesystem::remove_all(g_own_parent, ignored);
-}
-
 std::filesystem::path MakeOwnParent() {
   std::filesystem::path base = "/dev/shm";
   if (::access(base.c_str(), W_OK) != 0) base = std::filesystem::temp_directory_path();
-  std::string pattern = (base / "dtc-fuzz-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) {
-    throw std::runtime_error("cannot make a scratch folder in " + base.string());
-  }
-  g_own_parent = pattern;
-  std::atexit(RemoveOwnParent);
-  return g_own_parent;
+  // Removed again when the process exits normally, as every static is.
+  static const support::TempFolder own("dtc-fuzz-", base);
+  return own.root();
 }
 
 bool KeepsUserAttributes(const std::filesystem::path& folder) {

@@ -29,17 +29,16 @@
 #include <string_view>
 
 #include "app/program.h"
-#include "app/start_screen.h"
+#include "app/start_up.h"
 #include "device/clock.h"
 #include "device/file_system.h"
 #include "recorders.h"
+#include "support/fixed_clock.h"
 #include "ui/qt/front_end.h"
 #include "ui/qt/screen_window.h"
 
 namespace {
 
-// The time every clock label shows: 2026:12:07:09:05:03.
-constexpr device::LocalTime kShownTime{2026, 12, 7, 9, 5, 3};
 // The screens ask for Gulim, else Arial, else Liberation Sans; the last is required, so that the
 // pictures do not depend on the font that the machine's configuration falls back to. The
 // desktop's default font, which some controls keep, is fixed too.
@@ -48,11 +47,6 @@ constexpr int kFontPoints = 9;
 constexpr int kTickWaitMs = 2000;
 // Exit status when the font is missing; the test that runs this tool counts it as skipped.
 constexpr int kExitNoFont = 77;
-
-class FixedClock : public device::Clock {
- public:
-  device::LocalTime Now() const override { return kShownTime; }
-};
 
 // The Qt front end, but a screen that shows a message has failed to load: the message is kept
 // and reported.
@@ -124,7 +118,7 @@ class ShownScreen {
  private:
   QTemporaryDir root_;
   std::optional<device::FileSystem> file_system_;
-  FixedClock clock_;
+  support::FixedClock clock_;  // every clock label shows 2026:12:07:09:05:03
   KeepingFrontEnd front_end_;
   std::optional<app::Program> program_;
   std::optional<QPoint> click_point_;
@@ -139,7 +133,7 @@ std::optional<QString> Render(const tools::Recorder& recorder, const QDir& outpu
   if (clock_label == nullptr || !WaitForTick(*clock_label)) {
     return QStringLiteral("the live clock did not tick");
   }
-  if (clock_label->text().toStdString() != device::FormatLiveClock(kShownTime)) {
+  if (clock_label->text().toStdString() != device::FormatLiveClock(support::kSomeTime)) {
     return QStringLiteral("the clock shows ") + clock_label->text();
   }
   const QPixmap picture = window->grab();

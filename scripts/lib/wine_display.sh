@@ -1,4 +1,5 @@
-# Shared by scripts/screenshots and scripts/bench: a virtual display and a Wine prefix ready on it.
+# Shared by the scripts that run the Windows program under Wine: a virtual display and a Wine
+# prefix ready on it.
 #   start_wine_display PREFIX
 # starts Xvfb, exports DISPLAY, WINEPREFIX and Wine's quiet settings, starts a persistent Wine
 # server in PREFIX and leaves its windows unmanaged; stop_wine_display ends both again.
@@ -26,8 +27,10 @@ start_wine_display() {
 }
 
 stop_wine_display() {
+  # Nothing started yet: no server of another prefix is ended.
+  [ -n "$wine_display_xvfb_pid" ] || return 0
   wineserver -k >/dev/null 2>&1 || true
-  [ -n "$wine_display_xvfb_pid" ] && kill "$wine_display_xvfb_pid" 2>/dev/null || true
+  kill "$wine_display_xvfb_pid" 2>/dev/null || true
 }
 
 # The first visible window of process PID titled NAME within SECONDS, whose width is WIDTH when

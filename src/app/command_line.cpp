@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "screens/program_text.h"
+
 namespace app {
 namespace {
 
@@ -137,9 +139,9 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-  return "datetime-cfg-creator " DTC_VERSION
-         "\n"
-         "Copyright (c) 2026 the date_time.cfg Creator developers\n"
+  return "datetime-cfg-creator " + std::string(screens::kProgramVersion) +
+         "\nCopyright (c) 2026 the " + std::string(screens::kProgramName) +
+         " developers\n"
          "License MIT: <https://opensource.org/licenses/MIT>\n";
 }
 

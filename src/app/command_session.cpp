@@ -1,8 +1,10 @@
 #include "app/command_session.h"
 
-#include "app/shown_settings.h"
-#include "app/start_screen.h"
+#include "app/start_up.h"
 #include "device/errors.h"
+#include "screens/control_names.h"
+#include "screens/form2.h"
+#include "screens/screen_table.h"
 
 namespace app {
 namespace {
@@ -34,7 +36,9 @@ void CommandSession::Open() {
 }
 
 void CommandSession::OpenSettings() {
-  if (window() != nullptr && window()->layout().name == "Form2") Click("Command2");
+  if (window() != nullptr && window()->layout().name == screens::Form2().name) {
+    Click(screens::kSettingButton);
+  }
 }
 
 void CommandSession::Click(std::string_view button) {
@@ -46,7 +50,7 @@ HeadlessWindow* CommandSession::window() const {
 }
 
 const screens::ScreenDescription* CommandSession::screen() const {
-  return window() != nullptr ? SettingsScreenNamed(window()->layout().name) : nullptr;
+  return window() != nullptr ? screens::SettingsScreenNamed(window()->layout().name) : nullptr;
 }
 
 std::string CommandSession::failure() const {

@@ -5,6 +5,7 @@
 
 #include "app/utf8_text.h"
 #include "device/errors.h"
+#include "screens/control_names.h"
 
 namespace app {
 namespace {
@@ -45,7 +46,7 @@ void Program::OnClick(Window& window, std::string_view button, std::function<voi
 
 void Program::StartLiveClock(Window& window) {
   window.StartTimer(kLiveClockIntervalMs, [this, &window] {
-    window.SetText("Label1", device::FormatLiveClock(clock_.Now()));
+    window.SetText(screens::kClockLabel, device::FormatLiveClock(clock_.Now()));
   });
 }
 

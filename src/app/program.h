@@ -38,7 +38,7 @@ class Program {
   void Run(const std::function<void()>& handler);
   // Makes a click on `button` of `window` run `handler` through Run.
   void OnClick(Window& window, std::string_view button, std::function<void()> handler);
-  // Refreshes the clock label Label1 of `window` from the clock every 100 ms.
+  // Refreshes the live clock label of `window` from the clock every 100 ms.
   void StartLiveClock(Window& window);
 
   // Ends the program at once: the open window closes and the event loop stops.

@@ -15,6 +15,8 @@
 #include "device/device_lock.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
+#include "screens/control_names.h"
+#include "screens/screen_table.h"
 
 namespace app {
 namespace {
@@ -63,15 +65,9 @@ Outcome Start(const Root& root, const CommandLine& command_line, const device::C
     // The device changed since the check: refused as the check would refuse it now.
     if (auto refused = ApplySets(session.screen(), session.window()->state(), command_line.sets))
       return Refuse(kExitUsage, *refused);
-    session.Click("Command1");
+    session.Click(screens::kStartButton);
   }
   return {session.exit_status().value_or(kExitRuntimeFailure), session.failure()};
-}
-
-std::optional<int> ModelCode(const device::SettingsLine& line) {
-  const std::string_view code = line.CharacterAt(device::kModelCodePosition);
-  if (code.empty() || code[0] < '0' || code[0] > '9') return std::nullopt;
-  return code[0] - '0';
 }
 
 Outcome Show(const Root& root, const CommandLine& command_line, const device::Clock& clock) {
@@ -85,7 +81,7 @@ Outcome Show(const Root& root, const CommandLine& command_line, const device::Cl
   try {
     if (const auto path = device::FindSettingsFile(session.file_system())) {
       const device::SettingsLine line = device::ReadSettingsLine(session.file_system(), path);
-      report.model = ModelCode(line);
+      report.model = screens::ModelCode(line);
       report.version = std::string(line.VersionText());
     }
   } catch (const device::RuntimeFailure& failure) {

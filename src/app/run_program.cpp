@@ -7,7 +7,7 @@
 #include "app/command_line.h"
 #include "app/program.h"
 #include "app/run_command_line.h"
-#include "app/start_screen.h"
+#include "app/start_up.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
 #include "device/clock.h"

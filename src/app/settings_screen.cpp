@@ -6,6 +6,7 @@
 #include "device/settings_line.h"
 #include "device/start_guard.h"
 #include "device/write_back.h"
+#include "screens/control_names.h"
 
 namespace app {
 
@@ -19,7 +20,7 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
   window->Apply(state);
   program.StartLiveClock(*window);
   const Window& shown = *window;
-  program.OnClick(*window, "Command1", [&program, &screen, &shown] {
+  program.OnClick(*window, screens::kStartButton, [&program, &screen, &shown] {
     const std::string block = screens::Block(screen, shown.CurrentState());
     const device::StartGuard guard(program.file_system());
     device::CommitSettings(program.file_system(), program.clock(), block);

@@ -1,15 +1,7 @@
 #include "app/shown_settings.h"
 
 #include <algorithm>
-#include <array>
 #include <set>
-
-#include "screens/form11.h"
-#include "screens/form12.h"
-#include "screens/form15.h"
-#include "screens/form3.h"
-#include "screens/form4.h"
-#include "screens/level_screen.h"
 
 namespace app {
 namespace {
@@ -154,17 +146,6 @@ std::vector<std::string> ShownSetting::OfferedTexts() const {
     if (choice.offered) texts.push_back(choice.text);
   }
   return texts;
-}
-
-const ScreenDescription* SettingsScreenNamed(std::string_view window_name) {
-  const std::array<const ScreenDescription*, 7> screens = {
-      &screens::Form3(),  &screens::Form4(),  &screens::Form10(), &screens::Form11(),
-      &screens::Form12(), &screens::Form13(), &screens::Form15(),
-  };
-  for (const ScreenDescription* screen : screens) {
-    if (screen->window.name == window_name) return screen;
-  }
-  return nullptr;
 }
 
 std::vector<ShownSetting> SettingsOf(const ScreenDescription& screen, const ScreenState& state) {

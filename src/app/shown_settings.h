@@ -30,10 +30,6 @@ struct ShownSetting {
   std::vector<std::string> OfferedTexts() const;
 };
 
-// The settings screen whose window is named `window_name` ("Form15"), or none for a window that
-// holds no setting (the start and basic screens).
-const screens::ScreenDescription* SettingsScreenNamed(std::string_view window_name);
-
 // Every setting of `screen` in `state`, in the order of its window's controls, hidden ones too.
 std::vector<ShownSetting> SettingsOf(const screens::ScreenDescription& screen,
                                      const screens::ScreenState& state);

@@ -4,13 +4,6 @@
 
 namespace app {
 
-// What the program does when it starts: it makes "\VOICE" normal again, looks up the settings
-// file and shows the screen for the recorder's model, or the start screen.
-void StartUp(Program& program);
-
-// StartUp without making "\VOICE" normal: the first screen, opened without changing the device.
-void ShowFirstScreen(Program& program);
-
 // Makes Start of `window` write the date-only clock line and end the program: the Start of the
 // start screen and of the basic screen.
 void OnStartWriteDateOnly(Program& program, Window& window);

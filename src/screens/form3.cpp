@@ -16,7 +16,7 @@ WindowLayout Layout() {
       {
           {"Label2", K::kLabel, "", "Version.", 480, 360, 1215, 375, 27, kBoldFont},
           {"Text1", K::kTextBox, "", "", 1800, 240, 2775, 495, 20, kBoldFont},
-          {"Label3", K::kLabel, "", "Options Setting V2.2", 5520, 240, 3975, 495, 21, kTitleFont},
+          {"Label3", K::kLabel, "", kOptionsSettingHeading, 5520, 240, 3975, 495, 21, kTitleFont},
           {"Frame1", K::kFrame, "", "Mode (Record Quality)", 360, 1080, 4215, 2415, 1, kFrameFont},
           {"Option1", K::kOptionButton, "Frame1", "PCM", 480, 360, 2895, 375, 2, kDefaultFont},
           {"Option2", K::kOptionButton, "Frame1", "XHQ", 480, 720, 2895, 375, 3, kDefaultFont},

@@ -16,7 +16,7 @@ WindowLayout Layout() {
       {
           {"Label2", K::kLabel, "", "Version.", 480, 360, 2055, 375, 52, kBoldFont},
           {"Text1", K::kTextBox, "", "", 1800, 240, 2775, 495, 0, kBoldFont},
-          {"Label3", K::kLabel, "", "Options Setting V2.2", 8880, 360, 4695, 495, 1, kTitleFont},
+          {"Label3", K::kLabel, "", kOptionsSettingHeading, 8880, 360, 4695, 495, 1, kTitleFont},
           {"Frame1", K::kFrame, "", "Mode (Record Quality)", 360, 1080, 4215, 2415, 8, kFrameFont},
           {"Option1", K::kOptionButton, "Frame1", "PCM", 480, 360, 2895, 375, 13, kDefaultFont},
           {"Option2", K::kOptionButton, "Frame1", "XHQ", 480, 720, 2895, 375, 12, kDefaultFont},

@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "screens/program_text.h"
+
 namespace screens {
 
 enum class ControlKind { kLabel, kTextBox, kFrame, kOptionButton, kDropDownList, kButton };
@@ -44,7 +46,5 @@ inline constexpr Font kFrameFont{11.25, false};
 inline constexpr Font kOptionFont{9, false};
 inline constexpr Font kCaptionFont{12, false};
 inline constexpr Font kDefaultFont{};
-
-inline constexpr std::string_view kAppTitle = "date_time.cfg Creator V2.2";
 
 }  // namespace screens

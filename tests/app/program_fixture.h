@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "app/start_screen.h"
+#include "app/start_up.h"
 #include "device/file_system.h"
 #include "support/recording_front_end.h"
 #include "support/temp_device.h"

@@ -23,27 +23,10 @@
 #include "device/settings_line.h"
 #include "device/start_guard.h"
 #include "device/write_back.h"
-#include "screens/form11.h"
-#include "screens/form12.h"
-#include "screens/form15.h"
-#include "screens/level_screen.h"
 #include "screens/screen.h"
+#include "screens/screen_table.h"
 
 namespace {
-
-const screens::ScreenDescription* SettingsScreenFor(const device::SettingsLine& line) {
-  const screens::ScreenDescription* screens_by_code[] = {nullptr,
-                                                         nullptr,
-                                                         &screens::Form10(),
-                                                         &screens::Form11(),
-                                                         &screens::Form12(),
-                                                         &screens::Form13(),
-                                                         &screens::Form15()};
-  for (int code = 0; code < 7; ++code) {
-    if (device::IsCode(line, device::kModelCodePosition, code)) return screens_by_code[code];
-  }
-  return nullptr;
-}
 
 void Start(device::FileSystem& file_system, const device::Clock& clock) {
   // The program takes its lock before it reads the line that its block is built from.
@@ -54,9 +37,11 @@ void Start(device::FileSystem& file_system, const device::Clock& clock) {
   }
   if (!device::FindSettingsFile(file_system)) return device::WriteClockFile(file_system, clock);
   const device::SettingsLine line = device::LookUpSettingsLine(file_system);
-  const screens::ScreenDescription* screen = SettingsScreenFor(line);
-  if (!screen) return device::WriteClockFile(file_system, clock);
-  const std::string block = screens::Block(*screen, screens::Load(*screen, line));
+  const screens::ShownScreen shown = screens::ScreenFor(line);
+  if (shown.kind != screens::ShownScreen::Kind::kSettingsScreen) {
+    return device::WriteClockFile(file_system, clock);
+  }
+  const std::string block = screens::Block(*shown.settings, screens::Load(*shown.settings, line));
   device::CommitSettings(file_system, clock, block);
 }
 

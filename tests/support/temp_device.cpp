@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <system_error>
@@ -10,36 +9,6 @@
 #include "support/dos_attributes.h"
 
 namespace testing_support {
-namespace {
-
-// A new folder of its own under the system's temporary folder.
-std::filesystem::path MakeTemporaryFolder(std::string_view prefix) {
-  static std::mt19937_64 random{std::random_device{}()};
-  const std::filesystem::path base = std::filesystem::temp_directory_path();
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::ostringstream name;
-    name << prefix << std::hex << random();
-    const std::filesystem::path folder = base / name.str();
-    // Fails with false when the name is taken, so two tests never share a folder.
-    if (std::filesystem::create_directory(folder)) return folder;
-  }
-  throw std::runtime_error("cannot make a temporary folder in " + base.string());
-}
-
-}  // namespace
-
-TempDevice::TempDevice() : root_(MakeTemporaryFolder("device-")) {}
-
-TempDevice::~TempDevice() {
-  std::error_code ignored;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(root_, ignored)) {
-    if (!entry.is_symlink()) {
-      std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                   std::filesystem::perm_options::add, ignored);
-    }
-  }
-  std::filesystem::remove_all(root_, ignored);
-}
 
 void TempDevice::Write(std::string_view name, std::string_view bytes) const {
   std::ofstream file(Path(name), std::ios::binary | std::ios::trunc);
@@ -62,7 +31,7 @@ bool TempDevice::Exists(std::string_view name) const {
 
 std::vector<std::string> TempDevice::Names() const {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(root_)) {
+  for (const auto& entry : std::filesystem::directory_iterator(root())) {
     names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());

@@ -5,20 +5,18 @@
 #include <string_view>
 #include <vector>
 
-#include "device/clock.h"
+#include "support/fixed_clock.h"
+#include "support/temp_folder.h"
 
 namespace testing_support {
 
 // A recorder's root in a fresh temporary folder, removed again at the end of the test.
 class TempDevice {
  public:
-  TempDevice();
-  ~TempDevice();
-  TempDevice(const TempDevice&) = delete;
-  TempDevice& operator=(const TempDevice&) = delete;
+  TempDevice() : folder_("device-") {}
 
-  const std::filesystem::path& root() const { return root_; }
-  std::filesystem::path Path(std::string_view name) const { return root_ / std::string(name); }
+  const std::filesystem::path& root() const { return folder_.root(); }
+  std::filesystem::path Path(std::string_view name) const { return root() / std::string(name); }
 
   void Write(std::string_view name, std::string_view bytes) const;
   std::string Read(std::string_view name) const;
@@ -33,23 +31,15 @@ class TempDevice {
   bool IsReadOnly(std::string_view name) const;
 
  private:
-  std::filesystem::path root_;
+  support::TempFolder folder_;
 };
 
 // Whether the tests can make symbolic links here. Windows lets only privileged users make them,
 // and Wine and MinGW's standard library cannot make them at all.
 bool CanMakeSymlinks();
 
-class FixedClock : public device::Clock {
- public:
-  explicit FixedClock(device::LocalTime time) : time_(time) {}
-  device::LocalTime Now() const override { return time_; }
-
- private:
-  device::LocalTime time_;
-};
-
-inline constexpr device::LocalTime kSomeTime{2026, 12, 7, 9, 5, 3};
-inline constexpr std::string_view kSomeTimeText = "2026 12 07 09 05 03";
+using support::FixedClock;
+using support::kSomeTime;
+using support::kSomeTimeText;
 
 }  // namespace testing_support

@@ -21,8 +21,8 @@ namespace testing_support {
 namespace {
 
 using screens::ControlKind;
-using win32::NativeControl;
-using win32::NativeWindow;
+using ui::win32::NativeControl;
+using ui::win32::NativeWindow;
 
 std::string WindowText(HWND handle) {
   const int length = ::GetWindowTextLengthW(handle);
@@ -72,7 +72,7 @@ void Pump() {
   MSG message;
   while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) continue;
-    win32::DispatchOne(message);
+    ui::win32::DispatchOne(message);
   }
 }
 
@@ -136,7 +136,7 @@ std::vector<Colour> ColoursOnScreen(HWND window, RECT area) {
 class Win32WindowDriver : public WindowDriver {
  public:
   ~Win32WindowDriver() override {
-    for (const auto& window : win32::LiveWindows()) window->Close();
+    for (const auto& window : ui::win32::LiveWindows()) window->Close();
     Pump();
     // The colours belong to the whole session: the tests that follow must find them as they were.
     if (saved_scheme_) SetScheme(*saved_scheme_);
@@ -145,39 +145,39 @@ class Win32WindowDriver : public WindowDriver {
   app::FrontEnd& front_end() override { return front_end_; }
 
   std::string WindowName() const override {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     return window ? window->name() : "none";
   }
   int WindowsOnScreen() const override {
     int count = 0;
-    for (const auto& window : win32::LiveWindows()) {
+    for (const auto& window : ui::win32::LiveWindows()) {
       if (!window->closed() && window->handle() && ::IsWindowVisible(window->handle())) ++count;
     }
     return count;
   }
   std::string Title() const override {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     return window ? WindowText(window->handle()) : "";
   }
   PixelSize ClientSize() const override {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     RECT client{};
     if (window) ::GetClientRect(window->handle(), &client);
     return {client.right, client.bottom};
   }
   int OuterHeight() const override {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     RECT outer{};
     if (window) ::GetWindowRect(window->handle(), &outer);
     return outer.bottom - outer.top;
   }
   int Pixels(int twips) const override {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     return window ? window->Pixels(twips) : 0;
   }
 
   bool Exists(std::string_view control) const override {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     return window && window->Control(control) != nullptr;
   }
   bool Visible(std::string_view control) const override {
@@ -248,7 +248,7 @@ class Win32WindowDriver : public WindowDriver {
     return found && ::SendMessageW(found->handle, EM_GETFIRSTVISIBLELINE, 0, 0) == 0;
   }
   std::string FocusedControl() const override {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     const HWND focus = ::GetFocus();
     if (!window || focus == nullptr) return "";
     for (const NativeControl& control : window->controls()) {
@@ -305,7 +305,7 @@ class Win32WindowDriver : public WindowDriver {
     Type(VirtualKey(key));
   }
   void CloseByUser() override {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     if (!window) return;
     ::PostMessageW(window->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     Pump();
@@ -332,7 +332,7 @@ class Win32WindowDriver : public WindowDriver {
     return true;
   }
   std::vector<Colour> ShownColours(std::string_view control) const override {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     if (!window) return {};
     Pump();
     RECT area{};
@@ -349,7 +349,7 @@ class Win32WindowDriver : public WindowDriver {
 
  private:
   const NativeControl* Find(std::string_view control) const {
-    const auto window = win32::OpenWindow();
+    const auto window = ui::win32::OpenWindow();
     const NativeControl* found = window ? window->Control(control) : nullptr;
     if (!found) ADD_FAILURE() << "no control " << control << " in " << WindowName();
     return found;
@@ -364,7 +364,7 @@ class Win32WindowDriver : public WindowDriver {
     Pump();
   }
 
-  win32::FrontEnd front_end_;
+  ui::win32::FrontEnd front_end_;
   std::optional<Scheme> saved_scheme_;
 };
 

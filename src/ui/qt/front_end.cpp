@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "app/program.h"
+#include "screens/program_text.h"
 #include "ui/qt/screen_window.h"
+#include "ui/qt/text.h"
 #include "ui/qt/volume_chooser.h"
 
 namespace ui::qt {
@@ -48,7 +50,7 @@ void FrontEnd::MakeApplication() {
   for (const HeldMessage& message : std::exchange(held_messages, {})) {
     qt_message_output(message.type, QMessageLogContext(), message.text);
   }
-  QApplication::setApplicationName(QStringLiteral("date_time.cfg Creator"));
+  QApplication::setApplicationName(ToQString(screens::kProgramName));
   // The program decides when it ends: a screen that replaces another must not end it.
   QApplication::setQuitOnLastWindowClosed(false);
 }
@@ -76,8 +78,7 @@ int FrontEnd::WindowsOnScreen() const {
 
 void FrontEnd::ShowMessage(std::string_view text) {
   MakeApplication();
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("date_time.cfg Creator"),
-                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+  QMessageBox box(QMessageBox::NoIcon, ToQString(screens::kProgramName), ToQString(text),
                   QMessageBox::Ok, OpenWindow());
   box.exec();
 }

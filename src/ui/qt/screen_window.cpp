@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/qt/text.h"
 #include "ui/twips.h"
 
 namespace ui::qt {
@@ -18,10 +19,6 @@ namespace {
 
 using screens::Control;
 using screens::ControlKind;
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The screens are laid out for Gulim. Where it is missing, Arial or its metric twin Liberation
 // Sans stands in: a desktop's own font is often wider, and texts such as the clock's seconds would

@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "screens/program_text.h"
+#include "ui/qt/text.h"
+
 namespace ui::qt {
 
 QString VolumeText(const device::Volume& volume) {
@@ -18,10 +21,9 @@ VolumeChooserDialog::VolumeChooserDialog(const std::vector<device::Volume>& volu
                                          QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)) {
   setObjectName(QStringLiteral("VolumeChooser"));
-  setWindowTitle(QStringLiteral("date_time.cfg Creator"));
+  setWindowTitle(ToQString(screens::kProgramName));
 
-  auto* prompt =
-      new QLabel(QStringLiteral("Several drives look like a recorder. Choose one:"), this);
+  auto* prompt = new QLabel(ToQString(screens::kChooseVolumePrompt), this);
   prompt->setObjectName(QStringLiteral("VolumePrompt"));
   list_->setObjectName(QStringLiteral("VolumeList"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace win32 {
+namespace ui::win32 {
 namespace {
 
 // Flushed once this much is waiting, so that long output appears as it is produced.
@@ -70,4 +70,4 @@ void ConsoleTextBuffer::WriteCompleteCharacters() {
   }
 }
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -7,7 +7,7 @@
 
 #include "ui/win32/windows_api.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 // A stream buffer that takes UTF-8 and writes it to a console as UTF-16 (WriteConsoleW), so that
 // the console shows every character whatever its code page. A character split across two writes
@@ -31,4 +31,4 @@ class ConsoleTextBuffer : public std::streambuf {
 // How many bytes at the end of `bytes` start a UTF-8 sequence that is not complete yet.
 std::size_t IncompleteUtf8Tail(std::string_view bytes);
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -5,7 +5,7 @@
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
 
-namespace win32 {
+namespace ui::win32 {
 namespace {
 
 using screens::ControlKind;
@@ -202,4 +202,4 @@ void ApplyControlState(NativeControl& control, const screens::ControlState& stat
   }
 }
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -7,7 +7,7 @@
 #include "screens/layout.h"
 #include "screens/screen_state.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 // One native control of a screen window, with what its layout says about it. A frame is a
 // container window (so that hiding it hides what it holds, and its option buttons form their own
@@ -41,4 +41,4 @@ void PlaceNativeControl(const NativeControl& control, int left, int top, int wid
 // Shows one control's part of a loaded state (everything but visibility, greying and place).
 void ApplyControlState(NativeControl& control, const screens::ControlState& state);
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -1,11 +1,7 @@
 #include "ui/win32/dpi.h"
 
-#include <cmath>
-
-namespace win32 {
+namespace ui::win32 {
 namespace {
-
-constexpr double kTwipsPerInch = 1440.0;
 
 // The per-monitor calls of Windows 10, looked up once so that the program still starts on older
 // systems, where the system resolution applies.
@@ -39,10 +35,6 @@ UINT WindowDpi(HWND window) {
   return SystemDpi();
 }
 
-int TwipsToPixels(int twips, UINT dpi) {
-  return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / kTwipsPerInch));
-}
-
 SIZE OuterSize(int client_width, int client_height, DWORD style, DWORD ex_style, UINT dpi) {
   static const auto adjust = UserFunction<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
   RECT rect{0, 0, client_width, client_height};
@@ -59,4 +51,4 @@ int SystemMetric(int index, UINT dpi) {
   return metric != nullptr ? metric(index, dpi) : ::GetSystemMetrics(index);
 }
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace win32 {
+namespace ui::win32 {
 namespace {
 
 int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
@@ -44,4 +44,4 @@ HFONT FontCache::Get(const screens::Font& font) {
   return created;
 }
 
-}  // namespace win32
+}  // namespace ui::win32

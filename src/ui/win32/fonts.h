@@ -7,7 +7,7 @@
 
 #include "screens/layout.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 // The fonts of one window at its resolution, made once each and deleted with the cache. The
 // screens are laid out for Gulim; where it is missing, Arial stands in.
@@ -29,4 +29,4 @@ class FontCache {
 // Points of the window's default font, for controls whose layout gives none.
 inline constexpr double kDefaultPoints = 9;
 
-}  // namespace win32
+}  // namespace ui::win32

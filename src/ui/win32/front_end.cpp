@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
+#include "screens/program_text.h"
 #include "ui/win32/native_window.h"
 #include "ui/win32/screen_window.h"
 #include "ui/win32/text.h"
 #include "ui/win32/volume_chooser.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 FrontEnd::FrontEnd() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
@@ -25,7 +26,8 @@ std::unique_ptr<app::Window> FrontEnd::CreateWindow(const screens::WindowLayout&
 }
 
 void FrontEnd::ShowMessage(std::string_view text) {
-  ::MessageBoxW(OpenWindowHandle(), WideFromUtf8(text).c_str(), kApplicationTitle, MB_OK);
+  ::MessageBoxW(OpenWindowHandle(), WideFromUtf8(text).c_str(),
+                WideFromUtf8(screens::kProgramName).c_str(), MB_OK);
 }
 
 std::optional<std::size_t> FrontEnd::ChooseVolume(const std::vector<device::Volume>& volumes) {
@@ -53,4 +55,4 @@ void DispatchOne(MSG& message) {
   ::DispatchMessageW(&message);
 }
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -4,7 +4,7 @@
 
 #include "app/front_end.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 // The Win32 front end: native windows, MessageBoxW, a chooser dialog and the message loop.
 class FrontEnd final : public app::FrontEnd {
@@ -23,7 +23,4 @@ class FrontEnd final : public app::FrontEnd {
 // Enter and Escape work in every window. The event loop and the tests' driver both use it.
 void DispatchOne(MSG& message);
 
-// The title of message boxes and of the chooser.
-inline constexpr wchar_t kApplicationTitle[] = L"date_time.cfg Creator";
-
-}  // namespace win32
+}  // namespace ui::win32

@@ -15,9 +15,9 @@ int wmain(int argc, wchar_t* argv[]) {
   // An empty card reader slot or a drive without a medium fails the call that touches it instead
   // of stopping the program with the system's "There is no disk in the drive" box.
   ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  win32::ConnectStandardStreams();
+  ui::win32::ConnectStandardStreams();
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(device::Utf8FromWide(argv[i]));
-  win32::FrontEnd front_end;
+  ui::win32::FrontEnd front_end;
   return app::RunProgram(front_end, arguments, device::ExecutableFolder(), device::RemovableDrives);
 }

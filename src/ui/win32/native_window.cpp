@@ -4,11 +4,12 @@
 
 #include <algorithm>
 
+#include "ui/twips.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
 
-namespace win32 {
+namespace ui::win32 {
 namespace {
 
 using screens::ControlKind;
@@ -382,4 +383,4 @@ HWND OpenWindowHandle() {
   return window ? window->handle() : nullptr;
 }
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -14,7 +14,7 @@
 #include "ui/win32/controls.h"
 #include "ui/win32/fonts.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 // A screen's top-level window and its controls. It lives, held by the list of live windows,
 // until its handle is destroyed, which the program's close defers to a posted message: so a
@@ -88,4 +88,4 @@ std::vector<std::shared_ptr<NativeWindow>> LiveWindows();
 std::shared_ptr<NativeWindow> OpenWindow();
 HWND OpenWindowHandle();
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -5,7 +5,7 @@
 #include "app/front_end.h"
 #include "ui/win32/native_window.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 // The flow's handle on a native window. Dropping it closes the window; the native window itself
 // goes once no handler of it runs any more.
@@ -38,4 +38,4 @@ class ScreenWindow final : public app::Window {
   std::shared_ptr<NativeWindow> native_;
 };
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -5,7 +5,7 @@
 
 #include "ui/win32/console_text_buffer.h"
 
-namespace win32 {
+namespace ui::win32 {
 namespace {
 
 bool Inherited(DWORD stream) {
@@ -63,4 +63,4 @@ void ConnectStandardStreams() {
   WriteWideToConsole(std::cerr, STD_ERROR_HANDLE);
 }
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace win32 {
+namespace ui::win32 {
 
 // A windowed program has no standard output or error of its own. A stream that was redirected when
 // the program started has been taken over by the C runtime; the others are connected to the
@@ -9,4 +9,4 @@ namespace win32 {
 // whatever the console's code page; a pipe or file gets the program's UTF-8 bytes unchanged.
 void ConnectStandardStreams();
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -7,7 +7,7 @@
 // is white. The brushes are the system's own: they follow a change of colours and are never
 // deleted.
 
-namespace win32 {
+namespace ui::win32 {
 
 // A class background given as a system colour index plus one: the system looks the colour up each
 // time it erases, so the class never keeps the brush of an old colour scheme.
@@ -40,4 +40,4 @@ inline void FollowSystemColours(HWND window, UINT message) {
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
-}  // namespace win32
+}  // namespace ui::win32

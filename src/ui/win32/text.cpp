@@ -2,7 +2,7 @@
 
 #include "ui/win32/windows_api.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 std::wstring WideFromUtf8(std::string_view utf8) {
   if (utf8.empty()) return {};
@@ -32,4 +32,4 @@ std::wstring ShownLiterally(std::wstring_view caption) {
   return shown;
 }
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace win32 {
+namespace ui::win32 {
 
 // UTF-8 (the program's own texts, paths and arguments) as the wide API takes it, in UTF-16.
 // Malformed UTF-8 is taken byte for byte, so that nothing is silently dropped.
@@ -16,4 +16,4 @@ std::wstring WideFromDeviceText(std::string_view bytes);
 // Time") mean the sign itself.
 std::wstring ShownLiterally(std::wstring_view caption);
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -2,12 +2,14 @@
 
 #include <commctrl.h>
 
+#include "screens/program_text.h"
+#include "ui/twips.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
 
-namespace win32 {
+namespace ui::win32 {
 namespace {
 
 constexpr wchar_t kChooserClass[] = L"DtcVolumeChooser";
@@ -86,22 +88,21 @@ std::optional<std::size_t> ChooseVolumeModal(HWND owner,
                                              const std::vector<device::Volume>& volumes) {
   RegisterChooserClass();
   Chooser chooser;
+  const std::wstring title = WideFromUtf8(screens::kProgramName);
   const HWND dialog = ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kChooserClass,
-                                        kApplicationTitle, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0,
-                                        0, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+                                        title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                                        owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   if (dialog == nullptr) return std::nullopt;
   const UINT dpi = WindowDpi(dialog);
-  const auto px = [dpi](int pixels_at_96) {
-    return ::MulDiv(pixels_at_96, static_cast<int>(dpi), 96);
-  };
+  const auto px = [dpi](int pixels_at_96) { return ScalePixels(pixels_at_96, dpi); };
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   metrics.lfMessageFont.lfHeight = -px(12);
   const HFONT font = ::CreateFontIndirectW(&metrics.lfMessageFont);
 
-  Child(dialog, WC_STATICW, L"Several drives look like a recorder. Choose one:", SS_LEFT, -1,
-        {px(12), px(12), px(348), px(32)}, font);
+  const std::wstring prompt = WideFromUtf8(screens::kChooseVolumePrompt);
+  Child(dialog, WC_STATICW, prompt.c_str(), SS_LEFT, -1, {px(12), px(12), px(348), px(32)}, font);
   chooser.list = Child(dialog, WC_LISTBOXW, L"", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
                        kListId, {px(12), px(36), px(348), px(156)}, font, WS_EX_CLIENTEDGE);
   Child(dialog, WC_BUTTONW, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK,
@@ -142,4 +143,4 @@ std::optional<std::size_t> ChooseVolumeModal(HWND owner,
   return chooser.chosen;
 }
 
-}  // namespace win32
+}  // namespace ui::win32

@@ -9,7 +9,7 @@
 
 #include "device/root_search.h"
 
-namespace win32 {
+namespace ui::win32 {
 
 // How a volume appears in the chooser: "E:\ (LABEL)", or the drive alone without a label.
 std::wstring VolumeText(const device::Volume& volume);
@@ -19,4 +19,4 @@ std::wstring VolumeText(const device::Volume& volume);
 std::optional<std::size_t> ChooseVolumeModal(HWND owner,
                                              const std::vector<device::Volume>& volumes);
 
-}  // namespace win32
+}  // namespace ui::win32

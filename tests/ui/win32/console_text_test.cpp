@@ -27,7 +27,7 @@ TEST(ConsoleText, HoldsBackOnlyAnUnfinishedCharacter) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::string(c.bytes)));
-    EXPECT_EQ(win32::IncompleteUtf8Tail(c.bytes), c.held_back);
+    EXPECT_EQ(ui::win32::IncompleteUtf8Tail(c.bytes), c.held_back);
   }
 }
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+#include "program_version.h"
+
+namespace screens {
+
+// The program's own texts, shown alike by both front ends. The name and version come from the
+// build (cmake/ProgramIdentity.cmake), so the screens, --version and the Windows resources agree.
+
+// The program's name: the title of message boxes and of the drive chooser.
+inline constexpr std::string_view kProgramName = DTC_PROGRAM_NAME;
+inline constexpr std::string_view kProgramVersion = DTC_VERSION_TEXT;
+
+// The screens' window title, and the heading of the Option Setting screens.
+inline constexpr std::string_view kAppTitle = DTC_PROGRAM_NAME " V" DTC_VERSION_TEXT;
+inline constexpr std::string_view kOptionsSettingHeading = "Options Setting V" DTC_VERSION_TEXT;
+
+// The drive chooser's prompt above the drives that look like a recorder.
+inline constexpr std::string_view kChooseVolumePrompt =
+    "Several drives look like a recorder. Choose one:";
+
+}  // namespace screens
