@@ -99,4 +99,25 @@ std::string JsonString(std::string_view utf8) {
   return json + "\"";
 }
 
+std::size_t Utf8Width(std::string_view utf8) {
+  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+  }));
+}
+
+std::string Tidy(std::string_view text) {
+  std::string tidy;
+  bool blank = false;
+  for (const char c : text) {
+    if (c == ' ' || c == '\t') {
+      blank = true;
+      continue;
+    }
+    if (blank && !tidy.empty()) tidy += ' ';
+    blank = false;
+    tidy += c;
+  }
+  return tidy;
+}
+
 }  // namespace app

@@ -1,8 +1,8 @@
 #include <string>
 #include <vector>
 
-#include "app/run_command_line.h"
 #include "app/utf8_path.h"
+#include "cli/run_command_line.h"
 #include "program_fixture.h"
 #include "support/device_snapshot.h"
 
@@ -48,8 +48,8 @@ TEST(CommandLineWindowTest, StartWithoutSetWritesWhatAnUntouchedStartWrites) {
     window.screen.PressStart();
     ASSERT_EQ(window.quits, std::vector<int>{kExitDone});
 
-    const int status = RunCommandLine({"--start", Utf8(command.root())},
-                                      {program_folder.root(), {}, window.clock});
+    const int status = cli::RunCommandLine({"--start", Utf8(command.root())},
+                                           {program_folder.root(), {}, window.clock});
     EXPECT_EQ(status, kExitDone);
     EXPECT_EQ(Snapshot(command), Snapshot(window.device));
   }

@@ -1,4 +1,4 @@
-#include "app/run_program.h"
+#include "cli/run_program.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ class RunProgramTest : public ::testing::Test {
   }
 
   int Run(const std::vector<std::string>& arguments) {
-    return RunProgram(front_end, arguments, place.Path("program"), [this] { return volumes; });
+    return cli::RunProgram(front_end, arguments, place.Path("program"), [this] { return volumes; });
   }
 
   // A path as a command line gives it: UTF-8.
@@ -84,7 +84,7 @@ TEST_F(RunProgramTest, CommandLine) {
     testing_support::RecordingFrontEnd case_front_end(*driver);
     case_front_end.while_running = [this] { driver->PressStart(); };
     testing::internal::CaptureStderr();
-    const int status = RunProgram(case_front_end, c.arguments, place.Path("program"), [] {
+    const int status = cli::RunProgram(case_front_end, c.arguments, place.Path("program"), [] {
       ADD_FAILURE() << "a root was given: no volume is looked at";
       return std::vector<device::Volume>{};
     });

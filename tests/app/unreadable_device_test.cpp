@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/run_command_line.h"
 #include "app/utf8_path.h"
+#include "cli/run_command_line.h"
 #include "program_fixture.h"
 #include "support/device_snapshot.h"
 
@@ -132,9 +132,9 @@ TEST(UnreadableDeviceTest, FailsNamingWhatCannotBeReadAndWritesNothing) {
         } else {
           testing::internal::CaptureStdout();
           testing::internal::CaptureStderr();
-          status =
-              RunCommandLine({way == Way::kShow ? "--show" : "--start", Utf8(run.device.root())},
-                             {run.device.root(), {}, run.clock});
+          status = cli::RunCommandLine(
+              {way == Way::kShow ? "--show" : "--start", Utf8(run.device.root())},
+              {run.device.root(), {}, run.clock});
           out = testing::internal::GetCapturedStdout();
           said = testing::internal::GetCapturedStderr();
         }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/mounted_volumes.h"
-#include "app/run_program.h"
+#include "cli/run_program.h"
 #include "ui/qt/front_end.h"
 
 namespace {
@@ -23,5 +23,5 @@ int main(int argc, char* argv[]) {
   // Taken before the QApplication removes the toolkit's own arguments.
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   ui::qt::FrontEnd front_end(argc, argv);
-  return app::RunProgram(front_end, arguments, ProgramFolder(argv[0]), app::MountedFatVolumes());
+  return cli::RunProgram(front_end, arguments, ProgramFolder(argv[0]), app::MountedFatVolumes());
 }

@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "app/run_program.h"
+#include "cli/run_program.h"
 #include "device/removable_drives.h"
 #include "device/wide_text.h"
 #include "ui/win32/front_end.h"
@@ -19,5 +19,5 @@ int wmain(int argc, wchar_t* argv[]) {
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(device::Utf8FromWide(argv[i]));
   ui::win32::FrontEnd front_end;
-  return app::RunProgram(front_end, arguments, device::ExecutableFolder(), device::RemovableDrives);
+  return cli::RunProgram(front_end, arguments, device::ExecutableFolder(), device::RemovableDrives);
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/run_program.h"
+#include "cli/run_program.h"
 #include "support/temp_device.h"
 #include "ui/qt/screen_window.h"
 
@@ -53,7 +53,7 @@ TEST(QtFrontEndTest, TheEventLoopEndsWithTheProgramsStatus) {
       EXPECT_EQ(window->objectName(), "Form1");
       c.act(*window);
     });
-    const int status = app::RunProgram(front_end, {device.root().string()}, device.root(),
+    const int status = cli::RunProgram(front_end, {device.root().string()}, device.root(),
                                        [] { return std::vector<device::Volume>{}; });
     EXPECT_EQ(status, c.status);
     EXPECT_EQ(std::filesystem::is_regular_file(device.Path("date_time.cfg")), c.written);

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/shown_settings.h"
+#include "cli/shown_settings.h"
 
-namespace app {
+namespace cli {
 
 // What --show prints for one device root.
 struct ShowReport {
@@ -25,4 +25,4 @@ std::string ShowJson(const ShowReport& report);
 // A root that failed, as one JSON object on one line.
 std::string FailureJson(std::string_view root, std::string_view message);
 
-}  // namespace app
+}  // namespace cli

@@ -10,11 +10,11 @@
 
 #include "app/front_end.h"
 
-namespace app {
+namespace cli {
 
 // A window that is only its state: the command line reads it where a user would look, changes
 // its selections where a user would click, and presses its buttons. It never ticks.
-class HeadlessWindow : public Window {
+class HeadlessWindow : public app::Window {
  public:
   explicit HeadlessWindow(const screens::WindowLayout& layout) : layout_(layout) {}
 
@@ -43,9 +43,9 @@ class HeadlessWindow : public Window {
 
 // A front end without a toolkit, for the command line: windows are HeadlessWindows, a message is
 // kept (the program prints it on stderr itself), and no one is asked to choose a recorder.
-class HeadlessFrontEnd : public FrontEnd {
+class HeadlessFrontEnd : public app::FrontEnd {
  public:
-  std::unique_ptr<Window> CreateWindow(const screens::WindowLayout& layout) override {
+  std::unique_ptr<app::Window> CreateWindow(const screens::WindowLayout& layout) override {
     return std::make_unique<HeadlessWindow>(layout);
   }
   void ShowMessage(std::string_view text) override { messages_.emplace_back(text); }
@@ -64,4 +64,4 @@ class HeadlessFrontEnd : public FrontEnd {
   std::optional<int> quit_status_;
 };
 
-}  // namespace app
+}  // namespace cli

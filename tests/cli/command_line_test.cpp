@@ -1,4 +1,4 @@
-#include "app/run_command_line.h"
+#include "cli/run_command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -7,18 +7,24 @@
 #include <string>
 #include <vector>
 
-#include "app/headless_front_end.h"
 #include "app/program.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
+#include "cli/headless_front_end.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
 #include "support/device_snapshot.h"
 #include "support/temp_device.h"
 
-namespace app {
+namespace cli {
 namespace {
 
+using app::JsonString;
+using app::kExitDone;
+using app::kExitRuntimeFailure;
+using app::kExitUsage;
+using app::Program;
+using app::Utf8;
 using testing_support::kSomeTimeText;
 using testing_support::Snapshot;
 using testing_support::TempDevice;
@@ -381,4 +387,4 @@ TEST_F(CommandLineTest, SeveralRoots) {
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace cli

@@ -2,13 +2,12 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <variant>
 #include <vector>
 
-#include "app/shown_settings.h"
+#include "cli/set_matching.h"
 
-namespace app {
+namespace cli {
 
 // What a command line with options asks for.
 struct CommandLine {
@@ -27,10 +26,4 @@ bool HasOptions(const std::vector<std::string>& arguments);
 // The command line, or the reason it is wrong (a usage error).
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The text of --help, which the manual page is made from, and of --version.
-std::string HelpText();
-std::string VersionText();
-// The short usage lines printed after a usage error.
-std::string_view UsageText();
-
-}  // namespace app
+}  // namespace cli

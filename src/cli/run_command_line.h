@@ -7,7 +7,7 @@
 #include "device/clock.h"
 #include "device/root_search.h"
 
-namespace app {
+namespace cli {
 
 // Where the command line finds its recorders, and its clock.
 struct CommandEnvironment {
@@ -21,4 +21,4 @@ struct CommandEnvironment {
 int RunCommandLine(const std::vector<std::string>& arguments,
                    const CommandEnvironment& environment);
 
-}  // namespace app
+}  // namespace cli

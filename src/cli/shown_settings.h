@@ -8,7 +8,7 @@
 
 #include "screens/screen.h"
 
-namespace app {
+namespace cli {
 
 // One button or list item of a setting.
 struct SettingChoice {
@@ -34,21 +34,8 @@ struct ShownSetting {
 std::vector<ShownSetting> SettingsOf(const screens::ScreenDescription& screen,
                                      const screens::ScreenState& state);
 
-// A caption or choice as a user may type it: no blanks around it, and a run of blanks as one.
-std::string Tidy(std::string_view text);
+// The option group of `screen` whose frame is `frame`, or none.
+const screens::OptionGroup* FindGroup(const screens::ScreenDescription& screen,
+                                      std::string_view frame);
 
-struct SetRequest {
-  std::string name;    // a caption or a control name
-  std::string choice;  // a choice's text or its code digit
-};
-
-// Applies the requests to `state` as a user's clicks and choices would, all or none: a request
-// that names no shown setting, names one a second time, or picks a choice that is not offered
-// leaves `state` as it was and gives the message to print. Names and choices are compared
-// without regard to case or runs of blanks; a choice's text goes before a code digit. Picking
-// the current choice changes nothing, also where the user could not pick it again.
-std::optional<std::string> ApplySets(const screens::ScreenDescription* screen,
-                                     screens::ScreenState& state,
-                                     const std::vector<SetRequest>& requests);
-
-}  // namespace app
+}  // namespace cli

@@ -1,6 +1,6 @@
-#include "app/headless_front_end.h"
+#include "cli/headless_front_end.h"
 
-namespace app {
+namespace cli {
 
 void HeadlessWindow::OnClick(std::string_view control, std::function<void()> handler) {
   handlers_.insert_or_assign(std::string(control), std::move(handler));
@@ -14,4 +14,4 @@ void HeadlessWindow::Click(std::string_view button) {
   handler();
 }
 
-}  // namespace app
+}  // namespace cli

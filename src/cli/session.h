@@ -5,24 +5,24 @@
 #include <string>
 #include <string_view>
 
-#include "app/headless_front_end.h"
 #include "app/program.h"
+#include "cli/headless_front_end.h"
 #include "device/clock.h"
 #include "device/file_system.h"
 #include "screens/screen.h"
 
-namespace app {
+namespace cli {
 
 // The program's own flow on one device root, with the command line in the user's place: the
 // same start-up, screens, loads and Start as in the window, on headless windows.
-class CommandSession {
+class Session {
  public:
   enum class Access {
     kReadOnly,   // every step that would change the device fails instead
     kReadWrite,  // the device is changed as the window's flow changes it
   };
 
-  CommandSession(const std::filesystem::path& root, const device::Clock& clock, Access access);
+  Session(const std::filesystem::path& root, const device::Clock& clock, Access access);
 
   // Start-up; read-only without making "\VOICE" normal, which is the one thing it writes.
   void Open();
@@ -44,8 +44,8 @@ class CommandSession {
  private:
   device::FileSystem file_system_;
   HeadlessFrontEnd front_end_;
-  Program program_;
+  app::Program program_;
   Access access_;
 };
 
-}  // namespace app
+}  // namespace cli

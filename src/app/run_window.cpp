@@ -1,12 +1,9 @@
-#include "app/run_program.h"
+#include "app/run_window.h"
 
 #include <iostream>
-#include <optional>
-#include <system_error>
 
-#include "app/command_line.h"
+#include "app/device_root.h"
 #include "app/program.h"
-#include "app/run_command_line.h"
 #include "app/start_up.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
@@ -15,13 +12,6 @@
 
 namespace app {
 namespace {
-
-bool IsFolder(const std::filesystem::path& root) {
-  std::error_code error;
-  if (std::filesystem::is_directory(root, error)) return true;
-  std::cerr << "The device root \"" << Printable(Utf8(root)) << "\" is not a folder." << std::endl;
-  return false;
-}
 
 // The root of a program started without one; none when the user declines to choose.
 std::optional<std::filesystem::path> FindRoot(FrontEnd& front_end,
@@ -37,28 +27,21 @@ std::optional<std::filesystem::path> FindRoot(FrontEnd& front_end,
 
 }  // namespace
 
-int RunProgram(FrontEnd& front_end, const std::vector<std::string>& arguments,
-               const std::filesystem::path& program_folder,
-               const device::VolumeSource& recorder_volumes) {
-  device::SystemClock clock;
-  // Options never touch the front end, so that they need no display.
-  if (HasOptions(arguments)) {
-    return RunCommandLine(arguments, {program_folder, recorder_volumes, clock});
-  }
-  if (arguments.size() > 1) {
-    std::cerr << "usage: datetime-cfg-creator [DEVICE_ROOT]  (--help for the options)" << std::endl;
-    return kExitUsage;
-  }
-  std::optional<std::filesystem::path> root;
-  if (arguments.empty()) {
+int RunWindow(FrontEnd& front_end, const std::optional<std::filesystem::path>& given_root,
+              const std::filesystem::path& program_folder,
+              const device::VolumeSource& recorder_volumes) {
+  std::optional<std::filesystem::path> root = given_root;
+  if (!root) {
     root = FindRoot(front_end, program_folder, recorder_volumes);
     // The user declined to choose a recorder: nothing is written.
     if (!root) return kExitDone;
-  } else {
-    root = RootFromArgument(arguments.front());
   }
-  if (!IsFolder(*root)) return kExitUsage;
+  if (!IsFolder(*root)) {
+    std::cerr << Printable(NotAFolderMessage(Utf8(*root))) << std::endl;
+    return kExitUsage;
+  }
 
+  device::SystemClock clock;
   device::FileSystem file_system(*root);
   Program program(file_system, clock, front_end);
   program.Run([&program] { StartUp(program); });

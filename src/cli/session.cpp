@@ -1,4 +1,4 @@
-#include "app/command_session.h"
+#include "cli/session.h"
 
 #include "app/start_up.h"
 #include "device/errors.h"
@@ -6,11 +6,11 @@
 #include "screens/form2.h"
 #include "screens/screen_table.h"
 
-namespace app {
+namespace cli {
 namespace {
 
-device::StepHook HookFor(CommandSession::Access access) {
-  if (access == CommandSession::Access::kReadWrite) return {};
+device::StepHook HookFor(Session::Access access) {
+  if (access == Session::Access::kReadWrite) return {};
   return [](std::string_view step, std::string_view device_path) {
     throw device::DeviceError("Refused to " + std::string(step) + " " + std::string(device_path) +
                               ": this command only reads the device.");
@@ -19,42 +19,41 @@ device::StepHook HookFor(CommandSession::Access access) {
 
 }  // namespace
 
-CommandSession::CommandSession(const std::filesystem::path& root, const device::Clock& clock,
-                               Access access)
+Session::Session(const std::filesystem::path& root, const device::Clock& clock, Access access)
     : file_system_(root, HookFor(access)),
       program_(file_system_, clock, front_end_),
       access_(access) {}
 
-void CommandSession::Open() {
+void Session::Open() {
   program_.Run([this] {
     if (access_ == Access::kReadOnly) {
-      ShowFirstScreen(program_);
+      app::ShowFirstScreen(program_);
     } else {
-      StartUp(program_);
+      app::StartUp(program_);
     }
   });
 }
 
-void CommandSession::OpenSettings() {
+void Session::OpenSettings() {
   if (window() != nullptr && window()->layout().name == screens::Form2().name) {
     Click(screens::kSettingButton);
   }
 }
 
-void CommandSession::Click(std::string_view button) {
+void Session::Click(std::string_view button) {
   if (HeadlessWindow* open = window()) open->Click(button);
 }
 
-HeadlessWindow* CommandSession::window() const {
+HeadlessWindow* Session::window() const {
   return static_cast<HeadlessWindow*>(program_.window());
 }
 
-const screens::ScreenDescription* CommandSession::screen() const {
+const screens::ScreenDescription* Session::screen() const {
   return window() != nullptr ? screens::SettingsScreenNamed(window()->layout().name) : nullptr;
 }
 
-std::string CommandSession::failure() const {
+std::string Session::failure() const {
   return front_end_.messages().empty() ? std::string() : front_end_.messages().back();
 }
 
-}  // namespace app
+}  // namespace cli

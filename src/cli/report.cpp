@@ -1,21 +1,20 @@
-#include "app/show_report.h"
+#include "cli/report.h"
 
 #include <algorithm>
 
 #include "app/utf8_text.h"
 
-namespace app {
+namespace cli {
 namespace {
 
-// Characters, not bytes: what a terminal's columns count.
-std::size_t Width(std::string_view utf8) {
-  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
-  }));
-}
+using app::JsonString;
+using app::Printable;
+using app::Tidy;
+using app::Utf8FromLatin1;
+using app::Utf8Width;
 
 std::string Padded(const std::string& text, std::size_t width) {
-  return text + std::string(width > Width(text) ? width - Width(text) : 0, ' ');
+  return text + std::string(width > Utf8Width(text) ? width - Utf8Width(text) : 0, ' ');
 }
 
 std::string ShownText(std::string_view device_bytes) {
@@ -54,7 +53,7 @@ std::string ShowText(const ShowReport& report) {
   std::vector<std::size_t> widths(3, 0);
   for (const auto& row : rows) {
     for (std::size_t column = 0; column < widths.size(); ++column) {
-      widths[column] = std::max(widths[column], Width(row[column]));
+      widths[column] = std::max(widths[column], Utf8Width(row[column]));
     }
   }
   text += "\n";
@@ -91,4 +90,4 @@ std::string FailureJson(std::string_view root, std::string_view message) {
   return "{\"root\": " + JsonString(root) + ", \"error\": " + JsonString(message) + "}";
 }
 
-}  // namespace app
+}  // namespace cli

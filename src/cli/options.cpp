@@ -1,0 +1,85 @@
+#include "cli/options.h"
+
+#include <string_view>
+
+#include "app/utf8_text.h"
+
+namespace cli {
+namespace {
+
+using Parsed = std::variant<CommandLine, std::string>;
+
+bool SetAction(CommandLine& command_line, std::optional<CommandLine::Action>& action,
+               CommandLine::Action wanted) {
+  if (action && *action != wanted) return false;
+  action = wanted;
+  command_line.action = wanted;
+  return true;
+}
+
+std::optional<SetRequest> ParseSet(std::string_view text) {
+  const std::size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  SetRequest request{std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
+  if (app::Tidy(request.name).empty() || app::Tidy(request.choice).empty()) return std::nullopt;
+  return request;
+}
+
+}  // namespace
+
+bool HasOptions(const std::vector<std::string>& arguments) {
+  for (const std::string& argument : arguments) {
+    if (argument.size() > 1 && argument[0] == '-') return true;
+  }
+  return false;
+}
+
+Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
+  using Action = CommandLine::Action;
+  CommandLine command_line;
+  std::optional<Action> action;
+  bool options_ended = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (options_ended || argument.size() < 2 || argument[0] != '-') {
+      command_line.roots.push_back(argument);
+    } else if (argument == "--") {
+      options_ended = true;
+    } else if (argument == "--help" || argument == "-h") {
+      return CommandLine{Action::kHelp, {}, false, false, {}};
+    } else if (argument == "--version") {
+      return CommandLine{Action::kVersion, {}, false, false, {}};
+    } else if (argument == "--start" || argument == "--show") {
+      if (!SetAction(command_line, action, argument == "--start" ? Action::kStart : Action::kShow))
+        return std::string("give either --start or --show");
+    } else if (argument == "--json") {
+      command_line.json = true;
+    } else if (argument == "--all") {
+      command_line.all = true;
+    } else if (argument == "--set" || argument.starts_with("--set=")) {
+      std::string_view text;
+      if (argument != "--set") {
+        text = std::string_view(argument).substr(6);
+      } else if (i + 1 < arguments.size()) {
+        text = arguments[++i];
+      } else {
+        return std::string("--set wants NAME=CHOICE");
+      }
+      const std::optional<SetRequest> request = ParseSet(text);
+      if (!request) return "--set wants NAME=CHOICE, not \"" + std::string(text) + "\"";
+      command_line.sets.push_back(*request);
+    } else {
+      return "unknown option \"" + argument + "\"";
+    }
+  }
+  if (!action) return std::string("give --start or --show (or --help)");
+  if (!command_line.sets.empty() && command_line.action != Action::kStart)
+    return std::string("--set goes with --start");
+  if (command_line.json && command_line.action != Action::kShow)
+    return std::string("--json goes with --show");
+  if (command_line.all && !command_line.roots.empty())
+    return std::string("give either --all or device roots");
+  return command_line;
+}
+
+}  // namespace cli

@@ -1,0 +1,74 @@
+#include "cli/run_command_line.h"
+
+#include <algorithm>
+#include <iostream>
+#include <variant>
+
+#include "app/device_root.h"
+#include "app/program.h"
+#include "app/utf8_text.h"
+#include "cli/options.h"
+#include "cli/outcome.h"
+#include "cli/report.h"
+#include "cli/roots.h"
+#include "cli/show_command.h"
+#include "cli/start_command.h"
+#include "cli/texts.h"
+
+namespace cli {
+namespace {
+
+using app::kExitDone;
+using app::Printable;
+
+int UsageError(const std::string& why) {
+  std::cerr << UsageErrorText(Printable(why)) << std::endl;
+  return app::kExitUsage;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& arguments,
+                   const CommandEnvironment& environment) {
+  const auto parsed = ParseCommandLine(arguments);
+  if (const auto* why = std::get_if<std::string>(&parsed)) return UsageError(*why);
+  const CommandLine& command_line = std::get<CommandLine>(parsed);
+  if (command_line.action == CommandLine::Action::kHelp) {
+    std::cout << HelpText() << std::flush;
+    return kExitDone;
+  }
+  if (command_line.action == CommandLine::Action::kVersion) {
+    std::cout << VersionText() << std::flush;
+    return kExitDone;
+  }
+
+  const auto roots = Roots(command_line, environment.program_folder, environment.recorder_volumes);
+  if (const int* status = std::get_if<int>(&roots)) return *status;
+  const std::vector<Root>& chosen = std::get<std::vector<Root>>(roots);
+  const bool several = chosen.size() > 1 || command_line.all;
+  const bool show = command_line.action == CommandLine::Action::kShow;
+  int worst = kExitDone;
+  for (std::size_t i = 0; i < chosen.size(); ++i) {
+    const Root& root = chosen[i];
+    if (show && several && !command_line.json && i > 0) std::cout << "\n";
+    Outcome outcome;
+    if (!app::IsFolder(root.path)) {
+      outcome = Refuse(app::kExitUsage, app::NotAFolderMessage(root.shown));
+    } else if (show) {
+      outcome = RunShow(root, command_line.json, environment.clock);
+    } else {
+      outcome = RunStart(root, command_line.sets, environment.clock);
+    }
+    worst = std::max(worst, outcome.status);
+    // Every root gets its JSON object, also the one root of a command that failed.
+    if (show && command_line.json && outcome.status != kExitDone) {
+      std::cout << FailureJson(root.shown, outcome.message) << std::endl;
+    } else if (several && (!show || outcome.status != kExitDone)) {
+      std::cout << Printable(root.shown) << ": "
+                << (outcome.status == kExitDone ? "done" : Printable(outcome.message)) << std::endl;
+    }
+  }
+  return worst;
+}
+
+}  // namespace cli
