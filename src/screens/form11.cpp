@@ -16,7 +16,7 @@ ScreenDescription Describe() {
       8070,
       5040,
       {
-          {"Label3", K::kLabel, "", "Version.", 480, 360, 1335, 375, 19, kBoldFont},
+          {"Label3", K::kLabel, "", "Version.", 480, 360, 1335, 375, 19, kBoldFont, "Text1"},
           {"Text1", K::kTextBox, "", "", 1800, 240, 2895, 495, 13, kBoldFont},
           {"Frame1", K::kFrame, "", "Mode (Record Quality)", 360, 1080, 2775, 2415, 1, kFrameFont},
           {"Option1", K::kOptionButton, "Frame1", "PCM", 480, 360, 1815, 375, 2, kOptionFont},

@@ -23,7 +23,7 @@ ScreenDescription Describe() {
           {"Frame3", K::kFrame, "", "Date & Time", 360, 3480, 4095, 975, 5, kFrameFont},
           {"Label1", K::kLabel, "Frame3", "", 240, 360, 3615, 495, 6, kClockFont},
           {"Option1", K::kOptionButton, "Frame1", "PCM", 480, 360, 1095, 375, 7, kDefaultFont},
-          {"Label3", K::kLabel, "", "Version.", 480, 360, 1455, 375, 8, kBoldFont},
+          {"Label3", K::kLabel, "", "Version.", 480, 360, 1455, 375, 8, kBoldFont, "Text1"},
           {"Option4", K::kOptionButton, "Frame1", "SP", 480, 1440, 975, 375, 9, kDefaultFont},
           {"Option5", K::kOptionButton, "Frame1", "LP", 480, 1800, 975, 375, 10, kDefaultFont},
       },

@@ -18,7 +18,7 @@ WindowLayout Window() {
       7290,
       9735,
       {
-          {"Label3", K::kLabel, "", "Version.", 720, 480, 1215, 375, 1, kBoldFont},
+          {"Label3", K::kLabel, "", "Version.", 720, 480, 1215, 375, 1, kBoldFont, "Text1"},
           {"Text1", K::kTextBox, "", "", 2040, 360, 2895, 495, 22, kBoldFont},
           {"Label14", K::kLabel, "", "Language", 1200, 1080, 1455, 375, 18, kCaptionFont,
            "Combo10"},

@@ -14,7 +14,7 @@ WindowLayout Layout() {
       9450,
       6750,
       {
-          {"Label2", K::kLabel, "", "Version.", 480, 360, 1215, 375, 27, kBoldFont},
+          {"Label2", K::kLabel, "", "Version.", 480, 360, 1215, 375, 27, kBoldFont, "Text1"},
           {"Text1", K::kTextBox, "", "", 1800, 240, 2775, 495, 20, kBoldFont},
           {"Label3", K::kLabel, "", kOptionsSettingHeading, 5520, 240, 3975, 495, 21, kTitleFont},
           {"Frame1", K::kFrame, "", "Mode (Record Quality)", 360, 1080, 4215, 2415, 1, kFrameFont},

@@ -14,7 +14,7 @@ WindowLayout Layout() {
       13950,
       8535,
       {
-          {"Label2", K::kLabel, "", "Version.", 480, 360, 2055, 375, 52, kBoldFont},
+          {"Label2", K::kLabel, "", "Version.", 480, 360, 2055, 375, 52, kBoldFont, "Text1"},
           {"Text1", K::kTextBox, "", "", 1800, 240, 2775, 495, 0, kBoldFont},
           {"Label3", K::kLabel, "", kOptionsSettingHeading, 8880, 360, 4695, 495, 1, kTitleFont},
           {"Frame1", K::kFrame, "", "Mode (Record Quality)", 360, 1080, 4215, 2415, 8, kFrameFont},

@@ -37,7 +37,8 @@ ScreenDescription Describe(std::string_view name, std::string_view level_caption
           {"Option4", K::kOptionButton, "Frame1", "SP", 480, 1440, 1095, 375, 12, kOptionFont},
           {"Option5", K::kOptionButton, "Frame1", "LP", 480, 1800, 1095, 375, 13, kOptionFont},
           {"Command1", K::kButton, "", "Start", 1680, 4800, 2535, 855, 0, kBoldFont},
-          {"Label3", K::kLabel, "", "Version.", 480, 360, version_label_width, 375, 16, kBoldFont},
+          {"Label3", K::kLabel, "", "Version.", 480, 360, version_label_width, 375, 16, kBoldFont,
+           "Text1"},
       },
   };
   screen.file_error = kFileError;

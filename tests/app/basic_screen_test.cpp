@@ -5,6 +5,7 @@ namespace app {
 namespace {
 
 using Changes = std::vector<std::pair<int, char>>;
+using testing_support::Key;
 using testing_support::kSomeTimeText;
 
 // A settings line of model `model`: every flag "1", every setting "0", then the changes.
@@ -122,6 +123,43 @@ TEST_F(BasicScreenTest, WindowFollowsItsLayout) {
   EXPECT_EQ(screen.TabOrder("Command1", 2), (std::vector<std::string>{"Command1", "Command2"}));
   EXPECT_TRUE(program.window()->TimerRunning());
 }
+
+// Enter presses the focused push button, as Space does, and no other control.
+TEST_F(BasicScreenTest, EnterPressesTheFocusedButton) {
+  StartUpWith(Line('0'));
+  screen.Press("Command2", Key::kEnter);
+  ASSERT_EQ(screen.WindowName(), "Form3");
+  screen.Press("Option2", Key::kEnter);
+  EXPECT_FALSE(screen.Checked("Option2"));
+  EXPECT_TRUE(quits.empty());
+  screen.Press("Command1", Key::kEnter);
+  EXPECT_EQ(quits, std::vector<int>{kExitDone});
+  EXPECT_EQ(device.Read("date_time.cfg"), std::string(kSomeTimeText) + "E00000000000000\r\n");
+}
+
+struct TabInto {
+  Changes changes;
+  const char* clicked;  // before the Tab; none: the load's choice stays
+  const char* from;     // the Tab stop before the group
+  const char* lands_on;
+};
+using TabIntoTest = CaseTest<TabInto>;
+
+// Tab enters a group of option buttons at its checked button, wherever it stands in the group.
+TEST_P(TabIntoTest, TabEntersAGroupAtItsChoice) {
+  StartUpWith(Line('0', GetParam().changes));
+  screen.Click("Command2");
+  if (GetParam().clicked) screen.Click(GetParam().clicked);
+  screen.Press(GetParam().from, Key::kTab);
+  EXPECT_EQ(screen.FocusedControl(), GetParam().lands_on);
+}
+
+// Frame2's buttons are reached from "- 2" (Option11) up, Frame3's from "Low" (Option14) up.
+INSTANTIATE_TEST_SUITE_P(Groups, TabIntoTest,
+                         ::testing::Values(TabInto{{}, nullptr, "Option1", "Option7"},
+                                           TabInto{{{19, '2'}}, nullptr, "Option1", "Option9"},
+                                           TabInto{{}, "Option10", "Option1", "Option10"},
+                                           TabInto{{{20, '1'}}, nullptr, "Option7", "Option13"}));
 
 struct Version {
   std::size_t length;  // of the settings line

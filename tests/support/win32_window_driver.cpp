@@ -40,6 +40,22 @@ std::string Shown(std::string caption) {
   return caption;
 }
 
+// A button's caption as a screen reader says it: "&" marks the mnemonic, "&&" is the sign itself.
+std::string WithoutMnemonics(const std::string& caption) {
+  std::string said;
+  for (std::size_t at = 0; at < caption.size(); ++at) {
+    if (caption[at] == '&' && ++at == caption.size()) break;
+    said += caption[at];
+  }
+  return said;
+}
+
+// Whether a window is a static control: a label.
+bool IsLabel(HWND handle) {
+  wchar_t name[16]{};
+  return ::GetClassNameW(handle, name, 16) > 0 && ::lstrcmpiW(name, WC_STATICW) == 0;
+}
+
 std::string ListItem(HWND list, WPARAM index) {
   const auto length = ::SendMessageW(list, CB_GETLBTEXTLEN, index, 0);
   if (length < 0) return "";
@@ -242,6 +258,21 @@ class Win32WindowDriver : public WindowDriver {
     const NativeControl* found = Find(control);
     return found ? found->container : "";
   }
+  // A list or a text box is named after the nearest shown window before it among its siblings
+  // (creation order), when that is a label; a button after its own text.
+  std::string AccessibleName(std::string_view control) const override {
+    const NativeControl* found = Find(control);
+    if (!found) return "";
+    if (found->kind != ControlKind::kDropDownList && found->kind != ControlKind::kTextBox) {
+      return WithoutMnemonics(WindowText(found->handle));
+    }
+    HWND before = ::GetWindow(found->handle, GW_HWNDPREV);
+    while (before != nullptr && !(::GetWindowLongPtrW(before, GWL_STYLE) & WS_VISIBLE)) {
+      before = ::GetWindow(before, GW_HWNDPREV);
+    }
+    // The labels show "&" as it is (SS_NOPREFIX).
+    return before != nullptr && IsLabel(before) ? WindowText(before) : "";
+  }
   bool ShowsTextFromItsStart(std::string_view text_box) const override {
     const NativeControl* found = Find(text_box);
     // A one-line edit control answers with the index of its first visible character.
@@ -267,8 +298,6 @@ class Win32WindowDriver : public WindowDriver {
     }
     return names;
   }
-  bool OptionButtonsOfAFrameAreOneTabStop() const override { return true; }
-
   void Click(std::string_view control) override {
     const NativeControl* found = Find(control);
     if (!found ||

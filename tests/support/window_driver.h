@@ -77,16 +77,14 @@ class WindowDriver {
   virtual PixelRect Geometry(std::string_view control) const = 0;
   // The name of the frame that holds the control, or "" for the window.
   virtual std::string Container(std::string_view control) const = 0;
+  // The name a screen reader announces for the control, "&" mnemonics taken out.
+  virtual std::string AccessibleName(std::string_view control) const = 0;
   // Whether a text box shows its text from the first character on, not scrolled towards its end.
   virtual bool ShowsTextFromItsStart(std::string_view text_box) const = 0;
   // The control that has the keyboard focus, or "".
   virtual std::string FocusedControl() const = 0;
   // The `count` controls that Tab reaches one after another, from `first` on.
   virtual std::vector<std::string> TabOrder(std::string_view first, std::size_t count) const = 0;
-  // Whether a frame's option buttons are one Tab stop, its checked button, with the arrow keys
-  // moving inside it (Windows), rather than a Tab stop each (Qt).
-  virtual bool OptionButtonsOfAFrameAreOneTabStop() const = 0;
-
   // A click with the mouse on the control (on an option button, on its indicator).
   virtual void Click(std::string_view control) = 0;
   // Picks the item shown as `item` in a drop-down list, with the keyboard, as a user would.

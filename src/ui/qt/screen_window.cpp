@@ -4,13 +4,17 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/text.h"
 #include "ui/twips.h"
 
@@ -123,6 +127,15 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
                         Pixels(control->height));
     widget->setFont(FontFor(control->font, font()));
     controls_.insert(widget->objectName(), widget);
+    if (auto* button = qobject_cast<QRadioButton*>(widget)) {
+      connect(button, &QRadioButton::toggled, this, [parent](bool checked) {
+        if (checked) MakeTheChoiceTheTabStop(parent);
+      });
+    }
+    if (auto* list = qobject_cast<QComboBox*>(widget)) {
+      connect(list, &QComboBox::currentIndexChanged, this,
+              [list] { DescribeTheShownChoice(list); });
+    }
   }
   // A caption label names its list, so that a screen reader announces the list by the caption.
   for (const Control& control : layout.controls) {
@@ -136,8 +149,18 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
   for (const Control& control : layout.controls) {
     if (TakesFocus(control.kind)) tab_order.push_back(&control);
   }
+  // A frame's option buttons stand together at the frame's place, so that the one of them that
+  // is a Tab stop (MakeTheChoiceTheTabStop) is reached where a Windows dialog reaches the group.
+  const auto place = [&layout](const Control* control) {
+    for (const Control& frame : layout.controls) {
+      if (!control->container.empty() && frame.name == control->container) {
+        return std::pair(frame.tab_index, control->tab_index);
+      }
+    }
+    return std::pair(control->tab_index, control->tab_index);
+  };
   std::stable_sort(tab_order.begin(), tab_order.end(),
-                   [](const Control* a, const Control* b) { return a->tab_index < b->tab_index; });
+                   [&place](const Control* a, const Control* b) { return place(a) < place(b); });
   for (std::size_t i = 1; i < tab_order.size(); ++i) {
     setTabOrder(Widget(tab_order[i - 1]->name), Widget(tab_order[i]->name));
   }
@@ -158,6 +181,7 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
       for (const auto& item : control_state.items) list->addItem(FromDeviceText(item));
       list->setPlaceholderText(FromDeviceText(control_state.unlisted_text));
       list->setCurrentIndex(control_state.current.value_or(-1));
+      DescribeTheShownChoice(list);
     }
     if (auto* button = qobject_cast<QRadioButton*>(widget)) {
       button->setChecked(control_state.selected);
@@ -171,6 +195,11 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
     // A hidden control is also disabled, so that nothing can choose it.
     widget->setEnabled(control_state.enabled && control_state.visible);
   }
+  QSet<QWidget*> option_groups;
+  for (QWidget* widget : std::as_const(controls_)) {
+    if (qobject_cast<QRadioButton*>(widget)) option_groups.insert(widget->parentWidget());
+  }
+  for (QWidget* group : option_groups) MakeTheChoiceTheTabStop(group);
   if (isVisible()) FitOuterHeight();
 }
 
@@ -219,6 +248,10 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
   timer_.stop();
   event->accept();
   if (!closing_by_program_ && closed_by_user_) closed_by_user_();
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+  if (!PressFocusedButton(this, *event)) QWidget::keyPressEvent(event);
 }
 
 void ScreenWindow::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/twips.h"
+#include "ui/win32/creation_order.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
@@ -46,31 +47,6 @@ void RegisterWindowClass(WNDPROC procedure) {
   (void)registered;
 }
 
-// Controls in the order that Tab visits them: by tab index, except that the option buttons of a
-// container stay together, so that they form one exclusive group, at the place of the first.
-std::vector<const screens::Control*> InTabOrder(const std::vector<screens::Control>& controls,
-                                                std::string_view container) {
-  std::vector<const screens::Control*> ordered;
-  int first_option = -1;
-  for (const screens::Control& control : controls) {
-    if (control.container != container) continue;
-    ordered.push_back(&control);
-    if (control.kind == ControlKind::kOptionButton &&
-        (first_option < 0 || control.tab_index < first_option)) {
-      first_option = control.tab_index;
-    }
-  }
-  const auto key = [first_option](const screens::Control* control) {
-    return control->kind == ControlKind::kOptionButton ? first_option : control->tab_index;
-  };
-  std::stable_sort(ordered.begin(), ordered.end(),
-                   [&](const screens::Control* a, const screens::Control* b) {
-                     if (key(a) != key(b)) return key(a) < key(b);
-                     return a->tab_index < b->tab_index;
-                   });
-  return ordered;
-}
-
 }  // namespace
 
 std::shared_ptr<NativeWindow> NativeWindow::Create(const screens::WindowLayout& layout) {
@@ -103,14 +79,14 @@ void NativeWindow::Build(const screens::WindowLayout& layout) {
   const auto id_of = [&layout](const screens::Control* control) {
     return kFirstControlId + static_cast<int>(control - layout.controls.data());
   };
-  for (const screens::Control* control : InTabOrder(layout.controls, "")) {
+  for (const screens::Control* control : InCreationOrder(layout.controls, "")) {
     NativeControl& native = controls_.emplace_back();
     CreateNativeControl(*control, handle_, id_of(control), true, native);
     if (control->kind != ControlKind::kFrame) continue;
     const HWND container = native.handle;
     const HWND group_box = native.group_box;
     bool first_option = true;
-    for (const screens::Control* inner : InTabOrder(layout.controls, control->name)) {
+    for (const screens::Control* inner : InCreationOrder(layout.controls, control->name)) {
       const bool option = inner->kind == ControlKind::kOptionButton;
       CreateNativeControl(*inner, container, id_of(inner), option && first_option,
                           controls_.emplace_back());
