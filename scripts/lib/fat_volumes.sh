@@ -48,7 +48,7 @@ run_volumes() {
   uml_make_image "$image" 16384
   cat >"$work/inner.sh" <<INNER
 echo inner-begin
-TMPDIR="$mount_point" "$fat_build/bin/device_tests" --gtest_brief=1 \
+TMPDIR="$mount_point" DTC_ON_FAT=1 "$fat_build/bin/device_tests" --gtest_brief=1 \
   --gtest_filter=-CrashConsistencyTest.*:DeviceFaultTest.*:ReadOnlyDeviceTest.*:FreePages/*
 echo "device-tests-status \$?"
 INNER

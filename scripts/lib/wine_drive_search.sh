@@ -120,6 +120,11 @@ check "neither the fixed drive U nor the system drive C is searched (got: $out)"
   '[ "$(grep -v ^choice= <<<"$out" | cut -f 1)" = "T:\\" ]'
 check "the choice is the program's folder (got: $out)" \
   'grep -qxF "choice=fallback $(winepath -w "$work/app")" <<<"$out"'
+status=0
+err=$(cd "$work/app" && wine program.com --start </dev/null 2>&1 >/dev/null) || status=$?
+check "--start from a fixed drive: 64, no recorder (got $status: $err)" \
+  '[ "$status" -eq 64 ] && grep -q "No recorder is plugged in." <<<"$err"'
+check "--start from a fixed drive: nothing written" '[ ! -e "$work/app/date_time.cfg" ]'
 # The start screen: client area 312 x 199, Start at (148, 148).
 run_and_click "312 199 148 148"
 check "exit status 0 (got $status)" '[ "$status" -eq 0 ]'

@@ -79,6 +79,14 @@ std::vector<Volume> RemovableDrives() {
   return drives;
 }
 
+bool OnRecorderVolume(const std::filesystem::path& folder) {
+  wchar_t root[MAX_PATH + 1] = {};
+  if (!::GetVolumePathNameW(folder.c_str(), root, MAX_PATH + 1)) return false;
+  // A drive letter's root ("E:\"); a folder mounted elsewhere, or a network share, is none.
+  if (std::wcslen(root) != 3 || root[1] != L':') return false;
+  return MayHoldRecorder(root, SystemDriveRoot());
+}
+
 std::filesystem::path ExecutableFolder() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {

@@ -26,6 +26,10 @@ std::vector<Volume> FatVolumes(std::string_view mount_table,
 // look like one.
 bool LooksLikeRecorderRoot(const std::filesystem::path& folder);
 
+// Whether `folder` lies on a volume that a recorder could be: a FAT volume on Linux, a removable
+// or USB drive (never the system drive) on Windows. A folder that cannot be examined is not.
+bool OnRecorderVolume(const std::filesystem::path& folder);
+
 using RootTest = std::function<bool(const std::filesystem::path& folder)>;
 
 // Where the device root comes from when the program is started without one.

@@ -386,5 +386,18 @@ TEST_F(CommandLineTest, SeveralRoots) {
   EXPECT_EQ(none.status, kExitUsage);
 }
 
+// No recorder plugged in and the program's folder neither a recorder's root nor on a drive that
+// could be one (a temporary folder is on no FAT volume): nothing is written beside the program.
+TEST_F(CommandLineTest, NoRecorderNoWrite) {
+  for (const char* option : {"--start", "--show"}) {
+    SCOPED_TRACE(option);
+    const Ran run = Command({option});
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.err, "No recorder is plugged in.\n");
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_FALSE(place.Exists("date_time.cfg"));
+  }
+}
+
 }  // namespace
 }  // namespace cli

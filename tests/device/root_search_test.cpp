@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +13,14 @@ namespace device {
 namespace {
 
 using testing_support::TempDevice;
+
+// The temporary folders lie on a FAT volume only in the runs on the kernel's FAT driver, which say
+// so with DTC_ON_FAT; elsewhere they are on the system's own disk, which no recorder can be.
+TEST(RootSearchTest, OnlyAFatVolumeOrARemovableDriveCouldBeARecorder) {
+  TempDevice device;
+  EXPECT_EQ(OnRecorderVolume(device.root()), std::getenv("DTC_ON_FAT") != nullptr);
+  EXPECT_FALSE(OnRecorderVolume(device.Path("missing")));
+}
 
 TEST(RootSearchTest, WhatLooksLikeARecorderRoot) {
   struct Case {
