@@ -2,9 +2,10 @@
 # The removable-drive search under Wine, in the prefix and on the display of the environment:
 # folders mapped as drives in the prefix (dosdevices links), marked removable ("floppy") in its
 # registry and labelled by a .windows-label file. The program, started without an argument from
-# a folder that is not a recorder's root, must take the one removable drive that holds a recorder,
-# or its own folder when none does; with several, the chooser offers them: Cancel writes nothing,
-# and the drive chosen gets the Start. A fixed drive (Wine's disks report no USB bus) and the
+# a folder that is not a recorder's root, must take the one removable drive that holds a recorder;
+# when none does, its own folder where that is on a removable drive, else the window that waits
+# for a recorder, whose Cancel writes nothing; with several, the chooser offers them: Cancel writes
+# nothing, and the drive chosen gets the Start. A fixed drive (Wine's disks report no USB bus) and the
 # system drive are never searched, even when marked removable; a root given as "R:" is R's root.
 #   wine_drive_search.sh PROGRAM.exe DRIVES_PROBE.exe WORK_FOLDER
 set -euo pipefail
@@ -62,22 +63,24 @@ trap 'unmark_system_drive; map_drives' EXIT
 
 probe_output() { wine "$probe" "$(winepath -w "$work/app")" </dev/null 2>/dev/null | tr -d '\r'; }
 
-# Starts the program (with the arguments in $arguments, none by default) and makes the clicks, each
-# "W H X Y": the client point (X, Y) of its window whose client area is W x H pixels. A click on a window of another size than
-# the click before waits for that window to go first. Sets $status to the program's exit status.
+# Starts the program ($program, the one in the app folder by default, with the arguments in
+# $arguments, none by default) and makes the clicks, each "W H X Y": the client point (X, Y) of
+# its window whose client area is W x H pixels, titled $title (the screens' title by default). A
+# click on a window of another size than the click before waits for that window to go first. Sets
+# $status to the program's exit status.
 run_and_click() {
-  local pid window="" size="" click width height x y
-  (cd "$work/app" && exec wine program.exe ${arguments:-}) </dev/null &
+  local pid window="" size="" click width height x y name=${title:-date_time.cfg Creator}
+  (cd "$work/app" && exec wine "${program:-program.exe}" ${arguments:-}) </dev/null &
   pid=$!
   for click in "$@"; do
     read -r width height x y <<<"$click"
     if [ "${width}x$height" != "$size" ]; then
       [ -n "$window" ] && for _ in $(seq 1 100); do
-        xdotool search --onlyvisible --pid "$pid" --name "date_time.cfg Creator" 2>/dev/null |
+        xdotool search --onlyvisible --pid "$pid" --name "$name" 2>/dev/null |
           grep -qxF "$window" || break
         sleep 0.05
       done
-      window=$(find_wine_window "$pid" "date_time.cfg Creator" 30)
+      window=$(find_wine_window "$pid" "$name" 30)
       if [ -z "$window" ]; then
         echo "FAIL: no window of the program within 30 s" >&2
         kill "$pid" 2>/dev/null || true
@@ -112,7 +115,7 @@ arguments=R: run_and_click "322 404 156 348"
 check "the window on R: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
 check "the window on R: date_time.cfg on R" '[ -f "$work/r/date_time.cfg" ]'
 
-echo "-- no removable drive holds a recorder: the program's folder"
+echo "-- no removable drive holds a recorder: the waiting window, or the program's removable drive"
 mark_system_drive
 map_drives t u
 out=$(probe_output)
@@ -125,11 +128,19 @@ err=$(cd "$work/app" && wine program.com --start </dev/null 2>&1 >/dev/null) || 
 check "--start from a fixed drive: 64, no recorder (got $status: $err)" \
   '[ "$status" -eq 64 ] && grep -q "No recorder is plugged in." <<<"$err"'
 check "--start from a fixed drive: nothing written" '[ ! -e "$work/app/date_time.cfg" ]'
-# The start screen: client area 312 x 199, Start at (148, 148).
-run_and_click "312 199 148 148"
-check "exit status 0 (got $status)" '[ "$status" -eq 0 ]'
-check "date_time.cfg in the program's folder" '[ -f "$work/app/date_time.cfg" ]'
-check "nothing on T" '[ ! -e "$work/t/date_time.cfg" ]'
+# The waiting window: client area 360 x 180 at 96 DPI, Cancel at (294, 150).
+title="Plug in the recorder" run_and_click "360 180 294 150"
+check "the waiting window's Cancel: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
+check "the waiting window's Cancel: nothing written" \
+  '[ -z "$(find "$work/app" "$work/t" "$work/u" -name date_time.cfg -o -name "*.bak")" ]'
+# Started from the removable drive T, which holds no recorder yet: T is the root. The start screen:
+# client area 312 x 199, Start at (148, 148).
+cp "$work/app/program.exe" "$work/t/program.exe"
+program='T:\program.exe' run_and_click "312 199 148 148"
+check "from T: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
+check "from T: date_time.cfg on T" '[ -f "$work/t/date_time.cfg" ]'
+check "from T: nothing in the app folder" '[ ! -e "$work/app/date_time.cfg" ]'
+rm -f "$work/t/program.exe" "$work/t/date_time.cfg"
 
 unmark_system_drive
 

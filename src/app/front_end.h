@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -56,6 +57,9 @@ class FrontEnd {
   // Asks which of several recorders to work on: the position of the chosen one, or none when the
   // user cancels.
   virtual std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>& volumes) = 0;
+  // The system's dialog for choosing a folder, owned by the open window: the chosen folder, or
+  // none when the user cancels.
+  virtual std::optional<std::filesystem::path> ChooseFolder() = 0;
 
   // Runs the event loop until Quit; returns the status given to Quit.
   virtual int RunEventLoop() = 0;

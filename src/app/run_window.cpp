@@ -1,28 +1,69 @@
 #include "app/run_window.h"
 
 #include <iostream>
+#include <memory>
 
 #include "app/device_root.h"
 #include "app/program.h"
 #include "app/start_up.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
+#include "app/waiting_window.h"
 #include "device/clock.h"
 #include "device/file_system.h"
 
 namespace app {
 namespace {
 
-// The root of a program started without one; none when the user declines to choose.
-std::optional<std::filesystem::path> FindRoot(FrontEnd& front_end,
-                                              const std::filesystem::path& program_folder,
-                                              const device::VolumeSource& recorder_volumes) {
+// The program on one device root, with what it works on.
+struct ProgramOnRoot {
+  ProgramOnRoot(const std::filesystem::path& root, FrontEnd& front_end)
+      : file_system(root), program(file_system, clock, front_end) {}
+
+  device::SystemClock clock;
+  device::FileSystem file_system;
+  Program program;
+};
+
+// Where a program started without a root finds it.
+struct FoundRoot {
+  std::optional<std::filesystem::path> root;  // none: the user declined to choose
+  bool wait = false;                          // no recorder: wait for one
+};
+
+FoundRoot FindRoot(FrontEnd& front_end, const std::filesystem::path& program_folder,
+                   const device::VolumeSource& recorder_volumes) {
   const device::RootChoice choice =
       device::ChooseDeviceRoot(program_folder, recorder_volumes, device::LooksLikeRecorderRoot);
-  if (choice.kind != device::RootChoice::Kind::kChoose) return choice.root;
+  using Kind = device::RootChoice::Kind;
+  // With no recorder found, the program's own folder is the root only where it could be a
+  // recorder's drive (a new recorder with nothing on it yet), never beside an installed program.
+  if (choice.kind == Kind::kFallback && !device::OnRecorderVolume(program_folder))
+    return {std::nullopt, true};
+  if (choice.kind != Kind::kChoose) return {choice.root};
   const auto chosen = front_end.ChooseVolume(choice.candidates);
-  if (!chosen || *chosen >= choice.candidates.size()) return std::nullopt;
-  return choice.candidates[*chosen].mount_point;
+  if (!chosen || *chosen >= choice.candidates.size()) return {};
+  return {choice.candidates[*chosen].mount_point};
+}
+
+bool CheckIsFolder(const std::filesystem::path& root) {
+  if (IsFolder(root)) return true;
+  std::cerr << Printable(NotAFolderMessage(Utf8(root))) << std::endl;
+  return false;
+}
+
+// Shows the waiting window and runs the event loop; the program starts on the root it goes on to.
+int WaitThenRun(FrontEnd& front_end, const device::VolumeSource& recorder_volumes) {
+  std::unique_ptr<ProgramOnRoot> running;
+  WaitingWindow waiting(front_end, recorder_volumes, [&](const std::filesystem::path& root) {
+    if (!CheckIsFolder(root)) return front_end.Quit(kExitUsage);
+    running = std::make_unique<ProgramOnRoot>(root, front_end);
+    Program& program = running->program;
+    // A failure at start-up ends the event loop through Program::End.
+    program.Run([&program] { StartUp(program); });
+  });
+  waiting.Show();
+  return front_end.RunEventLoop();
 }
 
 }  // namespace
@@ -32,18 +73,16 @@ int RunWindow(FrontEnd& front_end, const std::optional<std::filesystem::path>& g
               const device::VolumeSource& recorder_volumes) {
   std::optional<std::filesystem::path> root = given_root;
   if (!root) {
-    root = FindRoot(front_end, program_folder, recorder_volumes);
+    const FoundRoot found = FindRoot(front_end, program_folder, recorder_volumes);
+    if (found.wait) return WaitThenRun(front_end, recorder_volumes);
     // The user declined to choose a recorder: nothing is written.
-    if (!root) return kExitDone;
+    if (!found.root) return kExitDone;
+    root = found.root;
   }
-  if (!IsFolder(*root)) {
-    std::cerr << Printable(NotAFolderMessage(Utf8(*root))) << std::endl;
-    return kExitUsage;
-  }
+  if (!CheckIsFolder(*root)) return kExitUsage;
 
-  device::SystemClock clock;
-  device::FileSystem file_system(*root);
-  Program program(file_system, clock, front_end);
+  ProgramOnRoot running(*root, front_end);
+  Program& program = running.program;
   program.Run([&program] { StartUp(program); });
   if (const auto status = program.exit_status()) return *status;
   return front_end.RunEventLoop();

@@ -52,6 +52,7 @@ class HeadlessFrontEnd : public app::FrontEnd {
   std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>&) override {
     return std::nullopt;
   }
+  std::optional<std::filesystem::path> ChooseFolder() override { return std::nullopt; }
   int RunEventLoop() override { return quit_status_.value_or(kNotQuit); }
   void Quit(int status) override { quit_status_ = status; }
 

@@ -21,4 +21,14 @@ inline constexpr std::string_view kOptionsSettingHeading = "Options Setting V" D
 inline constexpr std::string_view kChooseVolumePrompt =
     "Several drives look like a recorder. Choose one:";
 
+// The window that waits for a recorder when none is plugged in: its title, its prompt, what it
+// lists while no drive is there, its buttons, and the title of the system's folder dialog.
+inline constexpr std::string_view kWaitTitle = "Plug in the recorder";
+inline constexpr std::string_view kWaitPrompt =
+    "Plug in the recorder, or choose the folder to use.";
+inline constexpr std::string_view kWaitNoDrive = "No drive is plugged in.";
+inline constexpr std::string_view kChooseFolderCaption = "Choose folder\u2026";
+inline constexpr std::string_view kCancelCaption = "Cancel";
+inline constexpr std::string_view kChooseFolderTitle = "Choose the recorder's folder";
+
 }  // namespace screens

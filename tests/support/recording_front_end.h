@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -11,8 +12,9 @@
 
 namespace testing_support {
 
-// The driver's real front end for windows, with messages, the volume chooser, the event loop and
-// quitting recorded or scripted, so that no test waits in a nested event loop or ends.
+// The driver's real front end for windows, with messages, the volume and folder choosers, the
+// event loop and quitting recorded or scripted, so that no test waits in a nested event loop or
+// ends.
 class RecordingFrontEnd : public app::FrontEnd {
  public:
   // What the event loop returns when the program has not quit.
@@ -31,6 +33,10 @@ class RecordingFrontEnd : public app::FrontEnd {
     offered.push_back(volumes);
     return volume_answer;
   }
+  std::optional<std::filesystem::path> ChooseFolder() override {
+    ++folder_asks;
+    return folder_answer;
+  }
   // Runs `while_running` in place of the events, then returns the last status quit with.
   int RunEventLoop() override {
     ++event_loops;
@@ -44,6 +50,8 @@ class RecordingFrontEnd : public app::FrontEnd {
   std::vector<int> quits;
   std::optional<std::size_t> volume_answer;
   std::vector<std::vector<device::Volume>> offered;
+  std::optional<std::filesystem::path> folder_answer;
+  int folder_asks = 0;
   std::function<void()> while_running;
   int event_loops = 0;
 

@@ -1,6 +1,8 @@
 #include "ui/qt/front_end.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <algorithm>
 #include <cstdio>
@@ -88,6 +90,14 @@ std::optional<std::size_t> FrontEnd::ChooseVolume(const std::vector<device::Volu
   VolumeChooserDialog dialog(volumes, OpenWindow());
   dialog.exec();
   return dialog.Chosen();
+}
+
+std::optional<std::filesystem::path> FrontEnd::ChooseFolder() {
+  MakeApplication();
+  const QString folder =
+      QFileDialog::getExistingDirectory(OpenWindow(), ToQString(screens::kChooseFolderTitle));
+  if (folder.isEmpty()) return std::nullopt;
+  return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
 
 int FrontEnd::RunEventLoop() {

@@ -12,7 +12,7 @@ namespace ui::qt {
 
 class ScreenWindow;
 
-// The program's windows, message box, volume chooser and event loop in Qt Widgets.
+// The program's windows, message box, volume and folder choosers and event loop in Qt Widgets.
 class FrontEnd : public app::FrontEnd {
  public:
   // Works in the QApplication that exists already; it must not quit when its last window closes.
@@ -24,6 +24,7 @@ class FrontEnd : public app::FrontEnd {
   std::unique_ptr<app::Window> CreateWindow(const screens::WindowLayout& layout) override;
   void ShowMessage(std::string_view text) override;
   std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>& volumes) override;
+  std::optional<std::filesystem::path> ChooseFolder() override;
   int RunEventLoop() override;
   void Quit(int status) override;
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "screens/program_text.h"
+#include "ui/win32/folder_dialog.h"
 #include "ui/win32/native_window.h"
 #include "ui/win32/screen_window.h"
 #include "ui/win32/text.h"
@@ -32,6 +33,10 @@ void FrontEnd::ShowMessage(std::string_view text) {
 
 std::optional<std::size_t> FrontEnd::ChooseVolume(const std::vector<device::Volume>& volumes) {
   return ChooseVolumeModal(OpenWindowHandle(), volumes);
+}
+
+std::optional<std::filesystem::path> FrontEnd::ChooseFolder() {
+  return ChooseFolderModal(OpenWindowHandle());
 }
 
 int FrontEnd::RunEventLoop() {

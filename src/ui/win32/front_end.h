@@ -6,7 +6,8 @@
 
 namespace ui::win32 {
 
-// The Win32 front end: native windows, MessageBoxW, a chooser dialog and the message loop.
+// The Win32 front end: native windows, MessageBoxW, a chooser dialog, the folder dialog and the
+// message loop.
 class FrontEnd final : public app::FrontEnd {
  public:
   FrontEnd();
@@ -15,6 +16,7 @@ class FrontEnd final : public app::FrontEnd {
   std::unique_ptr<app::Window> CreateWindow(const screens::WindowLayout& layout) override;
   void ShowMessage(std::string_view text) override;
   std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>& volumes) override;
+  std::optional<std::filesystem::path> ChooseFolder() override;
   int RunEventLoop() override;
   void Quit(int status) override;
 };
