@@ -35,12 +35,8 @@ FoundRoot FindRoot(FrontEnd& front_end, const std::filesystem::path& program_fol
                    const device::VolumeSource& recorder_volumes) {
   const device::RootChoice choice =
       device::ChooseDeviceRoot(program_folder, recorder_volumes, device::LooksLikeRecorderRoot);
-  using Kind = device::RootChoice::Kind;
-  // With no recorder found, the program's own folder is the root only where it could be a
-  // recorder's drive (a new recorder with nothing on it yet), never beside an installed program.
-  if (choice.kind == Kind::kFallback && !device::OnRecorderVolume(program_folder))
-    return {std::nullopt, true};
-  if (choice.kind != Kind::kChoose) return {choice.root};
+  if (device::NoRecorderToUse(choice, program_folder)) return {std::nullopt, true};
+  if (choice.kind != device::RootChoice::Kind::kChoose) return {choice.root};
   const auto chosen = front_end.ChooseVolume(choice.candidates);
   if (!chosen || *chosen >= choice.candidates.size()) return {};
   return {choice.candidates[*chosen].mount_point};

@@ -52,14 +52,12 @@ std::variant<std::vector<Root>, int> Roots(const CommandLine& command_line,
   }
   const device::RootChoice choice =
       device::ChooseDeviceRoot(program_folder, recorder_volumes, device::LooksLikeRecorderRoot);
-  using Kind = device::RootChoice::Kind;
-  // With no recorder found, the program's own folder is written to only where it could be a
-  // recorder's drive (a new recorder with nothing on it yet), never beside an installed program.
-  if (choice.kind == Kind::kFallback && !device::OnRecorderVolume(program_folder)) {
+  if (device::NoRecorderToUse(choice, program_folder)) {
     std::cerr << "No recorder is plugged in." << std::endl;
     return app::kExitUsage;
   }
-  if (choice.kind != Kind::kChoose) return std::vector<Root>{{Utf8(choice.root), choice.root}};
+  if (choice.kind != device::RootChoice::Kind::kChoose)
+    return std::vector<Root>{{Utf8(choice.root), choice.root}};
   std::cerr << "Several recorders are plugged in. Name one as DEVICE_ROOT, or give --all for "
                "every one:\n";
   for (const device::Volume& volume : choice.candidates) {

@@ -34,8 +34,7 @@ struct Held {
 thread_local std::map<FolderId, Held> held_roots;
 
 [[noreturn]] void FailToRead(const std::filesystem::path& root, int error) {
-  throw DeviceError("Could not read the device root \"" + root.string() +
-                    "\": " + std::strerror(error));
+  throw RootReadError(root, std::strerror(error));
 }
 
 }  // namespace

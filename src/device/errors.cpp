@@ -19,6 +19,12 @@ DeviceError::DeviceError(const std::string& operation, const std::string& device
                          const std::string& reason)
     : RuntimeFailure("Could not " + operation + " the file \"" + device_path + "\": " + reason) {}
 
+DeviceError RootReadError(const std::filesystem::path& root, const std::string& reason) {
+  const std::u8string utf8 = root.u8string();
+  return DeviceError("Could not read the device root \"" + std::string(utf8.begin(), utf8.end()) +
+                     "\": " + reason);
+}
+
 ConversionFailure::ConversionFailure(int position, const std::string& character)
     : RuntimeFailure("Type mismatch: position " + std::to_string(position) +
                      " of the settings line holds " + Describe(character) +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -20,6 +21,9 @@ class DeviceError : public RuntimeFailure {
               const std::string& reason);
   explicit DeviceError(const std::string& message) : RuntimeFailure(message) {}
 };
+
+// The device root itself cannot be opened or listed.
+DeviceError RootReadError(const std::filesystem::path& root, const std::string& reason);
 
 // A settings-line character that had to be compared as a number is not a digit.
 class ConversionFailure : public RuntimeFailure {

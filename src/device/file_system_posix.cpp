@@ -20,6 +20,7 @@
 
 #include "device/errors.h"
 #include "device/file_system.h"
+#include "device/root_search.h"
 #include "device/temporary_name.h"
 
 namespace device {
@@ -60,9 +61,14 @@ Descriptor OpenEntry(const std::filesystem::path& path) {
   return Descriptor(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
 }
 
+// The kernel's vfat and msdos drivers both report this type.
+bool IsFat(const struct statfs& volume) {
+  return volume.f_type == MSDOS_SUPER_MAGIC;
+}
+
 bool IsFat(int fd) {
   struct statfs volume {};
-  return ::fstatfs(fd, &volume) == 0 && volume.f_type == MSDOS_SUPER_MAGIC;
+  return ::fstatfs(fd, &volume) == 0 && IsFat(volume);
 }
 
 // user.DOSATTRIB holds the attribute bits as hexadecimal text, such as "0x2".
@@ -324,11 +330,13 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   SyncFolder(path.parent_path(), device_path);
 }
 
+bool OnRecorderVolume(const std::filesystem::path& folder) {
+  struct statfs volume {};
+  return ::statfs(folder.c_str(), &volume) == 0 && IsFat(volume);
+}
+
 std::vector<std::string> FileSystem::RootFileNames() const {
-  const auto fail = [this](int error) {
-    throw DeviceError("Could not read the device root \"" + root_.string() +
-                      "\": " + Reason(error));
-  };
+  const auto fail = [this](int error) { throw RootReadError(root_, Reason(error)); };
   const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(root_.c_str()), ::closedir);
   if (!listing) fail(errno);
   std::vector<std::string> names;

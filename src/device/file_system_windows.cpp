@@ -232,17 +232,9 @@ void MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
 // flush has the file system write the data and metadata of the file as it now stands, whatever
 // the rename left in the cache.
 void FlushInPlace(const std::filesystem::path& path, std::string_view device_path) {
-  HANDLE file = INVALID_HANDLE_VALUE;
-  const DWORD error = BusyRetry().Run(
-      [&]() -> DWORD {
-        file = ::CreateFileW(path.c_str(), GENERIC_WRITE,
-                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-        return file == INVALID_HANDLE_VALUE ? ::GetLastError() : 0;
-      },
-      path);
-  if (error != 0) Fail("write", device_path, error);
-  const Handle renamed(file);
+  BusyRetry retry;
+  const Handle renamed = OpenEntry(path, GENERIC_WRITE, retry);
+  if (!renamed.valid()) FailLast("write", device_path);
   if (!::FlushFileBuffers(renamed.get())) FailLast("write", device_path);
 }
 
@@ -417,10 +409,7 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
 }
 
 std::vector<std::string> FileSystem::RootFileNames() const {
-  const auto fail = [this](DWORD error) {
-    throw DeviceError("Could not read the device root \"" + Utf8FromWide(root_.wstring()) +
-                      "\": " + Reason(error));
-  };
+  const auto fail = [this](DWORD error) { throw RootReadError(root_, Reason(error)); };
   WIN32_FIND_DATAW found{};
   const HANDLE search = ::FindFirstFileExW((root_ / L"*").c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, 0);

@@ -52,4 +52,8 @@ RootChoice ChooseDeviceRoot(const std::filesystem::path& program_folder,
   return {RootChoice::Kind::kChoose, {}, std::move(candidates)};
 }
 
+bool NoRecorderToUse(const RootChoice& choice, const std::filesystem::path& program_folder) {
+  return choice.kind == RootChoice::Kind::kFallback && !OnRecorderVolume(program_folder);
+}
+
 }  // namespace device

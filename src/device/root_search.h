@@ -51,4 +51,9 @@ using VolumeSource = std::function<std::vector<Volume>()>;
 RootChoice ChooseDeviceRoot(const std::filesystem::path& program_folder,
                             const VolumeSource& fat_volumes, const RootTest& looks_like_root);
 
+// Whether a choice leaves no recorder to work on: none was found, and the program's folder could
+// not be one either (it is written to only on a recorder's drive, as a new recorder with nothing
+// on it yet, never beside an installed program).
+bool NoRecorderToUse(const RootChoice& choice, const std::filesystem::path& program_folder);
+
 }  // namespace device

@@ -17,9 +17,7 @@ void CheckRootCanBeListed(const FileSystem& file_system) {
   std::error_code error;
   const std::filesystem::directory_iterator listing(file_system.root(), error);
   if (!error) return;
-  const std::u8string root = file_system.root().u8string();
-  throw DeviceError("Could not read the device root \"" + std::string(root.begin(), root.end()) +
-                    "\": " + error.message());
+  throw RootReadError(file_system.root(), error.message());
 }
 
 std::optional<std::string> FindSettingsFile(const FileSystem& file_system) {
