@@ -49,9 +49,12 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
       return CommandLine{Action::kHelp, {}, false, false, {}};
     } else if (argument == "--version") {
       return CommandLine{Action::kVersion, {}, false, false, {}};
-    } else if (argument == "--start" || argument == "--show") {
-      if (!SetAction(command_line, action, argument == "--start" ? Action::kStart : Action::kShow))
-        return std::string("give either --start or --show");
+    } else if (argument == "--start" || argument == "--show" || argument == "--watch") {
+      const Action wanted = argument == "--start"  ? Action::kStart
+                            : argument == "--show" ? Action::kShow
+                                                   : Action::kWatch;
+      if (!SetAction(command_line, action, wanted))
+        return std::string("give one of --start, --show and --watch");
     } else if (argument == "--json") {
       command_line.json = true;
     } else if (argument == "--all") {
@@ -72,11 +75,13 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
       return "unknown option \"" + argument + "\"";
     }
   }
-  if (!action) return std::string("give --start or --show (or --help)");
-  if (!command_line.sets.empty() && command_line.action != Action::kStart)
-    return std::string("--set goes with --start");
+  if (!action) return std::string("give --start, --show or --watch (or --help)");
+  if (!command_line.sets.empty() && command_line.action == Action::kShow)
+    return std::string("--set goes with --start or --watch");
   if (command_line.json && command_line.action != Action::kShow)
     return std::string("--json goes with --show");
+  if (command_line.action == Action::kWatch && (command_line.all || !command_line.roots.empty()))
+    return std::string("--watch takes no device root: it watches every drive");
   if (command_line.all && !command_line.roots.empty())
     return std::string("give either --all or device roots");
   return command_line;

@@ -11,9 +11,9 @@ namespace cli {
 
 // What a command line with options asks for.
 struct CommandLine {
-  enum class Action { kStart, kShow, kHelp, kVersion };
+  enum class Action { kStart, kShow, kWatch, kHelp, kVersion };
   Action action = Action::kStart;
-  std::vector<SetRequest> sets;    // --start only
+  std::vector<SetRequest> sets;    // --start and --watch only
   bool json = false;               // --show only
   bool all = false;                // every recorder found, in place of roots
   std::vector<std::string> roots;  // UTF-8

@@ -42,6 +42,11 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     return kExitDone;
   }
 
+  if (command_line.action == CommandLine::Action::kWatch) {
+    const std::unique_ptr<WatchSystem> system = environment.watch_system();
+    return RunWatch(command_line.sets, environment.recorder_volumes, *system, environment.clock);
+  }
+
   const auto roots = Roots(command_line, environment.program_folder, environment.recorder_volumes);
   if (const int* status = std::get_if<int>(&roots)) return *status;
   const std::vector<Root>& chosen = std::get<std::vector<Root>>(roots);

@@ -15,11 +15,11 @@ namespace cli {
 
 int RunProgram(app::FrontEnd& front_end, const std::vector<std::string>& arguments,
                const std::filesystem::path& program_folder,
-               const device::VolumeSource& recorder_volumes) {
+               const device::VolumeSource& recorder_volumes, const WatchSystemMaker& watch_system) {
   // Options never touch the front end, so that they need no display.
   if (HasOptions(arguments)) {
     device::SystemClock clock;
-    return RunCommandLine(arguments, {program_folder, recorder_volumes, clock});
+    return RunCommandLine(arguments, {program_folder, recorder_volumes, clock, watch_system});
   }
   if (arguments.size() > 1) {
     std::cerr << WindowUsageText() << std::endl;

@@ -49,7 +49,7 @@ TEST(CommandLineWindowTest, StartWithoutSetWritesWhatAnUntouchedStartWrites) {
     ASSERT_EQ(window.quits, std::vector<int>{kExitDone});
 
     const int status = cli::RunCommandLine({"--start", Utf8(command.root())},
-                                           {program_folder.root(), {}, window.clock});
+                                           {program_folder.root(), {}, window.clock, {}});
     EXPECT_EQ(status, kExitDone);
     EXPECT_EQ(Snapshot(command), Snapshot(window.device));
   }

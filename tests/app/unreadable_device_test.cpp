@@ -134,7 +134,7 @@ TEST(UnreadableDeviceTest, FailsNamingWhatCannotBeReadAndWritesNothing) {
           testing::internal::CaptureStderr();
           status = cli::RunCommandLine(
               {way == Way::kShow ? "--show" : "--start", Utf8(run.device.root())},
-              {run.device.root(), {}, run.clock});
+              {run.device.root(), {}, run.clock, {}});
           out = testing::internal::GetCapturedStdout();
           said = testing::internal::GetCapturedStderr();
         }

@@ -59,7 +59,7 @@ class CommandLineTest : public ::testing::Test {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     const int status =
-        RunCommandLine(arguments, {place.root(), [volumes] { return volumes; }, clock});
+        RunCommandLine(arguments, {place.root(), [volumes] { return volumes; }, clock, {}});
     std::string out = testing::internal::GetCapturedStdout();
     return {status, out, testing::internal::GetCapturedStderr()};
   }
@@ -236,13 +236,17 @@ TEST_F(CommandLineTest, Usage) {
       {{"--help"}, kExitDone, "Exit status:"},
       {{"--start", "-h"}, kExitDone, "Usage: datetime-cfg-creator"},
       {{"--version"}, kExitDone, "datetime-cfg-creator 2.2\n"},
-      {{"--json"}, kExitUsage, "give --start or --show"},
-      {{"--start", "--show"}, kExitUsage, "either --start or --show"},
+      {{"--json"}, kExitUsage, "give --start, --show or --watch"},
+      {{"--start", "--show"}, kExitUsage, "one of --start, --show and --watch"},
+      {{"--watch", "--show"}, kExitUsage, "one of --start, --show and --watch"},
+      {{"--watch", "--all"}, kExitUsage, "--watch takes no device root"},
+      {{"--watch", "x"}, kExitUsage, "--watch takes no device root"},
+      {{"--watch", "--json"}, kExitUsage, "--json goes with --show"},
       {{"--start", "--bogus"}, kExitUsage, "unknown option \"--bogus\""},
       {{"--start", "--set"}, kExitUsage, "NAME=CHOICE"},
       {{"--start", "--set", "VOS Level"}, kExitUsage, "NAME=CHOICE"},
       {{"--start", "--set=VOS Level= "}, kExitUsage, "NAME=CHOICE"},
-      {{"--show", "--set", "A=B"}, kExitUsage, "--set goes with --start"},
+      {{"--show", "--set", "A=B"}, kExitUsage, "--set goes with --start or --watch"},
       {{"--start", "--json"}, kExitUsage, "--json goes with --show"},
       {{"--start", "--all", "x"}, kExitUsage, "either --all or device roots"},
       {{"--start", "--", "--no-such-folder"}, kExitUsage, "is not a folder"},

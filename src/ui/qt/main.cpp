@@ -6,6 +6,7 @@
 #include "app/mounted_volumes.h"
 #include "cli/run_program.h"
 #include "ui/qt/front_end.h"
+#include "ui/qt/watch_system.h"
 
 namespace {
 
@@ -23,5 +24,6 @@ int main(int argc, char* argv[]) {
   // Taken before the QApplication removes the toolkit's own arguments.
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   ui::qt::FrontEnd front_end(argc, argv);
-  return cli::RunProgram(front_end, arguments, ProgramFolder(argv[0]), app::MountedFatVolumes());
+  return cli::RunProgram(front_end, arguments, ProgramFolder(argv[0]), app::MountedFatVolumes(),
+                         ui::qt::MakeWatchSystem);
 }

@@ -1,0 +1,62 @@
+#include "cli/watch_command.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "app/program.h"
+#include "app/utf8_path.h"
+#include "app/utf8_text.h"
+#include "cli/start_command.h"
+#include "screens/program_text.h"
+
+namespace cli {
+namespace {
+
+using app::Printable;
+
+// The recorders among the drives: the volumes that look like a recorder's root now.
+std::vector<std::filesystem::path> RecordersPluggedIn(const device::VolumeSource& volumes) {
+  std::vector<std::filesystem::path> recorders;
+  for (const device::Volume& volume : volumes()) {
+    if (device::LooksLikeRecorderRoot(volume.mount_point)) recorders.push_back(volume.mount_point);
+  }
+  return recorders;
+}
+
+bool Contains(const std::vector<std::filesystem::path>& paths, const std::filesystem::path& path) {
+  return std::find(paths.begin(), paths.end(), path) != paths.end();
+}
+
+void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
+  const std::string shown = Printable(root.shown);
+  const bool done = outcome.status == app::kExitDone;
+  std::cout << shown << ": " << (done ? "done" : Printable(outcome.message)) << std::endl;
+  system.Notify(screens::kProgramName, done ? "The recorder's clock is set (" + shown + ")."
+                                            : "The recorder's clock could not be set (" + shown +
+                                                  "): " + Printable(outcome.message));
+}
+
+}  // namespace
+
+int RunWatch(const std::vector<SetRequest>& sets, const device::VolumeSource& recorder_volumes,
+             WatchSystem& system, const device::Clock& clock) {
+  std::cerr << "Watching for recorders to be plugged in; Ctrl+C stops." << std::endl;
+  // A recorder is written once while it stays plugged in: it leaves this list only when its
+  // volume is gone, so plugging it in again writes it again.
+  std::vector<std::filesystem::path> written;
+  do {
+    const std::vector<std::filesystem::path> plugged_in = RecordersPluggedIn(recorder_volumes);
+    std::erase_if(written, [&](const auto& path) { return !Contains(plugged_in, path); });
+    for (const std::filesystem::path& path : plugged_in) {
+      if (Contains(written, path)) continue;
+      written.push_back(path);
+      const Root root{app::Utf8(path), path};
+      Report(root, RunStart(root, sets, clock), system);
+    }
+  } while (system.WaitForChange());
+  return app::kExitDone;
+}
+
+}  // namespace cli
