@@ -1,5 +1,5 @@
 # Installs the program where a desktop finds it (the program, its desktop entry and its icon, its
-# manual page, copyright file and changelog) and packages it for Debian: `cpack -G DEB` in the
+# systemd user unit, its manual page, copyright file and changelog) and packages it for Debian: `cpack -G DEB` in the
 # build folder.
 include(GNUInstallDirs)
 
@@ -12,6 +12,9 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${PROJECT_SOURCE_DIR}/data/datetime-cfg-creator.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # A systemd user unit for --watch, which a user enables; the package enables nothing.
+  install(FILES ${PROJECT_SOURCE_DIR}/data/datetime-cfg-creator-watch.service
+          DESTINATION lib/systemd/user)
 
   # Debian's documentation files: gzip -9n, so that the package holds no time stamp.
   find_program(GZIP gzip REQUIRED)

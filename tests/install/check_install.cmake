@@ -2,8 +2,8 @@
 #       -P check_install.cmake
 #
 # Installs the build under STAGE/usr and checks that exactly the program, its desktop entry, its
-# icon, its copyright file, changelog and manual page land there (no test, no tool), that the entry
-# starts the installed program with the installed icon, and that the installed program runs, its
+# icon, its --watch user unit, its copyright file, changelog and manual page land there (no test,
+# no tool), that the entry starts the installed program with the installed icon, and that the installed program runs, its
 # command line without a display.
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${STAGE}")
@@ -16,10 +16,11 @@ endif()
 set(program usr/bin/datetime-cfg-creator)
 set(entry usr/share/applications/datetime-cfg-creator.desktop)
 set(icon usr/share/icons/hicolor/scalable/apps/datetime-cfg-creator.svg)
+set(unit usr/lib/systemd/user/datetime-cfg-creator-watch.service)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${STAGE}" "${STAGE}/*")
 list(SORT installed)
 set(doc usr/share/doc/datetime-cfg-creator)
-set(expected ${program} ${entry} ${icon} ${doc}/copyright ${doc}/changelog.gz)
+set(expected ${program} ${entry} ${icon} ${unit} ${doc}/copyright ${doc}/changelog.gz)
 if(MAN_PAGE)
   list(APPEND expected usr/share/man/man1/datetime-cfg-creator.1.gz)
 endif()
@@ -40,6 +41,13 @@ if(DESKTOP_FILE_VALIDATE)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "desktop-file-validate rejects the desktop entry")
   endif()
+endif()
+
+# The user unit runs the installed program's --watch, and nothing enables it.
+file(STRINGS "${STAGE}/${unit}" lines)
+if(NOT "ExecStart=datetime-cfg-creator --watch" IN_LIST lines OR
+   NOT "WantedBy=default.target" IN_LIST lines)
+  message(FATAL_ERROR "The user unit is not as expected: ${lines}")
 endif()
 
 # A device root that is not a folder: the program says so and ends with 64 before any window.
