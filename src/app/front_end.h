@@ -37,6 +37,9 @@ class Window {
   // Starts the window's repeating timer; it stops when the window closes.
   virtual void StartTimer(int interval_ms, std::function<void()> tick) = 0;
   virtual bool TimerRunning() const = 0;
+  // The handler called, while the window is open, each time the system reports that a drive
+  // came or went: a volume mounted or unmounted (Linux), a volume arriving or leaving (Windows).
+  virtual void OnDrivesChanged(std::function<void()> handler) = 0;
 
   // Shows the window, not modal.
   virtual void Show() = 0;

@@ -32,6 +32,8 @@ void WaitingWindow::Show() {
     done_ = true;
     front_end_.Quit(kExitDone);
   });
+  // The system tells when drives come and go; the timer covers drives it does not tell about.
+  window_->OnDrivesChanged([this] { Look(); });
   window_->StartTimer(kLookIntervalMs, [this] { Look(); });
   window_->Show();
 }

@@ -25,6 +25,7 @@ class HeadlessWindow : public app::Window {
   void OnClosedByUser(std::function<void()>) override {}
   void StartTimer(int, std::function<void()>) override { timer_running_ = true; }
   bool TimerRunning() const override { return timer_running_; }
+  void OnDrivesChanged(std::function<void()>) override {}
   void Show() override {}
   void Close() override {}
 

@@ -1,5 +1,8 @@
 #include "ui/qt/screen_window.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -10,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QSocketNotifier>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -231,6 +235,17 @@ void ScreenWindow::OnClick(std::string_view control, std::function<void()> handl
 
 void ScreenWindow::OnClosedByUser(std::function<void()> handler) {
   closed_by_user_ = std::move(handler);
+}
+
+void ScreenWindow::OnDrivesChanged(std::function<void()> handler) {
+  // The kernel marks the mount table with POLLPRI (a socket notifier's exception) whenever a
+  // volume is mounted or unmounted; each poll that reports it clears the mark.
+  const int mount_table = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+  if (mount_table < 0) return;
+  auto* notifier = new QSocketNotifier(mount_table, QSocketNotifier::Exception, this);
+  connect(notifier, &QSocketNotifier::activated, this,
+          [handler = std::move(handler)] { handler(); });
+  connect(notifier, &QObject::destroyed, [mount_table] { ::close(mount_table); });
 }
 
 void ScreenWindow::StartTimer(int interval_ms, std::function<void()> tick) {

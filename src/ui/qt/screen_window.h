@@ -29,6 +29,7 @@ class ScreenWindow : public QWidget, public app::Window {
   void OnClosedByUser(std::function<void()> handler) override;
   void StartTimer(int interval_ms, std::function<void()> tick) override;
   bool TimerRunning() const override { return timer_.isActive(); }
+  void OnDrivesChanged(std::function<void()> handler) override;
 
   void Show() override { show(); }
   void Close() override;

@@ -1,6 +1,7 @@
 #include "ui/win32/native_window.h"
 
 #include <commctrl.h>
+#include <dbt.h>
 
 #include <algorithm>
 
@@ -301,6 +302,10 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
     case WM_TIMER:
       if (w_param == kTimerId && timer_running_ && tick_) tick_();
       return 0;
+    case WM_DEVICECHANGE:
+      if ((w_param == DBT_DEVICEARRIVAL || w_param == DBT_DEVICEREMOVECOMPLETE) && drives_changed_)
+        drives_changed_();
+      return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORDLG:

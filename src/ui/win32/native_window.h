@@ -34,6 +34,8 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   void OnClick(std::string_view control, std::function<void()> handler);
   void OnClosedByUser(std::function<void()> handler) { closed_by_user_ = std::move(handler); }
   void StartTimer(int interval_ms, std::function<void()> tick);
+  // Called on a volume's arrival and removal, which Windows tells every top-level window.
+  void OnDrivesChanged(std::function<void()> handler) { drives_changed_ = std::move(handler); }
   bool TimerRunning() const { return timer_running_; }
 
   void Show();
@@ -77,6 +79,7 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   std::map<std::string, std::function<void()>, std::less<>> clicks_;
   std::function<void()> closed_by_user_;
   std::function<void()> tick_;
+  std::function<void()> drives_changed_;
   bool timer_running_ = false;
   bool closed_ = false;
   bool shown_ = false;

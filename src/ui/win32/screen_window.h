@@ -25,6 +25,9 @@ class ScreenWindow final : public app::Window {
   void OnClosedByUser(std::function<void()> handler) override {
     native_->OnClosedByUser(std::move(handler));
   }
+  void OnDrivesChanged(std::function<void()> handler) override {
+    native_->OnDrivesChanged(std::move(handler));
+  }
   void StartTimer(int interval_ms, std::function<void()> tick) override {
     native_->StartTimer(interval_ms, std::move(tick));
   }
