@@ -11,8 +11,9 @@
 namespace app {
 
 // The "Plug in the recorder" window, for a program started without a root that finds no recorder
-// and whose own folder is on no drive a recorder could be. Once a second it asks `drives` and
-// lists them. When some of them look like a recorder's root, it closes and goes on to the root:
+// and whose own folder is on no drive a recorder could be. Each time the system reports a drive
+// coming or going, and once a second for drives it does not report, it asks `drives` and lists
+// them. When some of them look like a recorder's root, it closes and goes on to the root:
 // the one recorder, or the one of several that the user picks with the front end's chooser.
 // "Choose folder…" goes on to the folder the user picks with the system's dialog. Cancel,
 // closing it and cancelling the chooser end the event loop with status 0; nothing is written.
