@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "device/descriptor_posix.h"
 #include "device/errors.h"
 #include "device/file_system.h"
 #include "device/root_search.h"
@@ -39,22 +40,6 @@ std::string Reason(int error) {
 [[noreturn]] void Fail(const std::string& operation, std::string_view device_path, int error) {
   throw DeviceError(operation, std::string(device_path), Reason(error));
 }
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-
- private:
-  int fd_;
-};
 
 // Opens an existing entry without following a symbolic link and without blocking on a FIFO.
 Descriptor OpenEntry(const std::filesystem::path& path) {

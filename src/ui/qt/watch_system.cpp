@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <memory>
 
+#include "device/descriptor_posix.h"
 #include "ui/qt/text.h"
 
 namespace ui::qt {
@@ -22,20 +23,6 @@ namespace {
 
 constexpr int kPollIntervalMs = 1000;   // only where the mount table cannot be watched
 constexpr int kNotifyTimeoutMs = 2000;  // a notification service that hangs does not stop a watch
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 sigset_t StopSignals() {
   sigset_t stop;
@@ -70,8 +57,8 @@ class LinuxWatchSystem : public cli::WatchSystem {
 
   bool WaitForChange() override {
     pollfd fds[2] = {{signals_.get(), POLLIN, 0}, {mount_table_.get(), POLLPRI, 0}};
-    const int watched = mount_table_.get() >= 0 ? 2 : 1;
-    const int timeout = mount_table_.get() >= 0 ? -1 : kPollIntervalMs;
+    const int watched = mount_table_.valid() ? 2 : 1;
+    const int timeout = mount_table_.valid() ? -1 : kPollIntervalMs;
     int ready;
     do {
       ready = ::poll(fds, watched, timeout);
@@ -99,8 +86,8 @@ class LinuxWatchSystem : public cli::WatchSystem {
   }
 
  private:
-  FileDescriptor signals_;
-  FileDescriptor mount_table_;
+  device::Descriptor signals_;
+  device::Descriptor mount_table_;
   std::unique_ptr<QCoreApplication> application_;
 };
 
