@@ -12,7 +12,8 @@ namespace device {
 // drive and a drive without a medium are left out.
 std::vector<Volume> RemovableDrives();
 
-// Windows: the folder that holds the running program.
+// Windows: the running program's file, and the folder that holds it; empty where unknown.
+std::filesystem::path ExecutablePath();
 std::filesystem::path ExecutableFolder();
 
 }  // namespace device

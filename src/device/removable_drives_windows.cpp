@@ -87,7 +87,7 @@ bool OnRecorderVolume(const std::filesystem::path& folder) {
   return MayHoldRecorder(root, SystemDriveRoot());
 }
 
-std::filesystem::path ExecutableFolder() {
+std::filesystem::path ExecutablePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
@@ -99,7 +99,11 @@ std::filesystem::path ExecutableFolder() {
     }
     path.resize(path.size() * 2);  // a long path was cut short
   }
-  return std::filesystem::path(path).parent_path();
+  return path;
+}
+
+std::filesystem::path ExecutableFolder() {
+  return ExecutablePath().parent_path();
 }
 
 }  // namespace device

@@ -25,7 +25,9 @@ class ScriptedSystem : public WatchSystem {
   bool WaitForChange() override {
     for (const auto& [name, drive] : drives_) {
       if (!drive->Exists("date_time.cfg")) continue;
-      written_ += std::string(1, name) + std::to_string(step_) + " ";
+      written_ += name;
+      written_ += std::to_string(step_);
+      written_ += ' ';
       std::filesystem::remove(drive->Path("date_time.cfg"));
     }
     return ++step_ < steps_.size();
