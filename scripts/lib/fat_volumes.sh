@@ -1,11 +1,12 @@
 # The device on prepared FAT volumes; sourced by scripts/fat-test, whose helpers it uses.
 
 # Runs `inner` (a script) in UML on the image with vfat `options`, and prints its console lines
-# from "inner-begin" on.
+# from "inner-begin" on. A `second_image` is the kernel's /dev/ubdb, left for `inner` to mount.
 volume_run() {
-  local inner=$1 options=${2:-uid=0,gid=0,shortname=mixed,utf8=1,flush}
+  local inner=$1 options=${2:-uid=0,gid=0,shortname=mixed,utf8=1,flush} second_image=${3:-}
   uml_write_init "$work/init.sh" "$mount_point" "$inner" "$options"
-  (uml_boot "$image" "$work/init.sh") 2>&1 | tr -d '\r' | sed -n '/^inner-begin/,$p'
+  (uml_boot "$image" "$work/init.sh" "$second_image") 2>&1 | tr -d '\r' |
+    sed -n '/^inner-begin/,$p'
 }
 
 # Expects `actual` to be `expected`; `what` names the check.
@@ -243,4 +244,105 @@ INNER
       fail "$label: status $(status_of full)"
     mdir -i "$image" -a -b ::/ | grep -qi "\.tmp" && fail "$label: a temporary file is left"
   done
+}
+
+# --watch as a desktop user runs it: the Qt program, unprivileged, while volumes are mounted and
+# unmounted around it. A recorder mounted a second after it began gets its clock file within 2 s,
+# and again after it was unmounted and mounted again; a FAT stick without a recorder's entries and
+# a tmpfs holding VOICE are left alone; the recorder unmounts while the watch runs (it holds
+# nothing open there); SIGTERM ends it with 0 and a "ROOT: done" line per plug-in.
+run_watch() {
+  echo "== --watch while volumes are mounted and unmounted"
+  local program=$fat_build/bin/datetime-cfg-creator
+  if ! cmake --build "$fat_build" --target datetime-cfg-creator >/dev/null 2>&1; then
+    echo "SKIPPED: this build has no Qt program (FAT_BUILD=a build with the GUI runs it)"
+    return
+  fi
+  uml_make_image "$image" 1024
+  mmd -i "$image" ::/VOICE
+  local stick=$work/stick.img
+  uml_make_image "$stick" 1024
+  # The user who owns the volumes, as a desktop mounts them for the one logged in.
+  local user=65534 options=uid=65534,gid=65534,shortname=mixed,utf8=1,flush
+  local stick_point=/run/fat-stick tmpfs_point=/run/tmpfs-recorder
+  cat >"$work/inner.sh" <<INNER
+echo inner-begin
+# The init mounted the recorder; the watch is to see it arrive.
+umount "$mount_point"
+mkdir -p "$stick_point" "$tmpfs_point"
+[ -b /dev/ubdb ] || mknod /dev/ubdb b 98 16
+now_ms() { echo \$((\$(date +%s%N) / 1000000)); }
+# The milliseconds from the mount until the clock file is there, or "none" after 2 s.
+clock_file_after_mount() {
+  mount -t vfat -o "$options" /dev/ubda "$mount_point" || { echo mount-failed; return; }
+  mounted=\$(now_ms)
+  while [ \$((\$(now_ms) - mounted)) -lt 2000 ]; do
+    [ -f "$mount_point/date_time.cfg" ] && { echo \$((\$(now_ms) - mounted)); return; }
+    sleep 0.01
+  done
+  echo none
+}
+# Waits up to 2 s for the watch's "done" line number \$1: until it is out, the watch may still
+# hold the volume, and an unmount would find it busy.
+reported() {
+  for wait in \$(seq 200); do
+    [ "\$(grep -c ": done\$" "$work/watch.out")" -ge \$1 ] && return
+    sleep 0.01
+  done
+}
+setpriv --reuid=$user --regid=$user --clear-groups "$program" --watch \\
+  >"$work/watch.out" 2>"$work/watch.err" &
+watch=\$!
+sleep 1
+echo "plug-in 1 \$(clock_file_after_mount)"
+reported 1
+rm "$mount_point/date_time.cfg"
+umount "$mount_point"
+echo "unmount \$?"
+# The stick and the tmpfs before the second plug-in: the scan that writes the recorder again has
+# seen them too. The tmpfs is named for itself, not "tmpfs" as /run is.
+mount -t tmpfs -o uid=$user recorder-tmpfs "$tmpfs_point" && mkdir "$tmpfs_point/VOICE"
+mount -t vfat -o "$options" /dev/ubdb "$stick_point"
+descriptors=\$(ls /proc/\$watch/fd | wc -l)
+echo "plug-in 2 \$(clock_file_after_mount)"
+echo "tmpfs \$(ls "$tmpfs_point" | tr '\n' ' ')"
+reported 2
+echo "descriptors \$descriptors \$(ls /proc/\$watch/fd | wc -l)"
+umount "$stick_point"
+echo "stick unmount \$?"
+kill -TERM \$watch
+# A watch that does not end is killed, so that its status tells it.
+(sleep 5; kill -KILL \$watch 2>/dev/null) &
+wait \$watch
+echo "watch \$?"
+INNER
+  local began output failed_before=$failures
+  began=$(date +%s%N)
+  output=$(volume_run "$work/inner.sh" "$options" "$stick")
+  report() { sed -n "s/^$1 //p" <<<"$output"; }
+  local plug_in
+  for plug_in in 1 2; do
+    local waited
+    waited=$(report "plug-in $plug_in")
+    expect "watch: plug-in $plug_in writes the clock file within 2 s ($waited ms)" \
+      "$([[ $waited =~ ^[0-9]+$ ]] && echo written || echo "$waited")" written
+  done
+  expect "watch: the recorder unmounts while the watch runs" "$(report unmount)" 0
+  expect "watch: the stick unmounts while the watch runs" "$(report "stick unmount")" 0
+  expect "watch: the FAT stick is left alone" "$(mdir -i "$stick" -a -b ::/ 2>/dev/null)" ""
+  expect "watch: the tmpfs holding VOICE is left alone" "$(report tmpfs)" "VOICE "
+  local descriptors
+  read -r -a descriptors <<<"$(report descriptors)"
+  expect "watch: no descriptor is left open by the volumes seen" "${descriptors[1]:-}" \
+    "${descriptors[0]:-}"
+  expect "watch: SIGTERM ends it with 0" "$(report watch)" 0
+  expect "watch: a line per plug-in" "$(cat "$work/watch.out")" \
+    "$mount_point: done"$'\n'"$mount_point: done"
+  # A recorder with no settings file gets the date and time alone.
+  local clock_line="^[0-9]{4}( [0-9]{2}){5}"$'\r\nx'$
+  [[ $(content_of date_time.cfg; echo x) =~ $clock_line ]] ||
+    fail "watch: date_time.cfg holds $(bytes_of date_time.cfg)"
+  [ "$failures" -eq "$failed_before" ] ||
+    sed 's/^/   /' <<<"$output"$'\n'"$(cat "$work/watch.err")"
+  echo "   the watch stage took $((($(date +%s%N) - began) / 1000000)) ms"
 }

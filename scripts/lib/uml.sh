@@ -39,10 +39,11 @@ INIT
   chmod +x "$init"
 }
 
-# Boots UML on `image` with `init`; its console goes to standard output. The kernel makes itself
-# a session of its own: `pkill -KILL -s PID` ends all of its processes at once.
+# Boots UML on `image` with `init`; its console goes to standard output. A `second_image`, where
+# given, is the kernel's /dev/ubdb (block 98 16). The kernel makes itself a session of its own:
+# `pkill -KILL -s PID` ends all of its processes at once.
 uml_boot() {
-  local image=$1 init=$2
-  exec linux.uml mem=768M rootfstype=hostfs rw "init=$init" "ubd0=$image" con=null con0=fd:0,fd:1 \
-    </dev/null
+  local image=$1 init=$2 second_image=${3:-}
+  exec linux.uml mem=768M rootfstype=hostfs rw "init=$init" "ubd0=$image" \
+    ${second_image:+"ubd1=$second_image"} con=null con0=fd:0,fd:1 </dev/null
 }
