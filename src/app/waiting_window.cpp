@@ -1,7 +1,5 @@
 #include "app/waiting_window.h"
 
-#include <algorithm>
-#include <iterator>
 #include <string>
 #include <utility>
 
@@ -11,12 +9,6 @@
 #include "screens/waiting_window.h"
 
 namespace app {
-namespace {
-
-// At most once a second: each look reads the mount table or asks every drive.
-constexpr int kLookIntervalMs = 1000;
-
-}  // namespace
 
 WaitingWindow::WaitingWindow(FrontEnd& front_end, device::VolumeSource drives, GoOn go_on)
     : front_end_(front_end), drives_(std::move(drives)), go_on_(std::move(go_on)) {}
@@ -34,17 +26,14 @@ void WaitingWindow::Show() {
   });
   // The system tells when drives come and go; the timer covers drives it does not tell about.
   window_->OnDrivesChanged([this] { Look(); });
-  window_->StartTimer(kLookIntervalMs, [this] { Look(); });
+  window_->StartTimer(device::kDriveLookIntervalMs, [this] { Look(); });
   window_->Show();
 }
 
 void WaitingWindow::Look() {
   if (done_ || asking_) return;
   const std::vector<device::Volume> drives = drives_();
-  std::vector<device::Volume> recorders;
-  std::copy_if(
-      drives.begin(), drives.end(), std::back_inserter(recorders),
-      [](const device::Volume& drive) { return device::LooksLikeRecorderRoot(drive.mount_point); });
+  const std::vector<device::Volume> recorders = device::RecorderVolumes(drives);
   if (recorders.empty()) return List(drives);
   // The window goes first, so that the chooser is the only one on screen.
   Finish();

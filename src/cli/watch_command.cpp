@@ -16,15 +16,6 @@ namespace {
 
 using app::Printable;
 
-// The recorders among the drives: the volumes that look like a recorder's root now.
-std::vector<std::filesystem::path> RecordersPluggedIn(const device::VolumeSource& volumes) {
-  std::vector<std::filesystem::path> recorders;
-  for (const device::Volume& volume : volumes()) {
-    if (device::LooksLikeRecorderRoot(volume.mount_point)) recorders.push_back(volume.mount_point);
-  }
-  return recorders;
-}
-
 bool Contains(const std::vector<std::filesystem::path>& paths, const std::filesystem::path& path) {
   return std::find(paths.begin(), paths.end(), path) != paths.end();
 }
@@ -47,7 +38,9 @@ int RunWatch(const std::vector<SetRequest>& sets, const device::VolumeSource& re
   // volume is gone, so plugging it in again writes it again.
   std::vector<std::filesystem::path> written;
   do {
-    const std::vector<std::filesystem::path> plugged_in = RecordersPluggedIn(recorder_volumes);
+    std::vector<std::filesystem::path> plugged_in;
+    for (const device::Volume& recorder : device::RecorderVolumes(recorder_volumes()))
+      plugged_in.push_back(recorder.mount_point);
     std::erase_if(written, [&](const auto& path) { return !Contains(plugged_in, path); });
     for (const std::filesystem::path& path : plugged_in) {
       if (Contains(written, path)) continue;

@@ -1,6 +1,7 @@
 #include "device/root_search.h"
 
 #include <algorithm>
+#include <iterator>
 #include <set>
 
 #include "device/errors.h"
@@ -38,14 +39,19 @@ bool LooksLikeRecorderRoot(const std::filesystem::path& folder) {
   }
 }
 
+std::vector<Volume> RecorderVolumes(const std::vector<Volume>& volumes,
+                                    const RootTest& looks_like_root) {
+  std::vector<Volume> recorders;
+  std::copy_if(volumes.begin(), volumes.end(), std::back_inserter(recorders),
+               [&](const Volume& volume) { return looks_like_root(volume.mount_point); });
+  return recorders;
+}
+
 RootChoice ChooseDeviceRoot(const std::filesystem::path& program_folder,
                             const VolumeSource& fat_volumes, const RootTest& looks_like_root) {
   if (looks_like_root(program_folder))
     return {RootChoice::Kind::kProgramFolder, program_folder, {}};
-  const std::vector<Volume> volumes = fat_volumes();
-  std::vector<Volume> candidates;
-  std::copy_if(volumes.begin(), volumes.end(), std::back_inserter(candidates),
-               [&](const Volume& volume) { return looks_like_root(volume.mount_point); });
+  std::vector<Volume> candidates = RecorderVolumes(fat_volumes(), looks_like_root);
   if (candidates.empty()) return {RootChoice::Kind::kFallback, program_folder, {}};
   if (candidates.size() == 1)
     return {RootChoice::Kind::kVolume, candidates.front().mount_point, {}};

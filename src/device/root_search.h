@@ -32,6 +32,14 @@ bool OnRecorderVolume(const std::filesystem::path& folder);
 
 using RootTest = std::function<bool(const std::filesystem::path& folder)>;
 
+// The volumes among `volumes` that look like a recorder's root, in their order.
+std::vector<Volume> RecorderVolumes(const std::vector<Volume>& volumes,
+                                    const RootTest& looks_like_root = LooksLikeRecorderRoot);
+
+// Where the system does not report drives coming and going, they are looked at this often: each
+// look reads the mount table or asks every drive.
+inline constexpr int kDriveLookIntervalMs = 1000;
+
 // Where the device root comes from when the program is started without one.
 struct RootChoice {
   enum class Kind {

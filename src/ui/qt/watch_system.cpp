@@ -16,12 +16,12 @@
 #include <memory>
 
 #include "device/descriptor_posix.h"
+#include "device/root_search.h"
 #include "ui/qt/text.h"
 
 namespace ui::qt {
 namespace {
 
-constexpr int kPollIntervalMs = 1000;   // only where the mount table cannot be watched
 constexpr int kNotifyTimeoutMs = 2000;  // a notification service that hangs does not stop a watch
 
 sigset_t StopSignals() {
@@ -58,7 +58,7 @@ class LinuxWatchSystem : public cli::WatchSystem {
   bool WaitForChange() override {
     pollfd fds[2] = {{signals_.get(), POLLIN, 0}, {mount_table_.get(), POLLPRI, 0}};
     const int watched = mount_table_.valid() ? 2 : 1;
-    const int timeout = mount_table_.valid() ? -1 : kPollIntervalMs;
+    const int timeout = mount_table_.valid() ? -1 : device::kDriveLookIntervalMs;
     int ready;
     do {
       ready = ::poll(fds, watched, timeout);

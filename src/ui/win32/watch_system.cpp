@@ -12,6 +12,7 @@
 #include <thread>
 #include <utility>
 
+#include "device/root_search.h"
 #include "screens/program_text.h"
 #include "ui/win32/startup_shortcut.h"
 #include "ui/win32/text.h"
@@ -24,8 +25,6 @@ constexpr UINT kQuitMessage = WM_APP + 2;  // the watch is over: the window goes
 constexpr UINT kIconId = 1;
 constexpr int kIconResource = 1;  // data/windows/datetime-cfg-creator.rc
 constexpr WORD kStartAtLoginCommand = 2;
-// Only where the system tells no drive changes (Wine): how often the drives are looked at.
-constexpr DWORD kPollIntervalMs = 1000;
 // How long a closing console or an ending session waits for a recorder being written: Windows
 // ends the program on its own after about five seconds.
 constexpr DWORD kEndWaitMs = 4000;
@@ -104,8 +103,8 @@ class Win32WatchSystem final : public cli::WatchSystem {
 
   bool WaitForChange() override {
     const HANDLE events[] = {Events().stop, changed_};
-    const DWORD woken =
-        ::WaitForMultipleObjects(2, events, FALSE, poll_ ? kPollIntervalMs : INFINITE);
+    const DWORD woken = ::WaitForMultipleObjects(
+        2, events, FALSE, poll_ ? static_cast<DWORD>(device::kDriveLookIntervalMs) : INFINITE);
     return woken == WAIT_OBJECT_0 + 1 || woken == WAIT_TIMEOUT;
   }
 
