@@ -1,5 +1,9 @@
 #include "device/mount_table.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#endif
+
 #include <fstream>
 #include <sstream>
 
@@ -60,6 +64,12 @@ std::string ReadMountTable(const std::filesystem::path& path) {
   text << file.rdbuf();
   return text.str();
 }
+
+#ifndef _WIN32
+int OpenMountTableChanges() {
+  return ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+}
+#endif
 
 bool IsFatType(std::string_view type) {
   return type == "vfat" || type == "msdos";

@@ -25,6 +25,11 @@ std::vector<MountEntry> ParseMountTable(std::string_view text);
 // The text of the mount table at `path`; empty when it cannot be read, which means no volumes.
 std::string ReadMountTable(const std::filesystem::path& path);
 
+// Linux: a descriptor on the kernel's mount table that poll() marks with POLLPRI each time a volume
+// is mounted or unmounted in the program's mount namespace (each poll that reports the mark clears
+// it); -1 where it cannot be opened. The caller closes it.
+int OpenMountTableChanges();
+
 // The FAT types of the kernel's mount table: the recorder's storage is a FAT volume, and its
 // hidden and read-only attributes are what FileSystem keeps on such a volume.
 bool IsFatType(std::string_view type);

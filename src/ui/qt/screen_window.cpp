@@ -1,6 +1,5 @@
 #include "ui/qt/screen_window.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
@@ -18,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "device/mount_table.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/text.h"
 #include "ui/twips.h"
@@ -238,9 +238,8 @@ void ScreenWindow::OnClosedByUser(std::function<void()> handler) {
 }
 
 void ScreenWindow::OnDrivesChanged(std::function<void()> handler) {
-  // The kernel marks the mount table with POLLPRI (a socket notifier's exception) whenever a
-  // volume is mounted or unmounted; each poll that reports it clears the mark.
-  const int mount_table = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+  // The mount table's POLLPRI is a socket notifier's exception.
+  const int mount_table = device::OpenMountTableChanges();
   if (mount_table < 0) return;
   auto* notifier = new QSocketNotifier(mount_table, QSocketNotifier::Exception, this);
   connect(notifier, &QSocketNotifier::activated, this,

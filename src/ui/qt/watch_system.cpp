@@ -1,10 +1,8 @@
 #include "ui/qt/watch_system.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/signalfd.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -16,6 +14,7 @@
 #include <memory>
 
 #include "device/descriptor_posix.h"
+#include "device/mount_table.h"
 #include "device/root_search.h"
 #include "ui/qt/text.h"
 
@@ -50,10 +49,7 @@ class LinuxWatchSystem : public cli::WatchSystem {
   LinuxWatchSystem()
       // Before any thread is started (the D-Bus connection runs one), so that every thread
       // inherits the blocked stop signals.
-      : signals_(BlockAndOpenStopSignals()),
-        // The kernel marks this file with POLLPRI whenever a volume is mounted or unmounted in
-        // the program's mount namespace; each poll that reports it clears the mark.
-        mount_table_(::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC)) {}
+      : signals_(BlockAndOpenStopSignals()), mount_table_(device::OpenMountTableChanges()) {}
 
   bool WaitForChange() override {
     pollfd fds[2] = {{signals_.get(), POLLIN, 0}, {mount_table_.get(), POLLPRI, 0}};
