@@ -1,13 +1,13 @@
 #include "ui/win32/native_window.h"
 
 #include <commctrl.h>
-#include <dbt.h>
 
 #include <algorithm>
 
 #include "ui/twips.h"
 #include "ui/win32/creation_order.h"
 #include "ui/win32/dpi.h"
+#include "ui/win32/drive_changes.h"
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
 
@@ -303,8 +303,7 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
       if (w_param == kTimerId && timer_running_ && tick_) tick_();
       return 0;
     case WM_DEVICECHANGE:
-      if ((w_param == DBT_DEVICEARRIVAL || w_param == DBT_DEVICEREMOVECOMPLETE) && drives_changed_)
-        drives_changed_();
+      if (IsVolumeArrivalOrRemoval(w_param, l_param) && drives_changed_) drives_changed_();
       return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

@@ -1,7 +1,6 @@
 #include "ui/win32/watch_system.h"
 
 // After windows.h, which they need.
-#include <dbt.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <windowsx.h>
@@ -14,6 +13,7 @@
 
 #include "device/root_search.h"
 #include "screens/program_text.h"
+#include "ui/win32/drive_changes.h"
 #include "ui/win32/startup_shortcut.h"
 #include "ui/win32/text.h"
 
@@ -165,15 +165,9 @@ class Win32WatchSystem final : public cli::WatchSystem {
 
   LRESULT Handle(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
     switch (message) {
-      case WM_DEVICECHANGE: {
-        // A volume arrived or left: a drive plugged in or out, or a medium put in or taken out.
-        const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(l_param);
-        if ((w_param == DBT_DEVICEARRIVAL || w_param == DBT_DEVICEREMOVECOMPLETE) &&
-            header != nullptr && header->dbch_devicetype == DBT_DEVTYP_VOLUME) {
-          ::SetEvent(changed_);
-        }
+      case WM_DEVICECHANGE:
+        if (IsVolumeArrivalOrRemoval(w_param, l_param)) ::SetEvent(changed_);
         return TRUE;
-      }
       case kIconMessage:
         // NOTIFYICON_VERSION_4: the event in the low word, the anchor point in w_param.
         switch (LOWORD(l_param)) {
