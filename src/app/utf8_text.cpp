@@ -8,22 +8,16 @@ namespace {
 
 // The length of the valid UTF-8 sequence at the start of `text`, or 0.
 std::size_t SequenceLength(std::string_view text) {
+  // By the sequence's length: the code bits of its lead byte, and its smallest code point (a
+  // smaller one is an overlong form).
+  constexpr unsigned kLeadBits[] = {0, 0x7f, 0x1f, 0x0f, 0x07};
+  constexpr unsigned kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  unsigned minimum = 0;
-  unsigned code = 0;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xc2 && lead <= 0xdf) {
-    length = 2, minimum = 0x80, code = lead & 0x1fu;
-  } else if (lead >= 0xe0 && lead <= 0xef) {
-    length = 3, minimum = 0x800, code = lead & 0x0fu;
-  } else if (lead >= 0xf0 && lead <= 0xf4) {
-    length = 4, minimum = 0x10000, code = lead & 0x07u;
-  } else {
-    return 0;
-  }
-  if (text.size() < length) return 0;
+  const std::size_t length = Utf8LeadLength(byte(0));
+  if (length == 1) return 1;
+  if (length == 0 || text.size() < length) return 0;
+  const unsigned minimum = kSmallest[length];
+  unsigned code = byte(0) & kLeadBits[length];
   for (std::size_t i = 1; i < length; ++i) {
     if ((byte(i) & 0xc0) != 0x80) return 0;
     code = (code << 6) | (byte(i) & 0x3fu);
@@ -33,6 +27,14 @@ std::size_t SequenceLength(std::string_view text) {
 }
 
 }  // namespace
+
+std::size_t Utf8LeadLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xc2 && lead <= 0xdf) return 2;
+  if (lead >= 0xe0 && lead <= 0xef) return 3;
+  if (lead >= 0xf0 && lead <= 0xf4) return 4;
+  return 0;
+}
 
 std::string Utf8FromLatin1(std::string_view bytes) {
   std::string utf8;

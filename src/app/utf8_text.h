@@ -6,6 +6,9 @@
 
 namespace app {
 
+// The length of the UTF-8 sequence that `lead` begins, or 0 for a byte that begins none (a
+// continuation byte, or a lead of an overlong or out-of-range form).
+std::size_t Utf8LeadLength(unsigned char lead);
 // Device bytes (one byte a character, Latin-1) as UTF-8.
 std::string Utf8FromLatin1(std::string_view bytes);
 // UTF-8 as device bytes: a character beyond Latin-1, or an invalid sequence, becomes "?".

@@ -2,20 +2,13 @@
 
 #include <algorithm>
 
+#include "app/utf8_text.h"
+
 namespace ui::win32 {
 namespace {
 
 // Flushed once this much is waiting, so that long output appears as it is produced.
 constexpr std::size_t kFlushSize = 4096;
-
-// The length of the sequence that `lead` starts, or 0 when it cannot start one.
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) return 2;
-  if (lead >= 0xE0 && lead <= 0xEF) return 3;
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  return 0;
-}
 
 }  // namespace
 
@@ -25,7 +18,7 @@ std::size_t IncompleteUtf8Tail(std::string_view bytes) {
   for (std::size_t back = 1; back <= look_back; ++back) {
     const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
     if ((byte & 0xC0) == 0x80) continue;  // a continuation byte: look further back
-    const std::size_t length = SequenceLength(byte);
+    const std::size_t length = app::Utf8LeadLength(byte);
     return length > back ? back : 0;
   }
   return 0;
