@@ -1,8 +1,5 @@
 #include "device/settings_line.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "device/errors.h"
 
 namespace device {
@@ -14,10 +11,7 @@ std::string_view SettingsLine::Run(int position, int length) const {
 }
 
 void CheckRootCanBeListed(const FileSystem& file_system) {
-  std::error_code error;
-  const std::filesystem::directory_iterator listing(file_system.root(), error);
-  if (!error) return;
-  throw RootReadError(file_system.root(), error.message());
+  file_system.RootFileNames();
 }
 
 std::optional<std::string> FindSettingsFile(const FileSystem& file_system) {
