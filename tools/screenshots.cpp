@@ -22,6 +22,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -160,9 +161,18 @@ std::optional<QString> Describe(const tools::Recorder& recorder) {
   return std::nullopt;
 }
 
-// Headless, at 96 DPI and scale 1, in the same style and palette wherever it runs.
-void FixEnvironment() {
+// Headless, at 96 DPI and scale 1, on a screen large enough for every window (Qt's headless
+// screen is 800 x 800 pixels, and a window wider or taller than its screen is scaled down), in
+// the same style and palette wherever it runs. The screen's description stays in `screen_file`
+// until the application has read it.
+void FixEnvironment(QTemporaryFile& screen_file) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (screen_file.open()) {
+    screen_file.write(R"({"screens": [{"name": "large", "x": 0, "y": 0, "width": 1920,
+                        "height": 1200, "logicalDpi": 96}]})");
+    screen_file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen_file.fileName().toLocal8Bit());
+  }
   for (const char* name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI",
                            "QT_ENABLE_HIGHDPI_SCALING", "QT_STYLE_OVERRIDE"}) {
     qunsetenv(name);
@@ -177,7 +187,8 @@ int main(int argc, char* argv[]) {
     return 64;
   }
   const bool plan = std::string_view(argv[1]) == "--windows-plan";
-  FixEnvironment();
+  QTemporaryFile screen_file;
+  FixEnvironment(screen_file);
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setStyle(QStringLiteral("Fusion"));

@@ -4,10 +4,13 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include "support/window_driver.h"
@@ -66,6 +69,32 @@ class QtWindowDriver : public WindowDriver {
   }
   int OuterHeight() const override { return Window() ? Window()->frameGeometry().height() : 0; }
   int Pixels(int twips) const override { return Window() ? Window()->Pixels(twips) : 0; }
+  PixelRect OnScreen(std::string_view control) const override {
+    if (!Window()) return {};
+    QRect rect = Window()->frameGeometry();
+    if (!control.empty()) {
+      const QWidget* widget = Find(control);
+      if (!widget) return {};
+      rect = QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    }
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+  }
+  PixelRect WorkArea() const override {
+    if (!Window() || !Window()->screen()) return {};
+    const QRect rect = Window()->screen()->availableGeometry();
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+  }
+  int LineHeight(std::string_view control) const override {
+    const QWidget* widget = Find(control);
+    return widget ? QFontMetrics(widget->font()).height() : 0;
+  }
+  int TextWidth(std::string_view control) const override {
+    const QWidget* widget = Find(control);
+    return widget ? QFontMetrics(widget->font()).horizontalAdvance(ToQString(Text(control))) : 0;
+  }
+  bool SavePicture(const std::string& path_without_extension) const override {
+    return Window() && Window()->grab().save(ToQString(path_without_extension + ".png"), "PNG");
+  }
 
   bool Exists(std::string_view control) const override {
     return Window() && Window()->Widget(control) != nullptr;

@@ -8,11 +8,13 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <map>
 #include <optional>
 
 #include "device/wide_text.h"
 #include "support/window_driver.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/native_window.h"
 #include "ui/win32/text.h"
@@ -149,6 +151,45 @@ std::vector<Colour> ColoursOnScreen(HWND window, RECT area) {
   return colours;
 }
 
+// Writes a rectangle of the window's client area, as it is on screen, to a 24-bit BMP file.
+bool SaveBitmap(HWND window, RECT area, const std::string& path) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return false;
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = height;  // bottom-up, as the file keeps its rows
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 24;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const HDC screen = ::GetDC(window);
+  const HDC memory = ::CreateCompatibleDC(screen);
+  const HBITMAP copy = ::CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = ::SelectObject(memory, copy);
+  ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  ::GdiFlush();
+  const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  const DWORD size = row * static_cast<DWORD>(height);
+  BITMAPFILEHEADER header{};
+  header.bfType = 0x4D42;  // "BM"
+  header.bfOffBits = sizeof header + sizeof format.bmiHeader;
+  header.bfSize = header.bfOffBits + size;
+  bool written = false;
+  if (FILE* file = std::fopen(path.c_str(), "wb")) {
+    written = std::fwrite(&header, sizeof header, 1, file) == 1 &&
+              std::fwrite(&format.bmiHeader, sizeof format.bmiHeader, 1, file) == 1 &&
+              std::fwrite(bits, 1, size, file) == size;
+    written = std::fclose(file) == 0 && written;
+  }
+  ::SelectObject(memory, old);
+  ::DeleteObject(copy);
+  ::DeleteDC(memory);
+  ::ReleaseDC(window, screen);
+  return written;
+}
+
 class Win32WindowDriver : public WindowDriver {
  public:
   ~Win32WindowDriver() override {
@@ -190,6 +231,51 @@ class Win32WindowDriver : public WindowDriver {
   int Pixels(int twips) const override {
     const auto window = ui::win32::OpenWindow();
     return window ? window->Pixels(twips) : 0;
+  }
+  PixelRect OnScreen(std::string_view control) const override {
+    const auto window = ui::win32::OpenWindow();
+    if (!window) return {};
+    HWND handle = window->handle();
+    if (!control.empty()) {
+      const NativeControl* found = Find(control);
+      if (!found) return {};
+      handle = found->handle;
+    }
+    RECT rect{};
+    ::GetWindowRect(handle, &rect);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  }
+  PixelRect WorkArea() const override {
+    const auto window = ui::win32::OpenWindow();
+    if (!window) return {};
+    const RECT rect = ui::win32::WorkArea(window->handle());
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+  }
+  int LineHeight(std::string_view control) const override {
+    int height = 0;
+    Measure(control, [&height](HDC context, const std::wstring&) {
+      TEXTMETRICW metrics{};
+      ::GetTextMetricsW(context, &metrics);
+      height = metrics.tmHeight;
+    });
+    return height;
+  }
+  int TextWidth(std::string_view control) const override {
+    int width = 0;
+    Measure(control, [&width](HDC context, const std::wstring& text) {
+      SIZE extent{};
+      ::GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
+      width = extent.cx;
+    });
+    return width;
+  }
+  bool SavePicture(const std::string& path_without_extension) const override {
+    const auto window = ui::win32::OpenWindow();
+    if (!window) return false;
+    Pump();
+    RECT client{};
+    ::GetClientRect(window->handle(), &client);
+    return SaveBitmap(window->handle(), client, path_without_extension + ".bmp");
   }
 
   bool Exists(std::string_view control) const override {
@@ -382,6 +468,23 @@ class Win32WindowDriver : public WindowDriver {
     const NativeControl* found = window ? window->Control(control) : nullptr;
     if (!found) ADD_FAILURE() << "no control " << control << " in " << WindowName();
     return found;
+  }
+
+  // Runs `measure` with a context that has the control's font selected, and its text.
+  template <typename Measuring>
+  void Measure(std::string_view control, Measuring measure) const {
+    const NativeControl* found = Find(control);
+    if (!found) return;
+    const HWND handle = found->group_box != nullptr ? found->group_box : found->handle;
+    const int length = ::GetWindowTextLengthW(handle);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(handle, text.data(), length + 1)));
+    const HDC context = ::GetDC(handle);
+    const HGDIOBJ old_font =
+        ::SelectObject(context, reinterpret_cast<HFONT>(::SendMessageW(handle, WM_GETFONT, 0, 0)));
+    measure(context, text);
+    ::SelectObject(context, old_font);
+    ::ReleaseDC(handle, context);
   }
 
   // Gives the control the focus as the dialog manager does, so that a button becomes the one

@@ -25,6 +25,10 @@ struct PixelRect {
   int width = 0;
   int height = 0;
   bool operator==(const PixelRect&) const = default;
+  friend std::ostream& operator<<(std::ostream& out, const PixelRect& rect) {
+    return out << rect.width << " x " << rect.height << " at (" << rect.left << ", " << rect.top
+               << ")";
+  }
 };
 
 struct Colour {
@@ -59,8 +63,18 @@ class WindowDriver {
   virtual PixelSize ClientSize() const = 0;
   // The height with the title bar and borders, where the window system reports them.
   virtual int OuterHeight() const = 0;
-  // Pixels for a length in twips at the open window's DPI.
+  // Pixels for a length in twips at the open window's DPI (and the scale it is shown at to fit).
   virtual int Pixels(int twips) const = 0;
+  // On screen, in the screen's pixels: the open window with its frame (control ""), or a control;
+  // and the part of the window's monitor that windows may take (the work area: no taskbar).
+  virtual PixelRect OnScreen(std::string_view control) const = 0;
+  virtual PixelRect WorkArea() const = 0;
+  // The height of a line of a control's font, and the width of its text on one line, in pixels.
+  virtual int LineHeight(std::string_view control) const = 0;
+  virtual int TextWidth(std::string_view control) const = 0;
+  // Saves a picture of the open window's client area (BMP on Windows, PNG elsewhere; the file name
+  // is given without its extension). False where it could not.
+  virtual bool SavePicture(const std::string& path_without_extension) const = 0;
 
   virtual bool Exists(std::string_view control) const = 0;
   // Visible to the user: shown, and so is everything that contains it.

@@ -30,3 +30,38 @@ TEST(Twips, RoundToTheNearestPixel) {
 }
 
 }  // namespace
+
+// A window's layout is scaled down just enough to fit its room, never up; its client area at that
+// scale, from the same twips, is no larger than the room.
+TEST(Twips, FitScaleShrinksTheLayoutUntilItFits) {
+  struct Case {
+    const char* name;
+    int width_twips;
+    int height_twips;
+    double dpi;
+    int room_width;
+    int room_height;
+    double scale;
+  };
+  const Case cases[] = {
+      {"fits at 96 DPI", 7290, 9735, 96, 1272, 985, 1},
+      {"exactly the room", 7290, 9735, 96, 486, 649, 1},
+      {"a pixel too tall", 7290, 9735, 96, 486, 648, 648.0 / 649},
+      {"model 6 at 192 DPI on 1280 x 1024", 7290, 9735, 192, 1272, 985, 985.0 / 1298},
+      {"model 6 at 150 % on a 1080p laptop", 7290, 9735, 144, 1904, 969, 969.0 / 974},
+      {"too wide", 14000, 3000, 144, 1000, 2000, 1000.0 / 1400},
+      {"too wide and too tall: the tighter", 14000, 9735, 144, 1000, 600, 600.0 / 974},
+      {"no room at all: the smallest scale", 7290, 9735, 96, 0, -30, ui::kSmallestScale},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int width = ui::TwipsToPixels(c.width_twips, c.dpi);
+    const int height = ui::TwipsToPixels(c.height_twips, c.dpi);
+    const double scale = ui::FitScale(width, height, c.room_width, c.room_height);
+    EXPECT_DOUBLE_EQ(scale, c.scale);
+    if (scale > ui::kSmallestScale) {
+      EXPECT_LE(ui::TwipsToPixels(c.width_twips, c.dpi, scale), c.room_width);
+      EXPECT_LE(ui::TwipsToPixels(c.height_twips, c.dpi, scale), c.room_height);
+    }
+  }
+}

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSet>
 #include <QSocketNotifier>
 #include <algorithm>
@@ -37,12 +38,30 @@ QFont Typeface(QFont font) {
   return font;
 }
 
-QFont FontFor(const screens::Font& font, const QFont& window_font) {
+// A control's font at the window's scale; the window's own font (already scaled) for size 0.
+QFont FontFor(const screens::Font& font, const QFont& window_font, double scale) {
   QFont result = window_font;
   if (font.points <= 0) return result;
-  result.setPointSizeF(font.points);
+  result.setPointSizeF(font.points * scale);
   result.setBold(font.bold);
   return result;
+}
+
+// Grows a one-line label to hold its text: a line's full height and the text's width. Fonts do not
+// scale in step with the twips, so at some scales a line is taller, or a word wider, than the
+// twips give. A centred label grows on both sides; a label made for several lines keeps its box.
+void FitLabelToText(QLabel* label) {
+  const QFontMetrics metrics(label->font());
+  QRect place = label->geometry();
+  if (place.height() >= 2 * metrics.height()) return;
+  const int width = metrics.horizontalAdvance(label->text());
+  if (width > place.width()) {
+    if (label->alignment() & Qt::AlignHCenter)
+      place.moveLeft(place.left() - (width - place.width()) / 2);
+    place.setWidth(width);
+  }
+  place.setHeight(std::max(place.height(), metrics.height()));
+  if (place != label->geometry()) label->setGeometry(place);
 }
 
 // Frames, buttons and labels with a buddy read "&" as the mark of a keyboard shortcut; the
@@ -98,12 +117,15 @@ ScreenWindow::ScreenWindow(const screens::WindowLayout& layout) {
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
   setAutoFillBackground(true);
-  setFont(Typeface(font()));
+  window_font_ = Typeface(font());
+  setFont(window_font_);
+  layout_ = layout;
   setFixedSize(Pixels(layout.client_width), Pixels(layout.client_height));
 
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setParent(this);
   Build(layout);
+  FitToScreen();
 }
 
 QWidget* ScreenWindow::Widget(std::string_view name) const {
@@ -111,7 +133,54 @@ QWidget* ScreenWindow::Widget(std::string_view name) const {
 }
 
 int ScreenWindow::Pixels(int twips) const {
-  return TwipsToPixels(twips, logicalDpiY());
+  return TwipsToPixels(twips, logicalDpiY(), scale_);
+}
+
+// Where the window is taller or wider than its screen's available area, its whole layout (places,
+// sizes and fonts) is scaled down until it fits, so that Start stays on screen.
+void ScreenWindow::FitToScreen() {
+  const QScreen* shown_on = screen();
+  if (shown_on == nullptr) return;
+  const QRect room = shown_on->availableGeometry();
+  // Known once the window is shown, where the platform reports a frame at all.
+  const QSize frame = frameGeometry().size() - geometry().size();
+  const int dpi = logicalDpiY();
+  const int height = state_.outer_height ? TwipsToPixels(*state_.outer_height, dpi) - frame.height()
+                                         : TwipsToPixels(layout_.client_height, dpi);
+  const double scale = FitScale(TwipsToPixels(layout_.client_width, dpi), height,
+                                room.width() - frame.width(), room.height() - frame.height());
+  if (scale == scale_) return;
+  scale_ = scale;
+  PlaceControls();
+}
+
+void ScreenWindow::PlaceControls() {
+  QFont window_font = window_font_;
+  if (scale_ != 1) window_font.setPointSizeF(window_font_.pointSizeF() * scale_);
+  setFont(window_font);
+  setFixedSize(Pixels(layout_.client_width), Pixels(layout_.client_height));
+  for (const Control& control : layout_.controls) {
+    QWidget* widget = Widget(control.name);
+    const auto state = state_.controls.find(control.name);
+    const bool moved = state != state_.controls.end() && state->second.top;
+    widget->setGeometry(Pixels(control.left), Pixels(moved ? *state->second.top : control.top),
+                        Pixels(control.width), Pixels(control.height));
+    widget->setFont(FontFor(control.font, window_font, scale_));
+    if (auto* label = qobject_cast<QLabel*>(widget)) FitLabelToText(label);
+  }
+  FitOuterHeight();
+}
+
+// Before it is first shown the window is moved inside its screen's available area; later the user
+// decides where it stands.
+void ScreenWindow::PlaceOnScreen() {
+  const QScreen* shown_on = screen();
+  if (shown_on == nullptr) return;
+  const QRect room = shown_on->availableGeometry();
+  const QRect outer = frameGeometry();
+  const int left = std::max(room.left(), std::min(outer.left(), room.right() + 1 - outer.width()));
+  const int top = std::max(room.top(), std::min(outer.top(), room.bottom() + 1 - outer.height()));
+  if (left != outer.left() || top != outer.top()) move(left, top);
 }
 
 void ScreenWindow::Build(const screens::WindowLayout& layout) {
@@ -129,7 +198,7 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
     widget->setObjectName(ToQString(control->name));
     widget->setGeometry(Pixels(control->left), Pixels(control->top), Pixels(control->width),
                         Pixels(control->height));
-    widget->setFont(FontFor(control->font, font()));
+    widget->setFont(FontFor(control->font, font(), scale_));
     controls_.insert(widget->objectName(), widget);
     if (auto* button = qobject_cast<QRadioButton*>(widget)) {
       connect(button, &QRadioButton::toggled, this, [parent](bool checked) {
@@ -147,6 +216,9 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
     if (label == nullptr || control.buddy.empty()) continue;
     label->setBuddy(Widget(control.buddy));
     SetLabelText(label, ToQString(control.caption));
+  }
+  for (QWidget* widget : std::as_const(controls_)) {
+    if (auto* label = qobject_cast<QLabel*>(widget)) FitLabelToText(label);
   }
 
   std::vector<const Control*> tab_order;
@@ -195,6 +267,7 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
       if (control_state.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     }
     if (control_state.top) widget->move(widget->x(), Pixels(*control_state.top));
+    if (auto* label = qobject_cast<QLabel*>(widget)) FitLabelToText(label);
     widget->setVisible(control_state.visible);
     // A hidden control is also disabled, so that nothing can choose it.
     widget->setEnabled(control_state.enabled && control_state.visible);
@@ -204,6 +277,7 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
     if (qobject_cast<QRadioButton*>(widget)) option_groups.insert(widget->parentWidget());
   }
   for (QWidget* group : option_groups) MakeTheChoiceTheTabStop(group);
+  FitToScreen();
   if (isVisible()) FitOuterHeight();
 }
 
@@ -224,6 +298,7 @@ screens::ScreenState ScreenWindow::CurrentState() const {
 void ScreenWindow::SetText(std::string_view control, std::string_view bytes) {
   if (auto* label = qobject_cast<QLabel*>(Widget(control))) {
     SetLabelText(label, FromDeviceText(bytes));
+    FitLabelToText(label);
   }
 }
 
@@ -270,12 +345,16 @@ void ScreenWindow::keyPressEvent(QKeyEvent* event) {
 
 void ScreenWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  FitToScreen();
   FitOuterHeight();
+  if (!placed_) PlaceOnScreen();
+  placed_ = true;
 }
 
 // A window manager reports the frame around a window only after it has placed it.
 void ScreenWindow::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
+  FitToScreen();
   FitOuterHeight();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QHash>
 #include <QString>
 #include <QTimer>
@@ -35,7 +36,10 @@ class ScreenWindow : public QWidget, public app::Window {
   void Close() override;
 
   QWidget* Widget(std::string_view name) const;
+  // Pixels for a length in twips at the window's resolution and scale.
   int Pixels(int twips) const;
+  // The share of its size the window is shown at to fit its screen (1 where it fits).
+  double scale() const { return scale_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -46,7 +50,14 @@ class ScreenWindow : public QWidget, public app::Window {
  private:
   void Build(const screens::WindowLayout& layout);
   void FitOuterHeight();
+  void FitToScreen();
+  void PlaceControls();
+  void PlaceOnScreen();
 
+  screens::WindowLayout layout_;
+  QFont window_font_;  // at scale 1
+  double scale_ = 1;
+  bool placed_ = false;
   QHash<QString, QWidget*> controls_;
   screens::ScreenState state_;
   QTimer timer_;

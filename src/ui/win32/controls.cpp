@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
 
@@ -141,6 +143,33 @@ HWND CreateNativeControl(const screens::Control& control, HWND parent, int id, b
       break;
   }
   return native.handle;
+}
+
+void FitLabelToText(const NativeControl& control, HFONT font, RECT& place) {
+  if (control.kind != ControlKind::kLabel || control.handle == nullptr) return;
+  wchar_t text[256];
+  const int length = ::GetWindowTextW(control.handle, text, 256);
+  const HDC context = ::GetDC(control.handle);
+  const HGDIOBJ old_font = ::SelectObject(context, font);
+  TEXTMETRICW metrics{};
+  ::GetTextMetricsW(context, &metrics);
+  const int line = metrics.tmHeight;
+  LONG& width = place.right;
+  LONG& height = place.bottom;
+  // A label made for several lines (the list of drives) keeps its box: it breaks its text.
+  if (height < 2 * line) {
+    SIZE extent{};
+    ::GetTextExtentPoint32W(context, text, length, &extent);
+    if (extent.cx > width) {
+      const bool centred =
+          (::GetWindowLongPtrW(control.handle, GWL_STYLE) & SS_TYPEMASK) == SS_CENTER;
+      if (centred) place.left -= (extent.cx - width) / 2;
+      width = extent.cx;
+    }
+    height = std::max<LONG>(height, line);
+  }
+  ::SelectObject(context, old_font);
+  ::ReleaseDC(control.handle, context);
 }
 
 void PlaceNativeControl(const NativeControl& control, int left, int top, int width, int height,

@@ -34,6 +34,11 @@ struct NativeControl {
 HWND CreateNativeControl(const screens::Control& control, HWND parent, int id, bool first_in_group,
                          NativeControl& native);
 
+// Grows a label's place (pixels: left, top, width, height) to hold its text in `font`: a line's
+// full height, and a one-line text's width. Fonts do not scale in step with the twips: at 120 or
+// 144 DPI a line is taller, and a word wider, than the twips give. Other controls keep their place.
+void FitLabelToText(const NativeControl& control, HFONT font, RECT& place);
+
 // Gives the control its place and font for a resolution.
 void PlaceNativeControl(const NativeControl& control, int left, int top, int width, int height,
                         HFONT font);

@@ -46,6 +46,17 @@ SIZE OuterSize(int client_width, int client_height, DWORD style, DWORD ex_style,
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
+RECT WorkArea(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    return monitor.rcWork;
+  }
+  RECT primary{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &primary, 0);
+  return primary;
+}
+
 int SystemMetric(int index, UINT dpi) {
   static const auto metric = UserFunction<MetricForDpiFunction>("GetSystemMetricsForDpi");
   return metric != nullptr ? metric(index, dpi) : ::GetSystemMetrics(index);

@@ -10,19 +10,21 @@
 namespace ui::win32 {
 
 // The fonts of one window at its resolution, made once each and deleted with the cache. The
-// screens are laid out for Gulim; where it is missing, Arial stands in.
+// screens are laid out for Gulim; where it is missing, Arial stands in. A window scaled down to
+// fit its screen gives its resolution times its scale.
 class FontCache {
  public:
-  explicit FontCache(UINT dpi) : dpi_(dpi) {}
+  explicit FontCache(double dpi) : dpi_(dpi) {}
   ~FontCache();
   FontCache(const FontCache&) = delete;
   FontCache& operator=(const FontCache&) = delete;
 
   // The font for a control's layout font; the window's default font for a size of 0.
   HFONT Get(const screens::Font& font);
+  double dpi() const { return dpi_; }
 
  private:
-  UINT dpi_;
+  double dpi_;
   std::map<std::pair<double, bool>, HFONT> fonts_;
 };
 

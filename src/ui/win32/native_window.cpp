@@ -74,7 +74,6 @@ void NativeWindow::Build(const screens::WindowLayout& layout) {
                     this);
   if (handle_ == nullptr) return;
   dpi_ = WindowDpi(handle_);
-  fonts_ = std::make_unique<FontCache>(dpi_);
 
   controls_.reserve(layout.controls.size());
   const auto id_of = [&layout](const screens::Control* control) {
@@ -100,16 +99,51 @@ void NativeWindow::Build(const screens::WindowLayout& layout) {
 }
 
 int NativeWindow::Pixels(int twips) const {
-  return TwipsToPixels(twips, dpi_);
+  return TwipsToPixels(twips, dpi_, scale_);
+}
+
+// Where the window, at its resolution, is taller or wider than its monitor's work area, its whole
+// layout (places, sizes and fonts) is scaled down until it fits, so that Start stays on screen.
+void NativeWindow::FitToWorkArea() {
+  const RECT work = WorkArea(handle_);
+  const SIZE frame = OuterSize(0, 0, kStyle, kExStyle, dpi_);
+  const int width = TwipsToPixels(client_width_, dpi_);
+  const int height = state_.outer_height ? TwipsToPixels(*state_.outer_height, dpi_) - frame.cy
+                                         : TwipsToPixels(client_height_, dpi_);
+  scale_ = FitScale(width, height, (work.right - work.left) - frame.cx,
+                    (work.bottom - work.top) - frame.cy);
+  if (fonts_ && fonts_->dpi() == dpi_ * scale_) return;
+  fonts_ = std::make_unique<FontCache>(dpi_ * scale_);
+  // The old fonts are gone; a new font may get an old one's handle.
+  for (NativeControl& control : controls_) control.placed_font = nullptr;
+}
+
+// Before it is first shown, the window is moved inside its monitor's work area; later the user
+// decides where it stands.
+void NativeWindow::PlaceInWorkArea(SIZE outer) {
+  const RECT work = WorkArea(handle_);
+  RECT now{};
+  ::GetWindowRect(handle_, &now);
+  const LONG left = std::max(work.left, std::min(now.left, work.right - outer.cx));
+  const LONG top = std::max(work.top, std::min(now.top, work.bottom - outer.cy));
+  ::SetWindowPos(handle_, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A control's place (pixels: left, top, width, height) at the window's resolution and scale.
+RECT NativeWindow::Place(const NativeControl& control) const {
+  const auto moved = tops_.find(control.name);
+  const int top = moved != tops_.end() ? moved->second : control.twips.top;
+  RECT place{Pixels(control.twips.left), Pixels(top),
+             Pixels(control.twips.right - control.twips.left),
+             Pixels(control.twips.bottom - control.twips.top)};
+  FitLabelToText(control, fonts_->Get(control.font), place);
+  return place;
 }
 
 void NativeWindow::Layout() {
+  FitToWorkArea();
   for (NativeControl& control : controls_) {
-    const auto moved = tops_.find(control.name);
-    const int top = moved != tops_.end() ? moved->second : control.twips.top;
-    const RECT place{Pixels(control.twips.left), Pixels(top),
-                     Pixels(control.twips.right - control.twips.left),
-                     Pixels(control.twips.bottom - control.twips.top)};
+    const RECT place = Place(control);
     const HFONT font = fonts_->Get(control.font);
     // Every move and font change costs the window system messages; a second layout, after a
     // screen's load, mostly changes nothing.
@@ -120,6 +154,10 @@ void NativeWindow::Layout() {
   }
   SIZE outer = OuterSize(Pixels(client_width_), Pixels(client_height_), kStyle, kExStyle, dpi_);
   if (state_.outer_height) outer.cy = Pixels(*state_.outer_height);
+  if (!shown_) {
+    PlaceInWorkArea(outer);
+    return;
+  }
   ::SetWindowPos(handle_, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -175,7 +213,7 @@ screens::ScreenState NativeWindow::CurrentState() const {
 }
 
 void NativeWindow::SetText(std::string_view name, std::string_view bytes) {
-  const NativeControl* control = Control(name);
+  NativeControl* control = Find(name);
   if (control == nullptr) return;
   const std::wstring text = WideFromDeviceText(bytes);
   // The live clock sets the same text ten times a second; repainting it only when it changes
@@ -185,6 +223,12 @@ void NativeWindow::SetText(std::string_view name, std::string_view bytes) {
   if (text.size() < 63 && text == std::wstring_view(shown, static_cast<std::size_t>(length)))
     return;
   ::SetWindowTextW(control->handle, text.c_str());
+  // A label's new text may need more room than its twips give.
+  if (control->kind != ControlKind::kLabel) return;
+  const RECT place = Place(*control);
+  if (::EqualRect(&place, &control->placed)) return;
+  ::MoveWindow(control->handle, place.left, place.top, place.right, place.bottom, TRUE);
+  control->placed = place;
 }
 
 void NativeWindow::OnClick(std::string_view control, std::function<void()> handler) {
@@ -316,9 +360,6 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
       return ::DefDlgProcW(window, message, w_param, l_param);
     case WM_DPICHANGED: {
       dpi_ = HIWORD(w_param);
-      fonts_ = std::make_unique<FontCache>(dpi_);
-      // The old fonts are gone; a new font may get an old one's handle.
-      for (NativeControl& control : controls_) control.placed_font = nullptr;
       const RECT* suggested = reinterpret_cast<const RECT*>(l_param);
       ::SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -51,6 +51,9 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   const NativeControl* Control(std::string_view name) const;
   const std::vector<NativeControl>& controls() const { return controls_; }
   UINT dpi() const { return dpi_; }
+  // The share of its size the window is shown at to fit its monitor's work area (1 where it fits).
+  double scale() const { return scale_; }
+  // Pixels for a length in twips at the window's resolution and scale.
   int Pixels(int twips) const;
 
  private:
@@ -59,6 +62,9 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   LRESULT Handle(UINT message, WPARAM w_param, LPARAM l_param);
   void Build(const screens::WindowLayout& layout);
   void Layout();
+  void FitToWorkArea();
+  void PlaceInWorkArea(SIZE outer);
+  RECT Place(const NativeControl& control) const;
   void Command(HWND control, int code);
   void SelectOnly(const NativeControl& chosen);
   static void ShowTextFromItsStart(HWND text_box);
@@ -72,6 +78,7 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   int client_height_ = 0;
   HWND handle_ = nullptr;
   UINT dpi_ = 96;
+  double scale_ = 1;
   std::unique_ptr<FontCache> fonts_;
   std::vector<NativeControl> controls_;
   std::map<std::string, int, std::less<>> tops_;  // moved controls' tops, in twips
