@@ -28,8 +28,9 @@ inline constexpr double kSmallestScale = 0.25;
 
 // The share of its size that a window's layout (positions, sizes and fonts alike) is shown at, so
 // that a client area of `width` x `height` pixels fits a room of `room_width` x `room_height`
-// pixels (the monitor's work area less the window's frame): 1 where it fits, never more.
-// Lengths taken at this scale (TwipsToPixels) round to no more than the room.
+// pixels (the monitor's work area less the window's frame): 1 where it fits, never more, and never
+// less than kSmallestScale. Above that, lengths taken at this scale (TwipsToPixels from the same
+// twips) round to no more than the room.
 inline double FitScale(int width, int height, int room_width, int room_height) {
   double scale = 1;
   if (width > room_width && width > 0) scale = std::min(scale, double(room_width) / width);
