@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The window tests' scale test under Wine at 96, 120, 144 and 192 DPI (100 to 200 %), in the prefix
-# and on the display of the environment (1280 x 1024): at each resolution every screen lies inside
-# the work area with its Start button, every label holds its text, and Start writes the files.
-# The windows' pictures go to WORK_FOLDER/DPI/ (PNG where ImageMagick is installed, else BMP).
+# The window tests' scale test under Wine at 96, 120, 144, 192 and 240 DPI (100 to 250 %), in the
+# prefix and on the display of the environment (1280 x 1024): at each resolution every screen lies
+# inside the work area with its Start button, every label holds its text, and Start writes the
+# files. The windows' pictures go to WORK_FOLDER/DPI/ (PNG where ImageMagick is installed, else
+# BMP).
 #   wine_scales.sh WINDOW_TESTS.exe WORK_FOLDER
 # Wine takes the resolution from LogPixels in HKCU\Control Panel\Desktop when a program starts; it
 # is set to 96 again at the end.
@@ -17,7 +18,7 @@ set_dpi() {
 }
 trap 'set_dpi 96' EXIT
 
-for dpi in 96 120 144 192; do
+for dpi in 96 120 144 192 240; do
   folder="$work/$dpi"
   rm -rf "$folder" && mkdir -p "$folder"
   set_dpi "$dpi"
