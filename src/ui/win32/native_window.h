@@ -52,6 +52,8 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   const std::vector<NativeControl>& controls() const { return controls_; }
   UINT dpi() const { return dpi_; }
   int Pixels(int twips) const;
+  // A control's place in pixels (left, top, width, height) from its twips, `top` replacing theirs.
+  RECT PixelPlace(const RECT& twips, int top) const;
 
  private:
   explicit NativeWindow(const screens::WindowLayout& layout);
