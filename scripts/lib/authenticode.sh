@@ -18,12 +18,14 @@ sign_windows_programs() {
     echo "DTC_SIGN_PFX names no file: $DTC_SIGN_PFX" >&2
     return 1
   fi
-  local program timestamp=()
+  local program timestamp=() password=(-readpass -)
   [ -n "${DTC_SIGN_TIMESTAMP_URL:-}" ] && timestamp=(-ts "$DTC_SIGN_TIMESTAMP_URL")
+  # The password goes through a pipe, never on a command line that other users can see; an empty
+  # one, which osslsigncode cannot read from a pipe, is given as such.
+  [ -z "${DTC_SIGN_PASSWORD:-}" ] && password=(-pass "")
   for program in "$@"; do
-    # The password goes through a pipe, never on a command line that other users can see.
     if ! printf '%s' "${DTC_SIGN_PASSWORD:-}" |
-      osslsigncode sign -pkcs12 "$DTC_SIGN_PFX" -readpass - -h sha256 \
+      osslsigncode sign -pkcs12 "$DTC_SIGN_PFX" "${password[@]}" -h sha256 \
         -n "date_time.cfg Creator" "${timestamp[@]}" -in "$program" -out "$program.signed" \
         >/dev/null; then
       rm -f "$program.signed"
