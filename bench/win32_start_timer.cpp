@@ -3,7 +3,10 @@
 // painted once a visible top-level window of its process shows the model 6 screen's Start
 // button with its dark caption drawn. The programs run in turn, interleaved, the order turning
 // each repetition; the report gives each program's times and median and each median's ratio to
-// the last program's, and the median time until the window was on screen.
+// the last program's, the median time until the window was on screen, and the median of the
+// ratios within each repetition. Beside the wall-clock time, the processor time the program's own
+// process had taken when its window was painted (user and system, in the kernel's ticks): on a
+// machine busy with other work it varies far less than the wall-clock time.
 //
 // usage: win32_start_timer REPETITIONS PROGRAM.exe... BARE.exe
 // DISPLAY, WINEPREFIX and Wine's settings come from the environment (scripts/bench).
@@ -19,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -122,7 +126,26 @@ Seen Look(Display* display, Atom pid_atom, pid_t pid, const Target& target) {
 struct Times {
   double mapped;   // ms from the start to the window on screen
   double painted;  // ms from the start to the Start button painted
+  double cpu;      // ms of processor time the process had taken then
 };
+
+// The processor time a process has taken so far, in ms (user and system, fields 14 and 15 of
+// /proc/PID/stat, after the command name in parentheses).
+double ProcessorMs(pid_t pid) {
+  FILE* file = std::fopen(("/proc/" + std::to_string(pid) + "/stat").c_str(), "r");
+  if (file == nullptr) return 0;
+  char text[1024] = {};
+  const std::size_t length = std::fread(text, 1, sizeof text - 1, file);
+  std::fclose(file);
+  const char* after_name = std::strrchr(text, ')');
+  if (length == 0 || after_name == nullptr) return 0;
+  unsigned long user = 0, system = 0;
+  if (std::sscanf(after_name + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &user,
+                  &system) != 2) {
+    return 0;
+  }
+  return (user + system) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
 
 double Since(Clock::time_point started) {
   return std::chrono::duration<double, std::milli>(Clock::now() - started).count();
@@ -146,7 +169,7 @@ std::optional<Times> TimeStart(Display* display, Atom pid_atom, const std::strin
     const Seen seen = Look(display, pid_atom, pid, target);
     if (seen != Seen::kNothing && !mapped) mapped = Since(started);
     if (seen == Seen::kPainted) {
-      elapsed = Times{*mapped, Since(started)};
+      elapsed = Times{*mapped, Since(started), ProcessorMs(pid)};
       break;
     }
     std::this_thread::sleep_for(kPollInterval);
@@ -196,6 +219,7 @@ int main(int argc, char* argv[]) {
   std::printf("Load average before: %s\n", LoadAverage().c_str());
   std::vector<std::vector<double>> times(programs.size());
   std::vector<std::vector<double>> mapped(programs.size());
+  std::vector<std::vector<double>> cpu(programs.size());
   for (int repetition = 0; repetition < repetitions; ++repetition) {
     for (std::size_t i = 0; i < programs.size(); ++i) {
       // The order turns each repetition, so that no program always follows the same one.
@@ -208,6 +232,7 @@ int main(int argc, char* argv[]) {
       }
       times[which].push_back(elapsed->painted);
       mapped[which].push_back(elapsed->mapped);
+      cpu[which].push_back(elapsed->cpu);
     }
   }
   std::printf("Load average after: %s\n", LoadAverage().c_str());
@@ -221,6 +246,11 @@ int main(int argc, char* argv[]) {
       std::printf("%s%.0f", j ? " " : "", times[i][j]);
     }
     std::printf(" ms; on screen after %.1f ms)\n", Median(mapped[i]));
+  }
+  for (std::size_t i = 0; i < programs.size(); ++i) {
+    std::printf("%-28s processor time median %5.0f ms  ratio %.2f\n",
+                std::filesystem::path(programs[i]).filename().c_str(), Median(cpu[i]),
+                Median(cpu[i]) / Median(cpu.back()));
   }
   // The ratio within each repetition, whose runs followed each other closely: a burst of other
   // work on the machine falls on both alike.

@@ -45,11 +45,50 @@ void RegisterFrameClass() {
   (void)registered;
 }
 
+// A drop-down list's open list shows this many rows.
+constexpr int kOpenListRows = 12;
+
+// `place`: left, top, width, height.
 HWND Create(const wchar_t* window_class, const std::wstring& text, DWORD style, DWORD ex_style,
-            HWND parent, int id) {
-  return ::CreateWindowExW(ex_style, window_class, text.c_str(), kChild | style, 0, 0, 0, 0, parent,
+            HWND parent, int id, const RECT& place) {
+  return ::CreateWindowExW(ex_style, window_class, text.c_str(), kChild | style, place.left,
+                           place.top, place.right, place.bottom, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                            ::GetModuleHandleW(nullptr), nullptr);
+}
+
+// A drop-down list's place with its open list below: the window height of a drop-down list
+// includes it. A row of the list is as tall as the font's line.
+RECT WithOpenList(const RECT& place, HFONT font) {
+  TEXTMETRICW metrics{};
+  const HDC screen = ::GetDC(nullptr);
+  const HGDIOBJ old_font = ::SelectObject(screen, font);
+  ::GetTextMetricsW(screen, &metrics);
+  ::SelectObject(screen, old_font);
+  ::ReleaseDC(nullptr, screen);
+  return {place.left, place.top, place.right, place.bottom + metrics.tmHeight * kOpenListRows};
+}
+
+void SetFont(const NativeControl& control, HFONT font) {
+  ::SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  // A new font gives an edit box the font's own inner margins, which the version box is too
+  // narrow for: its last character would be cut off.
+  if (control.kind == ControlKind::kTextBox) {
+    ::SendMessageW(control.handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(0, 0));
+  }
+  if (control.group_box != nullptr) {
+    ::SendMessageW(control.group_box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+}
+
+// A drop-down list's closed height is its selection field's plus the borders, which the font
+// decides until the field's height is set: the field is fitted to the closed height wanted.
+void FitSelectionField(const NativeControl& list, int height) {
+  RECT closed{};
+  ::GetWindowRect(list.handle, &closed);
+  const int field = static_cast<int>(::SendMessageW(list.handle, CB_GETITEMHEIGHT, -1, 0));
+  const int borders = (closed.bottom - closed.top) - field;
+  if (height - borders > 0) ::SendMessageW(list.handle, CB_SETITEMHEIGHT, -1, height - borders);
 }
 
 // Draws a drop-down list's unlisted text in its selection field while none of its items is
@@ -103,7 +142,7 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM w_param, LPARAM l
 }  // namespace
 
 HWND CreateNativeControl(const screens::Control& control, HWND parent, int id, bool first_in_group,
-                         NativeControl& native) {
+                         const RECT& place, HFONT font, NativeControl& native) {
   native.name = std::string(control.name);
   native.kind = control.kind;
   native.container = std::string(control.container);
@@ -114,34 +153,41 @@ HWND CreateNativeControl(const screens::Control& control, HWND parent, int id, b
   const std::wstring caption = WideFromUtf8(control.caption);
   switch (control.kind) {
     case ControlKind::kLabel:
-      native.handle = Create(WC_STATICW, caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, parent, id);
+      native.handle =
+          Create(WC_STATICW, caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, 0, parent, id, place);
       break;
     case ControlKind::kTextBox:
       native.handle = Create(WC_EDITW, L"", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
-                             WS_EX_CLIENTEDGE, parent, id);
+                             WS_EX_CLIENTEDGE, parent, id, place);
       break;
     case ControlKind::kFrame:
       RegisterFrameClass();
       // The container carries the caption too, so that the frame's text can be read from it.
-      native.handle =
-          Create(kFrameClass, caption, WS_GROUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, parent, id);
-      native.group_box =
-          Create(WC_BUTTONW, ShownLiterally(caption), BS_GROUPBOX | WS_GROUP, 0, native.handle, id);
+      native.handle = Create(kFrameClass, caption, WS_GROUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+                             parent, id, place);
+      native.group_box = Create(WC_BUTTONW, ShownLiterally(caption), BS_GROUPBOX | WS_GROUP, 0,
+                                native.handle, id, {0, 0, place.right, place.bottom});
       break;
     case ControlKind::kOptionButton:
-      native.handle =
-          Create(WC_BUTTONW, ShownLiterally(caption),
-                 BS_AUTORADIOBUTTON | (first_in_group ? WS_GROUP | WS_TABSTOP : 0), 0, parent, id);
+      native.handle = Create(WC_BUTTONW, ShownLiterally(caption),
+                             BS_AUTORADIOBUTTON | (first_in_group ? WS_GROUP | WS_TABSTOP : 0), 0,
+                             parent, id, place);
       break;
     case ControlKind::kDropDownList:
-      native.handle = Create(WC_COMBOBOXW, L"",
-                             CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, 0, parent, id);
+      native.handle =
+          Create(WC_COMBOBOXW, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP, 0,
+                 parent, id, WithOpenList(place, font));
       break;
     case ControlKind::kButton:
       native.handle = Create(WC_BUTTONW, ShownLiterally(caption),
-                             BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, parent, id);
+                             BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 0, parent, id, place);
       break;
   }
+  if (native.handle == nullptr) return nullptr;
+  SetFont(native, font);
+  if (native.kind == ControlKind::kDropDownList) FitSelectionField(native, place.bottom);
+  native.placed = place;
+  native.placed_font = font;
   return native.handle;
 }
 
@@ -174,30 +220,15 @@ void FitLabelToText(const NativeControl& control, HFONT font, RECT& place) {
 
 void PlaceNativeControl(const NativeControl& control, int left, int top, int width, int height,
                         HFONT font) {
-  ::SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  // A new font gives an edit box the font's own inner margins, which the version box is too
-  // narrow for: its last character would be cut off.
-  if (control.kind == ControlKind::kTextBox) {
-    ::SendMessageW(control.handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(0, 0));
-  }
-  if (control.group_box != nullptr) {
-    ::SendMessageW(control.group_box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    ::MoveWindow(control.group_box, 0, 0, width, height, TRUE);
-  }
+  SetFont(control, font);
+  if (control.group_box != nullptr) ::MoveWindow(control.group_box, 0, 0, width, height, TRUE);
   if (control.kind != screens::ControlKind::kDropDownList) {
     ::MoveWindow(control.handle, left, top, width, height, TRUE);
     return;
   }
-  // A drop-down list's window height includes its open list; its closed height is its selection
-  // field's plus the borders, which the font decides until the field's height is set.
-  constexpr int kOpenListRows = 12;
-  const int row = static_cast<int>(::SendMessageW(control.handle, CB_GETITEMHEIGHT, 0, 0));
-  ::MoveWindow(control.handle, left, top, width, height + row * kOpenListRows, TRUE);
-  RECT closed{};
-  ::GetWindowRect(control.handle, &closed);
-  const int field = static_cast<int>(::SendMessageW(control.handle, CB_GETITEMHEIGHT, -1, 0));
-  const int borders = (closed.bottom - closed.top) - field;
-  if (height - borders > 0) ::SendMessageW(control.handle, CB_SETITEMHEIGHT, -1, height - borders);
+  const RECT open = WithOpenList({left, top, width, height}, font);
+  ::MoveWindow(control.handle, open.left, open.top, open.right, open.bottom, TRUE);
+  FitSelectionField(control, height);
 }
 
 void ApplyControlState(NativeControl& control, const screens::ControlState& state) {

@@ -29,10 +29,11 @@ struct NativeControl {
 };
 
 // Creates the control inside `parent` (the window or its frame's container), hidden from no one,
-// at no particular place: the window lays it out. `first_in_group` starts an exclusive group of
-// option buttons.
+// at its place (pixels: left, top, width, height) with its font, as PlaceNativeControl would
+// place it: made there at once, it is not moved again, which under Wine saves a resize of each
+// drop-down list's open list. `first_in_group` starts an exclusive group of option buttons.
 HWND CreateNativeControl(const screens::Control& control, HWND parent, int id, bool first_in_group,
-                         NativeControl& native);
+                         const RECT& place, HFONT font, NativeControl& native);
 
 // Grows a label's place (pixels: left, top, width, height) to hold its text in `font`: a line's
 // full height, and a one-line text's width. Fonts do not scale in step with the twips: at 120 or

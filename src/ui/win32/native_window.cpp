@@ -74,22 +74,31 @@ void NativeWindow::Build(const screens::WindowLayout& layout) {
                     this);
   if (handle_ == nullptr) return;
   dpi_ = WindowDpi(handle_);
+  // The scale and the fonts the controls are made with.
+  FitToWorkArea();
 
   controls_.reserve(layout.controls.size());
   const auto id_of = [&layout](const screens::Control* control) {
     return kFirstControlId + static_cast<int>(control - layout.controls.data());
   };
+  // Each control is made at its place with its font, as Layout places it.
+  const auto place_of = [this](const screens::Control& control) {
+    return PixelPlace(
+        {control.left, control.top, control.left + control.width, control.top + control.height},
+        control.top);
+  };
   for (const screens::Control* control : InCreationOrder(layout.controls, "")) {
     NativeControl& native = controls_.emplace_back();
-    CreateNativeControl(*control, handle_, id_of(control), true, native);
+    CreateNativeControl(*control, handle_, id_of(control), true, place_of(*control),
+                        fonts_->Get(control->font), native);
     if (control->kind != ControlKind::kFrame) continue;
     const HWND container = native.handle;
     const HWND group_box = native.group_box;
     bool first_option = true;
     for (const screens::Control* inner : InCreationOrder(layout.controls, control->name)) {
       const bool option = inner->kind == ControlKind::kOptionButton;
-      CreateNativeControl(*inner, container, id_of(inner), option && first_option,
-                          controls_.emplace_back());
+      CreateNativeControl(*inner, container, id_of(inner), option && first_option, place_of(*inner),
+                          fonts_->Get(inner->font), controls_.emplace_back());
       if (option) first_option = false;
     }
     // Drawn beneath what the frame holds.
@@ -133,11 +142,14 @@ void NativeWindow::PlaceInWorkArea(SIZE outer) {
 RECT NativeWindow::Place(const NativeControl& control) const {
   const auto moved = tops_.find(control.name);
   const int top = moved != tops_.end() ? moved->second : control.twips.top;
-  RECT place{Pixels(control.twips.left), Pixels(top),
-             Pixels(control.twips.right - control.twips.left),
-             Pixels(control.twips.bottom - control.twips.top)};
+  RECT place = PixelPlace(control.twips, top);
   FitLabelToText(control, fonts_->Get(control.font), place);
   return place;
+}
+
+RECT NativeWindow::PixelPlace(const RECT& twips, int top) const {
+  return {Pixels(twips.left), Pixels(top), Pixels(twips.right - twips.left),
+          Pixels(twips.bottom - twips.top)};
 }
 
 void NativeWindow::Layout() {

@@ -55,6 +55,8 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   double scale() const { return scale_; }
   // Pixels for a length in twips at the window's resolution and scale.
   int Pixels(int twips) const;
+  // A control's place in pixels (left, top, width, height) from its twips, `top` replacing theirs.
+  RECT PixelPlace(const RECT& twips, int top) const;
 
  private:
   explicit NativeWindow(const screens::WindowLayout& layout);

@@ -5,9 +5,11 @@
 #include <shlobj.h>
 
 #include <filesystem>
+#include <iostream>
 
 #include "device/removable_drives.h"
 #include "device/root_search.h"
+#include "device/wide_text.h"
 #include "screens/program_text.h"
 #include "ui/win32/text.h"
 
@@ -45,32 +47,66 @@ std::filesystem::path ProgramForShortcut() {
   return std::filesystem::is_regular_file(windowed, error) ? windowed : program;
 }
 
-// The shortcut's path, or an empty one where it could not be saved.
-std::filesystem::path SaveStartupShortcut(const std::filesystem::path& program,
-                                          const std::wstring& arguments) {
-  PWSTR folder = nullptr;
-  if (FAILED(::SHGetKnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &folder))) {
-    return {};
+// The system's text for a failure, without the line end it ends with; its number where the
+// system has no text for it.
+std::wstring SystemText(HRESULT result) {
+  wchar_t text[512];
+  DWORD length =
+      ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                       static_cast<DWORD>(result), 0, text, sizeof text / sizeof text[0], nullptr);
+  while (length > 0 &&
+         (text[length - 1] == L'\r' || text[length - 1] == L'\n' || text[length - 1] == L' ')) {
+    --length;
   }
+  if (length > 0) return std::wstring(text, length);
+  wchar_t number[32];
+  ::wsprintfW(number, L"system error 0x%08lX", static_cast<unsigned long>(result));
+  return number;
+}
+
+struct SavedShortcut {
+  std::filesystem::path path;  // empty where it could not be saved
+  HRESULT result = S_OK;       // why not
+};
+
+SavedShortcut SaveStartupShortcut(const std::filesystem::path& program,
+                                  const std::wstring& arguments) {
+  PWSTR folder = nullptr;
+  HRESULT result = ::SHGetKnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &folder);
+  if (FAILED(result)) return {{}, result};
   const std::filesystem::path shortcut = std::filesystem::path(folder) / kShortcutName;
   ::CoTaskMemFree(folder);
   IShellLinkW* link = nullptr;
-  if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link)))) {
-    return {};
-  }
+  result = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(&link));
+  if (FAILED(result)) return {{}, result};
   link->SetPath(program.c_str());
   link->SetArguments(arguments.c_str());
   link->SetWorkingDirectory(program.parent_path().c_str());
   link->SetDescription(L"Sets the clock of every voice recorder plugged in");
   IPersistFile* file = nullptr;
-  HRESULT saved = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-  if (SUCCEEDED(saved)) {
-    saved = file->Save(shortcut.c_str(), TRUE);
+  result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+  if (SUCCEEDED(result)) {
+    result = file->Save(shortcut.c_str(), TRUE);
     file->Release();
   }
   link->Release();
-  return SUCCEEDED(saved) ? shortcut : std::filesystem::path();
+  return {SUCCEEDED(result) ? shortcut : std::filesystem::path(), result};
+}
+
+// What went wrong, and how to make the shortcut by hand.
+std::wstring FailureText(HRESULT result, const std::filesystem::path& program,
+                         const std::wstring& arguments) {
+  return L"The shortcut could not be made in the Startup folder: " + SystemText(result) +
+         L"\n\nTo make it yourself: press Win+R, type shell:startup and press Enter. In the folder "
+         L"that opens, right-click, choose New > Shortcut, and give it\n\"" +
+         program.wstring() + L"\" " + arguments + L"\nas the location of the item.";
+}
+
+// A message that something could not be done: on standard error too, as every such message.
+void ShowProblem(HWND window, const std::wstring& text, const std::wstring& title, UINT icon) {
+  std::cerr << device::Utf8FromWide(text) << std::endl;
+  ::MessageBoxW(window, text.c_str(), title.c_str(), MB_OK | MB_SETFOREGROUND | icon);
 }
 
 }  // namespace
@@ -86,7 +122,7 @@ void OfferStartAtEveryLogin(HWND window, const std::vector<std::wstring>& watch_
         program.filename().wstring() +
         L" to a folder on the PC, start it there with --watch, and choose \"Start watching at "
         L"every login\" on its icon again.";
-    ::MessageBoxW(window, text.c_str(), title.c_str(), MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+    ShowProblem(window, text, title, MB_ICONWARNING);
     return;
   }
   std::wstring arguments;
@@ -103,12 +139,14 @@ void OfferStartAtEveryLogin(HWND window, const std::vector<std::wstring>& watch_
                     MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES) {
     return;
   }
-  const std::filesystem::path shortcut = SaveStartupShortcut(program, arguments);
-  const std::wstring answer =
-      shortcut.empty() ? std::wstring(L"The shortcut could not be made in the Startup folder.")
-                       : L"The watch will start at every login:\n" + shortcut.wstring();
+  const SavedShortcut shortcut = SaveStartupShortcut(program, arguments);
+  if (shortcut.path.empty()) {
+    ShowProblem(window, FailureText(shortcut.result, program, arguments), title, MB_ICONERROR);
+    return;
+  }
+  const std::wstring answer = L"The watch will start at every login:\n" + shortcut.path.wstring();
   ::MessageBoxW(window, answer.c_str(), title.c_str(),
-                MB_OK | MB_SETFOREGROUND | (shortcut.empty() ? MB_ICONERROR : MB_ICONINFORMATION));
+                MB_OK | MB_SETFOREGROUND | MB_ICONINFORMATION);
 }
 
 }  // namespace ui::win32
