@@ -9,6 +9,9 @@
 #include <thread>
 
 #include "device/errors.h"
+#ifdef _WIN32
+#include "device/device_lock_windows.h"
+#endif
 #include "support/temp_device.h"
 
 namespace device {
@@ -105,6 +108,17 @@ TEST(DeviceLockTest, TheThreadThatHoldsItTakesItAgainAtOnce) {
   }
   EXPECT_TRUE(FreeElsewhere(device.root()));
 }
+
+#ifdef _WIN32
+// Every session's programs share the lock, and every folder of a volume is the same recorder,
+// however long its path.
+TEST(DeviceLockTest, OneLockForTheWholeVolumeInTheSharedNamespace) {
+  TempDevice device;
+  const std::wstring name = DeviceLockName(device.root());
+  EXPECT_EQ(name.rfind(L"Global\\", 0), 0u);
+  EXPECT_EQ(DeviceLockName(device.root() / std::string(300, 'x')), name);
+}
+#endif
 
 }  // namespace
 }  // namespace device
