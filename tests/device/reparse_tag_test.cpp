@@ -38,7 +38,9 @@ TEST(ReparseTagTest, OnlyNameSurrogatesAreLinks) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(IsLinkReparseTag(c.tag), c.link);
 #ifdef _WIN32
-    if (c.tag != 0) EXPECT_EQ(IsLinkReparseTag(c.tag), IsReparseTagNameSurrogate(c.tag) != 0);
+    if (c.tag != 0) {
+      EXPECT_EQ(IsLinkReparseTag(c.tag), IsReparseTagNameSurrogate(c.tag) != 0);
+    }
 #endif
   }
 }
