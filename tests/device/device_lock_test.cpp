@@ -46,11 +46,13 @@ class HeldElsewhere {
   std::thread thread_;
 };
 
-// Whether another thread could take the lock on `root` at once.
+// Whether another thread could take the lock on `root` within a moment. Not at once: on Windows
+// the lock belongs to the whole volume, and the tests that run beside this one take it for their
+// own folders on the same disk for a moment at a time.
 bool FreeElsewhere(const std::filesystem::path& root) {
   const auto take = [&root] {
     try {
-      const DeviceLock lock(root, milliseconds(0));
+      const DeviceLock lock(root, milliseconds(1000));
       return true;
     } catch (const RuntimeFailure&) {
       return false;
