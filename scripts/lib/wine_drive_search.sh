@@ -135,6 +135,7 @@ printf '%s\r\n' "$line" >"$deep/ravlen_setting.ini"
 arguments=$deep_root run_and_click "322 404 156 348"
 check "the window on the deep root: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
 check "the window on the deep root: date_time.cfg there" '[ -f "$deep/date_time.cfg" ]'
+rm -rf "$work/deep"
 
 echo "-- no removable drive holds a recorder: the waiting window, or the program's removable drive"
 mark_system_drive
