@@ -6,7 +6,8 @@
 # when none does, its own folder where that is on a removable drive, else the window that waits
 # for a recorder, whose Cancel writes nothing; with several, the chooser offers them: Cancel writes
 # nothing, and the drive chosen gets the Start. A fixed drive (Wine's disks report no USB bus) and the
-# system drive are never searched, even when marked removable; a root given as "R:" is R's root.
+# system drive are never searched, even when marked removable; a root given as "R:" is R's root,
+# and one deeper than 260 characters gets its files from --start and from Start in the window.
 #   wine_drive_search.sh PROGRAM.exe DRIVES_PROBE.exe WORK_FOLDER
 set -euo pipefail
 source "$(dirname "$0")/wine_display.sh"
@@ -114,6 +115,27 @@ check "--show R: reads R's settings file (got: $out)" 'grep -qx "Model: *4 (Form
 arguments=R: run_and_click "322 404 156 348"
 check "the window on R: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
 check "the window on R: date_time.cfg on R" '[ -f "$work/r/date_time.cfg" ]'
+
+echo "-- a root deeper than 260 characters, past Windows' plain path limit"
+deep="$work/deep"
+while [ ${#deep} -le 300 ]; do deep="$deep/recorder_folder_${#deep}"; done
+mkdir -p "$deep"
+printf '%s\r\n' "$line" >"$deep/ravlen_setting.ini"
+# Z: is the Unix root in every prefix; winepath cuts paths at 260 characters.
+deep_root="Z:${deep//\//\\}"
+status=0
+err=$(cd "$work/app" && wine program.com --start "$deep_root" </dev/null 2>&1 >/dev/null) ||
+  status=$?
+check "--start on a root of ${#deep_root} characters: exit status 0 (got $status: $err)" \
+  '[ "$status" -eq 0 ]'
+check "--start on the deep root: date_time.cfg and the .bak there" \
+  '[ -f "$deep/date_time.cfg" ] && [ -f "$deep/ravlen_setting.bak" ]'
+rm -f "$deep/date_time.cfg"
+printf '%s\r\n' "$line" >"$deep/ravlen_setting.ini"
+arguments=$deep_root run_and_click "322 404 156 348"
+check "the window on the deep root: exit status 0 (got $status)" '[ "$status" -eq 0 ]'
+check "the window on the deep root: date_time.cfg there" '[ -f "$deep/date_time.cfg" ]'
+rm -rf "$work/deep"
 
 echo "-- no removable drive holds a recorder: the waiting window, or the program's removable drive"
 mark_system_drive

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # --watch under Wine, in the prefix and on the display of the environment. Folders are plugged in
 # and out of the running prefix as removable drives through Wine's mount manager (wine_plug, as
-# winecfg maps a drive). Wine broadcasts no WM_DEVICECHANGE for such a drive, so the watch looks at
-# the drives once a second there; wine_plug --broadcast sends the message that Windows sends for a
-# volume. While the console program watches: a recorder (a folder holding VOICE) plugged in as R:
-# with the message gets date_time.cfg; unplugged and plugged in again without it, it gets it again
-# from the look once a second; a removable drive S: that is no recorder stays untouched. "Stop
+# winecfg maps a drive). Wine broadcasts no WM_DEVICECHANGE for such a drive, as Windows sends none
+# for a card put into a reader, so the watch looks at the drives every 2 seconds; wine_plug
+# --broadcast sends the message that Windows sends for a volume. While the console program
+# watches: a recorder (a folder holding VOICE) plugged in as R: with the message gets
+# date_time.cfg; unplugged and plugged in again without it, it gets it again from the look every
+# 2 seconds; a removable drive S: that is no recorder stays untouched. "Stop
 # watching" (posted to the watch's hidden window, as its icon's menu sends it) ends it with 0 and
 # a "R:\: done" line a plug-in. Ctrl+C (SIGINT, which Wine hands to the console program as
 # CTRL_C_EVENT) and taskkill (WM_CLOSE to the windowed .exe) stop it with 0 too.
@@ -75,14 +76,14 @@ echo "-- a removable drive that is no recorder, and the recorder again, without 
 plug in S: "$work/other"
 rm "$work/recorder/date_time.cfg"
 plug out R:
-sleep 1.2  # a look at the drives without R
+sleep 2.5  # a look at the drives without R
 check "nothing written while R was gone" '! clock_file'
 since=$(now_ms)
 plug in R: "$work/recorder"
 ok=1 && wait_for 5 clock_file || ok=0
 check "date_time.cfg on R again within 5 s" '[ "$ok" -eq 1 ]'
 [ "$ok" -eq 0 ] ||
-  echo "date_time.cfg on R $(($(now_ms) - since)) ms after the drive was mapped (a look a second)"
+  echo "date_time.cfg on R $(($(now_ms) - since)) ms after the drive was mapped (a look every 2 s)"
 check "S untouched" '[ "$(ls -A "$work/other")" = notes.txt ]'
 
 echo "-- \"Stop watching\""

@@ -1,12 +1,11 @@
 #include "app/device_root.h"
 
-#include <system_error>
+#include "device/file_system.h"
 
 namespace app {
 
 bool IsFolder(const std::filesystem::path& root) {
-  std::error_code error;
-  return std::filesystem::is_directory(root, error);
+  return device::IsFolder(root);
 }
 
 std::string NotAFolderMessage(std::string_view shown) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <thread>
 
+#include "device/entry_windows.h"
+
 namespace device {
 namespace {
 
@@ -12,11 +14,9 @@ namespace {
 bool IsBusy(DWORD error, const std::filesystem::path& entry, DWORD refusing) {
   if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
   if (error != ERROR_ACCESS_DENIED) return false;
-  const DWORD attributes = ::GetFileAttributesW(entry.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return ::GetLastError() == ERROR_ACCESS_DENIED;
-  constexpr DWORD kNeverBusy =
-      FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
-  return (attributes & (kNeverBusy | refusing)) == 0;
+  EntryInfo looked;
+  if (!LookAt(entry.wstring(), looked)) return ::GetLastError() == ERROR_ACCESS_DENIED;
+  return looked.regular() && (looked.attributes & (FILE_ATTRIBUTE_READONLY | refusing)) == 0;
 }
 
 }  // namespace

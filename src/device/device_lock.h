@@ -19,7 +19,7 @@ inline constexpr std::string_view kDeviceBusyMessage =
 // it may take it again at once: the command line holds it around the window's Start, which takes
 // it itself. Nothing is written to the device:
 // - Linux: flock on the root folder itself;
-// - Windows: a named mutex of the session, named after the volume that holds the root.
+// - Windows: a named mutex shared by every session, named after the volume that holds the root.
 class DeviceLock {
  public:
   explicit DeviceLock(const std::filesystem::path& root,

@@ -1,6 +1,8 @@
 #ifdef _WIN32
 
 #include "device/windows_headers.h"
+// After windows.h, which it needs.
+#include <sddl.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -8,68 +10,87 @@
 #include <string>
 
 #include "device/device_lock.h"
+#include "device/device_lock_windows.h"
 #include "device/errors.h"
+#include "device/long_path_windows.h"
+#include "device/volume_name_windows.h"
 
 namespace device {
 namespace {
 
-// The full path of `path`, as the system resolves it.
-std::wstring FullPath(const std::filesystem::path& path) {
-  std::wstring full(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0) return path.wstring();
-    if (length < full.size()) {
-      full.resize(length);
-      return full;
-    }
-    full.resize(length);
-  }
+// What a program needs to wait for the lock and to let it go again, and nothing more.
+constexpr DWORD kLockAccess = SYNCHRONIZE | MUTEX_MODIFY_STATE;
+
+// Who may use the lock, whoever made it: every signed-in user, in any session, may wait for it and
+// let it go (0x00100001 is kLockAccess); nothing else is granted, so no one can change or delete
+// it. Authenticated users rather than interactive ones only, so that a watch started by the task
+// scheduler (a batch logon, without the interactive group) shares it too. The medium integrity
+// label keeps an elevated program from leaving a high one (a creator's own level by default),
+// which would refuse to the normal programs of the same user what the list grants them.
+constexpr wchar_t kLockSecurity[] = L"D:P(A;;0x00100001;;;AU)S:(ML;;NW;;;ME)";
+
+[[noreturn]] void FailToLock(DWORD error) {
+  throw RuntimeFailure("Could not lock the recorder: system error " + std::to_string(error));
 }
 
-// What names the recorder for every program of the session: the name of its volume, which is the
-// same whatever drive letter or folder it is mounted on; without one (a network drive), the full
-// path of the root in capitals.
+// What names the recorder for every program on the PC: the name of its volume, which is the same
+// whatever drive letter or folder it is mounted on; without one (a network drive), the full path
+// of the root in capitals.
 std::wstring RecorderKey(const std::filesystem::path& root) {
-  const std::wstring full = FullPath(root);
-  wchar_t volume_path[MAX_PATH + 1];
-  // "\\?\Volume{GUID}\" has 49 characters.
-  wchar_t volume_name[64];
-  if (::GetVolumePathNameW(full.c_str(), volume_path, MAX_PATH + 1) &&
-      ::GetVolumeNameForVolumeMountPointW(volume_path, volume_name, 64)) {
-    return volume_name;
-  }
-  std::wstring key = full;
-  while (key.size() > 3 && key.back() == L'\\') key.pop_back();
+  if (std::wstring volume = VolumeNameOf(root); !volume.empty()) return volume;
+  std::wstring key = ExtendedPath(root);
+  while (!key.empty() && key.back() == L'\\') key.pop_back();
   ::CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
   return key;
 }
 
-// A mutex name may not hold backslashes past its namespace, and a path may be longer than a
-// name: the key goes into the name as its 64-bit FNV-1a hash.
-std::wstring MutexName(const std::filesystem::path& root) {
+// The lock's mutex, made if no program has made it yet, else opened; the system error on failure.
+HANDLE OpenLockMutex(const std::wstring& name, DWORD& error) {
+  PSECURITY_DESCRIPTOR security = nullptr;
+  if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(kLockSecurity, SDDL_REVISION_1,
+                                                              &security, nullptr)) {
+    error = ::GetLastError();
+    return nullptr;
+  }
+  SECURITY_ATTRIBUTES attributes{sizeof attributes, security, FALSE};
+  // Asked for with no more access than the list grants, an existing mutex opens as well.
+  HANDLE mutex = ::CreateMutexExW(&attributes, name.c_str(), 0, kLockAccess);
+  error = mutex == nullptr ? ::GetLastError() : 0;
+  ::LocalFree(security);
+  // Made by a program whose list does not let this one create (an older one's, or an
+  // administrator's own): opening it may still be allowed.
+  if (mutex == nullptr && error == ERROR_ACCESS_DENIED) {
+    mutex = ::OpenMutexW(kLockAccess, FALSE, name.c_str());
+    if (mutex == nullptr) error = ::GetLastError();
+  }
+  return mutex;
+}
+
+}  // namespace
+
+std::wstring DeviceLockName(const std::filesystem::path& root) {
+  // A mutex name may not hold backslashes past its namespace, and a path may be longer than a
+  // name: the key goes into the name as its 64-bit FNV-1a hash.
   std::uint64_t hash = 14695981039346656037ull;
   for (const wchar_t c : RecorderKey(root)) {
     hash = (hash ^ static_cast<std::uint16_t>(c)) * 1099511628211ull;
   }
   wchar_t digits[17];
   std::swprintf(digits, 17, L"%016llx", static_cast<unsigned long long>(hash));
-  return std::wstring(L"Local\\datetime-cfg-creator-recorder-") + digits;
+  // Global: the programs of every session share it, as they share the recorder (with fast user
+  // switching, or a watch started by another user). Only file mappings and symbolic links need a
+  // privilege to be made there; a mutex needs none.
+  return std::wstring(L"Global\\datetime-cfg-creator-recorder-") + digits;
 }
-
-}  // namespace
 
 struct DeviceLock::Hold {
   HANDLE mutex;
 };
 
 DeviceLock::DeviceLock(const std::filesystem::path& root, std::chrono::milliseconds wait) {
-  const HANDLE mutex = ::CreateMutexW(nullptr, FALSE, MutexName(root).c_str());
-  if (mutex == nullptr) {
-    throw RuntimeFailure("Could not lock the recorder: system error " +
-                         std::to_string(::GetLastError()));
-  }
+  DWORD error = 0;
+  const HANDLE mutex = OpenLockMutex(DeviceLockName(root), error);
+  if (mutex == nullptr) FailToLock(error);
   const auto milliseconds =
       static_cast<DWORD>(std::clamp<long long>(wait.count(), 0, INFINITE - 1));
   switch (const DWORD result = ::WaitForSingleObject(mutex, milliseconds)) {
@@ -82,11 +103,10 @@ DeviceLock::DeviceLock(const std::filesystem::path& root, std::chrono::milliseco
     case WAIT_TIMEOUT:
       ::CloseHandle(mutex);
       throw RuntimeFailure(std::string(kDeviceBusyMessage));
-    default: {
-      const DWORD error = result == WAIT_FAILED ? ::GetLastError() : result;
+    default:
+      error = result == WAIT_FAILED ? ::GetLastError() : result;
       ::CloseHandle(mutex);
-      throw RuntimeFailure("Could not lock the recorder: system error " + std::to_string(error));
-    }
+      FailToLock(error);
   }
 }
 

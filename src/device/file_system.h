@@ -61,6 +61,9 @@ class FileSystem {
   StepHook hook_;
 };
 
+// Whether `path` is a folder, however long its path; one that cannot be looked at is none.
+bool IsFolder(const std::filesystem::path& path);
+
 // The first line of a file's bytes, as ReadFirstLine defines it.
 std::string FirstLineOf(std::string_view bytes);
 

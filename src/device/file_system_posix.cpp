@@ -320,6 +320,11 @@ bool OnRecorderVolume(const std::filesystem::path& folder) {
   return ::statfs(folder.c_str(), &volume) == 0 && IsFat(volume);
 }
 
+bool IsFolder(const std::filesystem::path& path) {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 std::vector<std::string> FileSystem::RootFileNames() const {
   const auto fail = [this](int error) { throw RootReadError(root_, Reason(error)); };
   const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(root_.c_str()), ::closedir);

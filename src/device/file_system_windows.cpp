@@ -4,13 +4,16 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "device/busy_retry_windows.h"
+#include "device/entry_windows.h"
 #include "device/errors.h"
 #include "device/file_system.h"
+#include "device/long_path_windows.h"
 #include "device/temporary_name.h"
 #include "device/wide_text.h"
 
@@ -21,8 +24,12 @@ constexpr DWORD kAttributeSet =
     FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 // The other attributes that a program may set on a file or folder. The rest (folder, reparse
 // point, compression, encryption and so on) belong to the file system and are not passed back.
+// Pinned and unpinned are a cloud placeholder's "always keep on this device" and "free up space".
+constexpr DWORD kAttributePinned = 0x00080000;
+constexpr DWORD kAttributeUnpinned = 0x00100000;
 constexpr DWORD kOtherSettable = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY |
-                                 FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+                                 FILE_ATTRIBUTE_OFFLINE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED |
+                                 kAttributePinned | kAttributeUnpinned;
 
 constexpr const char* kFolderReason = "it is a folder";
 constexpr const char* kLinkReason = "it is a symbolic link or junction";
@@ -66,6 +73,7 @@ DWORD ErrorOf(BOOL succeeded) {
 class Handle {
  public:
   explicit Handle(HANDLE handle) : handle_(handle) {}
+  Handle(Handle&& other) noexcept : handle_(other.handle_) { other.handle_ = INVALID_HANDLE_VALUE; }
   Handle(const Handle&) = delete;
   Handle& operator=(const Handle&) = delete;
   ~Handle() {
@@ -87,18 +95,18 @@ class Handle {
 
 // Opens an existing file or folder itself, never the target of a symbolic link or junction, and
 // without keeping others from reading, writing or deleting it.
-HANDLE OpenEntryHandle(const std::filesystem::path& path, DWORD access) {
+HANDLE OpenEntryHandle(const std::wstring& path, DWORD access) {
   return ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                        nullptr, OPEN_EXISTING,
                        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-Handle OpenEntry(const std::filesystem::path& path, DWORD access) {
+Handle OpenEntry(const std::wstring& path, DWORD access) {
   return Handle(OpenEntryHandle(path, access));
 }
 
 // The same, tried again while another handle is in the way; the system error is set on failure.
-Handle OpenEntry(const std::filesystem::path& path, DWORD access, BusyRetry& retry) {
+Handle OpenEntry(const std::wstring& path, DWORD access, BusyRetry& retry) {
   HANDLE handle = INVALID_HANDLE_VALUE;
   const DWORD error = retry.Run(
       [&]() -> DWORD {
@@ -110,12 +118,9 @@ Handle OpenEntry(const std::filesystem::path& path, DWORD access, BusyRetry& ret
   return Handle(handle);
 }
 
-// The attributes of an open entry; false (with the system error set) when they cannot be read.
-bool AttributesOf(const Handle& entry, DWORD& attributes) {
-  BY_HANDLE_FILE_INFORMATION information{};
-  if (!::GetFileInformationByHandle(entry.get(), &information)) return false;
-  attributes = information.dwFileAttributes;
-  return true;
+// What an open entry is; false (with the system error set) when it cannot be looked at.
+bool LookAt(const Handle& opened, EntryInfo& entry) {
+  return LookAt(opened.get(), entry);
 }
 
 // Gives an open entry the attributes `attributes`; false (with the system error set) on failure.
@@ -129,34 +134,49 @@ bool WriteAttributes(const Handle& entry, DWORD attributes) {
                                       sizeof information) != 0;
 }
 
-struct Entry {
-  bool regular = false;
-  bool folder = false;
-  bool link = false;
-  DWORD attributes = 0;
-};
-
-// What stands at `path`. A symbolic link or junction is neither a file nor a folder, whatever it
-// points to.
-Entry Inspect(const std::filesystem::path& path, const std::string& operation,
-              std::string_view device_path) {
-  Entry entry;
-  const DWORD attributes = ::GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
+// What stands at `path`, nothing when it is missing. A symbolic link or junction is neither a
+// file nor a folder, whatever it points to.
+std::optional<EntryInfo> Inspect(const std::wstring& path, const std::string& operation,
+                                 std::string_view device_path) {
+  EntryInfo entry;
+  if (!LookAt(path, entry)) {
     // Only a missing entry is absent; one that cannot be looked at (access denied, a drive that
     // went away) is a failure, not a reason to take another file.
     const DWORD error = ::GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return entry;
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
     Fail(operation, device_path, error);
   }
-  entry.attributes = attributes;
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-    entry.link = true;
-    return entry;
-  }
-  entry.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  entry.regular = !entry.folder && (attributes & FILE_ATTRIBUTE_DEVICE) == 0;
   return entry;
+}
+
+// Whether an entry's data is kept by a file-system filter (a cloud placeholder, a deduplicated or
+// compressed file): a reparse point that is no link.
+bool ServedByFilter(const EntryInfo& entry) {
+  return (entry.attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && !entry.link();
+}
+
+// Whether two handles are open on one file.
+bool SameFile(const Handle& a, const Handle& b) {
+  BY_HANDLE_FILE_INFORMATION first{};
+  BY_HANDLE_FILE_INFORMATION second{};
+  return ::GetFileInformationByHandle(a.get(), &first) &&
+         ::GetFileInformationByHandle(b.get(), &second) &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
+}
+
+// The file at `path`, which `looked_at` holds as itself, opened for reading the ordinary way.
+// Opened as itself, a filter's file shows what the disk holds (a placeholder's nothing, a
+// deduplicated file's stub); opened the ordinary way, the filter serves its contents. That way
+// would follow a link put in the file's place meanwhile, so it must be the very file looked at.
+Handle OpenServed(const Handle& looked_at, const std::wstring& path, std::string_view device_path) {
+  Handle served(::CreateFileW(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr));
+  if (!served.valid()) FailLast("read", device_path);
+  if (!SameFile(looked_at, served)) Refuse("read", device_path, kLinkReason);
+  return served;
 }
 
 void WriteAll(HANDLE file, std::string_view bytes, std::string_view device_path) {
@@ -173,21 +193,20 @@ void WriteAll(HANDLE file, std::string_view bytes, std::string_view device_path)
 // Gives the entry at `path` its attributes back after a failed replacement, unless something
 // else has taken its place meanwhile. The replacement's own error is what gets reported, so a
 // failure here is let go.
-void RestoreAttributes(const std::filesystem::path& path, DWORD attributes) {
+void RestoreAttributes(const std::wstring& path, DWORD attributes) {
   BusyRetry retry;
   Handle entry = OpenEntry(path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, retry);
-  DWORD current = 0;
-  if (!entry.valid() || !AttributesOf(entry, current)) return;
-  if ((current & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0) return;
-  const DWORD restored = (current & ~kAttributeSet) | (attributes & kAttributeSet);
+  EntryInfo current;
+  if (!entry.valid() || !LookAt(entry, current)) return;
+  if (!current.regular()) return;
+  const DWORD restored = (current.attributes & ~kAttributeSet) | (attributes & kAttributeSet);
   retry.Run([&] { return ErrorOf(WriteAttributes(entry, restored)); }, path);
 }
 
 // Renames the finished temporary file over the target; with the write-through flag the function
 // returns only once the file has been moved on the disk. A file that another program holds open
 // cannot be replaced: the rename is tried again while it is busy.
-void MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::path& to,
-                   std::string_view device_path) {
+void MoveIntoPlace(const std::wstring& from, const std::wstring& to, std::string_view device_path) {
   constexpr DWORD kFlags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
   constexpr DWORD kBlocking = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   const auto move = [&] { return ErrorOf(::MoveFileExW(from.c_str(), to.c_str(), kFlags)); };
@@ -204,15 +223,11 @@ void MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
   DWORD old_attributes = 0;
   {
     Handle target = OpenEntry(to, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, retry);
-    if (!target.valid() || !AttributesOf(target, old_attributes)) {
-      Fail("write", device_path, error);
-    }
-    if ((old_attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-      Refuse("write", device_path, kLinkReason);
-    }
-    if ((old_attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-      Refuse("write", device_path, kFolderReason);
-    }
+    EntryInfo old;
+    if (!target.valid() || !LookAt(target, old)) Fail("write", device_path, error);
+    if (old.link()) Refuse("write", device_path, kLinkReason);
+    if (old.folder()) Refuse("write", device_path, kFolderReason);
+    old_attributes = old.attributes;
     if ((old_attributes & FILE_ATTRIBUTE_READONLY) != 0 || (old_attributes & kBlocking) == 0) {
       Fail("write", device_path, error);
     }
@@ -231,7 +246,7 @@ void MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
 // Flushes the renamed file once more, opened by its final name (never a link's target): the
 // flush has the file system write the data and metadata of the file as it now stands, whatever
 // the rename left in the cache.
-void FlushInPlace(const std::filesystem::path& path, std::string_view device_path) {
+void FlushInPlace(const std::wstring& path, std::string_view device_path) {
   BusyRetry retry;
   const Handle renamed = OpenEntry(path, GENERIC_WRITE, retry);
   if (!renamed.valid()) FailLast("write", device_path);
@@ -245,7 +260,7 @@ class TemporaryFile {
     BusyRetry retry;
     for (std::size_t attempt = 0;; ++attempt) {
       device_path_ = TemporaryNameFor(target, attempt);
-      path_ = file_system.Resolve(device_path_);
+      path_ = ExtendedPath(file_system.Resolve(device_path_));
       // With the reparse-point flag an existing link of this name counts as taken instead of
       // having its target created. Others may read the file meanwhile, as they may every file
       // of the program's: none is locked. A name whose last file is still being deleted is busy.
@@ -272,7 +287,7 @@ class TemporaryFile {
 
   HANDLE file() const { return file_; }
   const std::string& device_path() const { return device_path_; }
-  const std::filesystem::path& path() const { return path_; }
+  const std::wstring& path() const { return path_; }
   // Closes the file; returns the system error, or 0 when it closed cleanly.
   DWORD Close() {
     const BOOL closed = ::CloseHandle(file_);
@@ -284,7 +299,7 @@ class TemporaryFile {
 
  private:
   std::string device_path_;
-  std::filesystem::path path_;
+  std::wstring path_;
   HANDLE file_ = INVALID_HANDLE_VALUE;
   bool renamed_ = false;
 };
@@ -292,29 +307,28 @@ class TemporaryFile {
 }  // namespace
 
 bool FileSystem::FileExists(std::string_view device_path) const {
-  const Entry entry = Inspect(Resolve(device_path), "read", device_path);
-  return entry.regular && (entry.attributes & FILE_ATTRIBUTE_SYSTEM) == 0;
+  const auto entry = Inspect(ExtendedPath(Resolve(device_path)), "read", device_path);
+  return entry && entry->regular() && (entry->attributes & FILE_ATTRIBUTE_SYSTEM) == 0;
 }
 
 bool FileSystem::EntryExists(std::string_view device_path) const {
-  const Entry entry = Inspect(Resolve(device_path), "read", device_path);
-  return entry.regular || entry.folder;
+  const auto entry = Inspect(ExtendedPath(Resolve(device_path)), "read", device_path);
+  return entry && (entry->regular() || entry->folder());
 }
 
 void FileSystem::SetAttributes(std::string_view device_path, Attributes attributes) {
   const std::string operation = "change the attributes of";
   Step("set attributes", device_path);
-  const auto path = Resolve(device_path);
+  const std::wstring path = ExtendedPath(Resolve(device_path));
   // The check and the change go through one handle, so a link put in place between them is
   // never changed.
   BusyRetry retry;
   Handle entry = OpenEntry(path, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, retry);
   if (!entry.valid()) FailLast(operation, device_path);
-  DWORD old_attributes = 0;
-  if (!AttributesOf(entry, old_attributes)) FailLast(operation, device_path);
-  if ((old_attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-    Refuse(operation, device_path, kLinkReason);
-  }
+  EntryInfo old;
+  if (!LookAt(entry, old)) FailLast(operation, device_path);
+  if (old.link()) Refuse(operation, device_path, kLinkReason);
+  const DWORD old_attributes = old.attributes;
   const DWORD wanted = attributes == Attributes::kHidden ? FILE_ATTRIBUTE_HIDDEN : 0;
   const DWORD new_attributes = (old_attributes & ~kAttributeSet) | wanted;
   if (new_attributes == old_attributes) return;
@@ -327,11 +341,11 @@ void FileSystem::SetAttributes(std::string_view device_path, Attributes attribut
 
 void FileSystem::RemoveFile(std::string_view device_path) {
   Step("delete", device_path);
-  const auto path = Resolve(device_path);
-  const DWORD attributes = ::GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) FailLast("delete", device_path);
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) Refuse("delete", device_path, kLinkReason);
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) Refuse("delete", device_path, kFolderReason);
+  const std::wstring path = ExtendedPath(Resolve(device_path));
+  EntryInfo entry;
+  if (!LookAt(path, entry)) FailLast("delete", device_path);
+  if (entry.link()) Refuse("delete", device_path, kLinkReason);
+  if (entry.folder()) Refuse("delete", device_path, kFolderReason);
   // Should a link take the file's place after the check, this removes the link itself, never
   // what it points to.
   if (const DWORD error =
@@ -342,13 +356,14 @@ void FileSystem::RemoveFile(std::string_view device_path) {
 }
 
 std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
-  const auto path = Resolve(device_path);
-  Handle file = OpenEntry(path, GENERIC_READ);
-  if (!file.valid()) FailLast("read", device_path);
-  DWORD attributes = 0;
-  if (!AttributesOf(file, attributes)) FailLast("read", device_path);
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) Refuse("read", device_path, kLinkReason);
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) Refuse("read", device_path, kFolderReason);
+  const std::wstring path = ExtendedPath(Resolve(device_path));
+  Handle opened = OpenEntry(path, GENERIC_READ);
+  if (!opened.valid()) FailLast("read", device_path);
+  EntryInfo entry;
+  if (!LookAt(opened, entry)) FailLast("read", device_path);
+  if (entry.link()) Refuse("read", device_path, kLinkReason);
+  if (entry.folder()) Refuse("read", device_path, kFolderReason);
+  Handle file = ServedByFilter(entry) ? OpenServed(opened, path, device_path) : std::move(opened);
 
   std::string bytes;
   char buffer[4096];
@@ -367,15 +382,16 @@ std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
 }
 
 void FileSystem::WriteLine(std::string_view device_path, std::string_view text) {
-  const auto path = Resolve(device_path);
-  const Entry existing = Inspect(path, "write", device_path);
+  const std::wstring path = ExtendedPath(Resolve(device_path));
+  const std::optional<EntryInfo> existing = Inspect(path, "write", device_path);
   // A link to a file is replaced by a file of its own, as on Linux, and its target stays as it
   // was; a link to a folder or a junction cannot give way to a file.
-  if (existing.link && (existing.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+  if (existing && existing->link() && (existing->attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     Refuse("write", device_path, kLinkReason);
   }
-  if (existing.folder) Refuse("write", device_path, kFolderReason);
-  if (existing.regular && (existing.attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+  if (existing && existing->folder()) Refuse("write", device_path, kFolderReason);
+  const bool replaces_file = existing && existing->regular();
+  if (replaces_file && (existing->attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     throw DeviceError("write", std::string(device_path), "the file is read-only");
   }
 
@@ -390,9 +406,9 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   Step("close", temporary.device_path());
   if (const DWORD error = temporary.Close(); error != 0) Fail("write", device_path, error);
   // The new file takes over the hidden and system attributes of the file it replaces.
-  if (const DWORD kept = existing.regular
-                             ? existing.attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)
-                             : 0;
+  if (const DWORD kept =
+          replaces_file ? existing->attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)
+                        : 0;
       kept != 0) {
     const auto set = [&] { return ErrorOf(::SetFileAttributesW(temporary.path().c_str(), kept)); };
     if (const DWORD error = BusyRetry().Run(set, temporary.path()); error != 0) {
@@ -408,10 +424,18 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   FlushInPlace(path, device_path);
 }
 
+bool IsFolder(const std::filesystem::path& path) {
+  const DWORD attributes = ::GetFileAttributesW(ExtendedPath(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 std::vector<std::string> FileSystem::RootFileNames() const {
   const auto fail = [this](DWORD error) { throw RootReadError(root_, Reason(error)); };
   WIN32_FIND_DATAW found{};
-  const HANDLE search = ::FindFirstFileExW((root_ / L"*").c_str(), FindExInfoBasic, &found,
+  std::wstring pattern = ExtendedPath(root_);
+  if (!pattern.empty() && pattern.back() != L'\\') pattern += L'\\';
+  pattern += L'*';
+  const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
                                            FindExSearchNameMatch, nullptr, 0);
   std::vector<std::string> names;
   if (search == INVALID_HANDLE_VALUE) {
@@ -419,11 +443,10 @@ std::vector<std::string> FileSystem::RootFileNames() const {
     if (const DWORD error = ::GetLastError(); error != ERROR_FILE_NOT_FOUND) fail(error);
     return names;
   }
-  // A symbolic link or junction is a reparse point whatever it points to, and never counts.
-  constexpr DWORD kNotAFile =
-      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
   do {
-    if ((found.dwFileAttributes & kNotAFile) == 0) names.push_back(Utf8FromWide(found.cFileName));
+    // The listing gives a reparse point's tag with it: a symbolic link or junction never counts.
+    const EntryInfo entry{found.dwFileAttributes, found.dwReserved0};
+    if (entry.regular()) names.push_back(Utf8FromWide(found.cFileName));
   } while (::FindNextFileW(search, &found));
   const DWORD error = ::GetLastError();
   ::FindClose(search);

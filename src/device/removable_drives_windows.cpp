@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "device/removable_drives.h"
+#include "device/volume_name_windows.h"
 #include "device/wide_text.h"
 
 namespace device {
@@ -76,15 +77,15 @@ std::vector<Volume> RemovableDrives() {
     }
     drives.push_back({std::filesystem::path(root), Utf8FromWide(label)});
   }
-  return drives;
+  // A volume that has several drive letters is one recorder, known by its first letter.
+  return OncePerVolume(drives, VolumeNameOf);
 }
 
 bool OnRecorderVolume(const std::filesystem::path& folder) {
-  wchar_t root[MAX_PATH + 1] = {};
-  if (!::GetVolumePathNameW(folder.c_str(), root, MAX_PATH + 1)) return false;
+  const std::wstring root = VolumeMountPointOf(folder);
   // A drive letter's root ("E:\"); a folder mounted elsewhere, or a network share, is none.
-  if (std::wcslen(root) != 3 || root[1] != L':') return false;
-  return MayHoldRecorder(root, SystemDriveRoot());
+  if (root.size() != 3 || root[1] != L':') return false;
+  return MayHoldRecorder(root.c_str(), SystemDriveRoot());
 }
 
 std::filesystem::path ExecutablePath() {

@@ -28,6 +28,17 @@ std::vector<Volume> FatVolumes(std::string_view mount_table,
   return volumes;
 }
 
+std::vector<Volume> OncePerVolume(const std::vector<Volume>& volumes,
+                                  const VolumeNamer& volume_name) {
+  std::vector<Volume> once;
+  std::set<std::wstring> names;
+  for (const Volume& volume : volumes) {
+    const std::wstring name = volume_name(volume.mount_point);
+    if (name.empty() || names.insert(name).second) once.push_back(volume);
+  }
+  return once;
+}
+
 bool LooksLikeRecorderRoot(const std::filesystem::path& folder) {
   const FileSystem file_system(folder);
   try {

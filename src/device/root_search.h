@@ -30,6 +30,12 @@ bool LooksLikeRecorderRoot(const std::filesystem::path& folder);
 // or USB drive (never the system drive) on Windows. A folder that cannot be examined is not.
 bool OnRecorderVolume(const std::filesystem::path& folder);
 
+// Each volume of `volumes` once, at its first place: `volume_name` names the volume mounted at a
+// place, the same for every place it is mounted at; a place without a name is always kept.
+using VolumeNamer = std::function<std::wstring(const std::filesystem::path& mount_point)>;
+std::vector<Volume> OncePerVolume(const std::vector<Volume>& volumes,
+                                  const VolumeNamer& volume_name);
+
 using RootTest = std::function<bool(const std::filesystem::path& folder)>;
 
 // The volumes among `volumes` that look like a recorder's root, in their order.

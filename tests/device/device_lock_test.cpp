@@ -9,6 +9,9 @@
 #include <thread>
 
 #include "device/errors.h"
+#ifdef _WIN32
+#include "device/device_lock_windows.h"
+#endif
 #include "support/temp_device.h"
 
 namespace device {
@@ -43,11 +46,13 @@ class HeldElsewhere {
   std::thread thread_;
 };
 
-// Whether another thread could take the lock on `root` at once.
+// Whether another thread could take the lock on `root` within a moment. Not at once: on Windows
+// the lock belongs to the whole volume, and the tests that run beside this one take it for their
+// own folders on the same disk for a moment at a time.
 bool FreeElsewhere(const std::filesystem::path& root) {
   const auto take = [&root] {
     try {
-      const DeviceLock lock(root, milliseconds(0));
+      const DeviceLock lock(root, milliseconds(1000));
       return true;
     } catch (const RuntimeFailure&) {
       return false;
@@ -105,6 +110,17 @@ TEST(DeviceLockTest, TheThreadThatHoldsItTakesItAgainAtOnce) {
   }
   EXPECT_TRUE(FreeElsewhere(device.root()));
 }
+
+#ifdef _WIN32
+// Every session's programs share the lock, and every folder of a volume is the same recorder,
+// however long its path.
+TEST(DeviceLockTest, OneLockForTheWholeVolumeInTheSharedNamespace) {
+  TempDevice device;
+  const std::wstring name = DeviceLockName(device.root());
+  EXPECT_EQ(name.rfind(L"Global\\", 0), 0u);
+  EXPECT_EQ(DeviceLockName(device.root() / std::string(300, 'x')), name);
+}
+#endif
 
 }  // namespace
 }  // namespace device

@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "device/errors.h"
+#ifdef _WIN32
+#include "device/long_path_windows.h"
+#include "device/windows_headers.h"
+#endif
 #include "device/settings_line.h"
 #include "device_layout.h"
 
@@ -257,6 +262,49 @@ TEST(FileSystemTest, LinksAreNeverFollowed) {
   EXPECT_THROW(file_system.SetAttributes("\\link", Attributes::kHidden), DeviceError);
   EXPECT_EQ(device.DosBits("target.txt"), 0u);
   EXPECT_EQ(device.Names(), (std::vector<std::string>{"link", "target.txt"}));
+}
+
+// A folder made at any depth; on Windows a path that long needs the extended form.
+void MakeFolder(const std::filesystem::path& folder) {
+#ifdef _WIN32
+  ASSERT_TRUE(::CreateDirectoryW(ExtendedPath(folder).c_str(), nullptr)) << ::GetLastError();
+#else
+  ASSERT_TRUE(std::filesystem::create_directory(folder));
+#endif
+}
+
+void RemoveFolder(const std::filesystem::path& folder) {
+#ifdef _WIN32
+  ::RemoveDirectoryW(ExtendedPath(folder).c_str());
+#else
+  std::filesystem::remove(folder);
+#endif
+}
+
+// Deeper than the 260 characters that Windows paths are limited to unless a program and the
+// system both opt out.
+TEST(FileSystemTest, WorksUnderARootLongerThanAPlainWindowsPath) {
+  TempDevice device;
+  std::vector<std::filesystem::path> folders{device.root()};
+  while (folders.back().native().size() <= 300) {
+    folders.push_back(folders.back() / ("recorder folder " + std::to_string(folders.size())));
+    MakeFolder(folders.back());
+  }
+  const std::filesystem::path& root = folders.back();
+  EXPECT_TRUE(IsFolder(root));
+  {
+    FileSystem file_system(root);
+    file_system.WriteLine("\\date_time.cfg", "2025/01/02 03:04:05");
+    file_system.WriteLine("\\date_time.cfg", "2025/01/02 03:04:06");
+    EXPECT_EQ(file_system.ReadFirstLine("\\date_time.cfg"), "2025/01/02 03:04:06");
+    EXPECT_EQ(file_system.RootFileNames(), std::vector<std::string>{"date_time.cfg"});
+    file_system.SetAttributes("\\date_time.cfg", Attributes::kHidden);
+    EXPECT_TRUE(file_system.FileExists("\\date_time.cfg"));
+    file_system.RemoveFile("\\date_time.cfg");
+    EXPECT_FALSE(file_system.EntryExists("\\date_time.cfg"));
+  }
+  for (auto folder = folders.rbegin(); folder + 1 != folders.rend(); ++folder)
+    RemoveFolder(*folder);
 }
 
 }  // namespace

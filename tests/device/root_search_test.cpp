@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/temp_device.h"
@@ -69,6 +70,33 @@ TEST(RootSearchTest, WhatLooksLikeARecorderRoot) {
 
 // A program folder and three FAT volumes ("vol a" to "vol c") in temporary folders; each case
 // says which of them hold a recorder's files.
+TEST(RootSearchTest, AVolumeUnderSeveralNamesCountsOnceAtItsFirst) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<std::string, std::wstring>> places;  // mount point, volume name
+    std::vector<std::string> kept;
+  };
+  const Case cases[] = {
+      {"two letters, one volume", {{"E:", L"v1"}, {"F:", L"v1"}}, {"E:"}},
+      {"a letter and a folder", {{"E:", L"v1"}, {"C:/REC", L"v1"}, {"G:", L"v2"}}, {"E:", "G:"}},
+      {"volumes of their own", {{"E:", L"v1"}, {"F:", L"v2"}}, {"E:", "F:"}},
+      {"no volume name (a network drive)", {{"N:", L""}, {"M:", L""}}, {"N:", "M:"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<Volume> volumes;
+    for (const auto& place : c.places) volumes.push_back({place.first, "label " + place.first});
+    const auto name_of = [&](const std::filesystem::path& mount_point) {
+      for (const auto& place : c.places)
+        if (mount_point == place.first) return place.second;
+      return std::wstring();
+    };
+    std::vector<Volume> expected;
+    for (const std::string& kept : c.kept) expected.push_back({kept, "label " + kept});
+    EXPECT_EQ(OncePerVolume(volumes, name_of), expected);
+  }
+}
+
 TEST(RootSearchTest, ChoosesTheDeviceRoot) {
   using Kind = RootChoice::Kind;
   struct Case {

@@ -11,7 +11,6 @@
 #include <thread>
 #include <utility>
 
-#include "device/root_search.h"
 #include "screens/program_text.h"
 #include "ui/win32/drive_changes.h"
 #include "ui/win32/startup_shortcut.h"
@@ -51,13 +50,14 @@ BOOL WINAPI ConsoleControl(DWORD event) {
   return TRUE;
 }
 
-// Wine broadcasts WM_DEVICECHANGE only for the drives that its mount manager mounts itself (from
-// udisks over D-Bus), not for drives mapped in the prefix (winecfg, dosdevices): there the watch
-// looks at the drives once a second.
-bool UnderWine() {
-  const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-  return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
-}
+// How often the watch looks at the drives besides the moments Windows reports a volume. Windows
+// broadcasts the arrival of media only for drives with a soft eject: a card put into a reader's
+// slot, or a recorder that shows an empty drive until it switches to USB, comes without a message
+// (nor does Wine send one for the drives mapped in its prefix). A look asks each drive letter for
+// its type and volume and lists the root of a removable one: that every two seconds while idle,
+// against a recorder left unwritten until the next plug-in. Registering for each drive's media
+// events instead would keep a handle open on every drive, which stands in the way of ejecting it.
+constexpr DWORD kLookIntervalMs = 2000;
 
 // Copies `text` into a fixed field of NOTIFYICONDATAW, cut short where it does not fit (without
 // splitting a surrogate pair).
@@ -84,7 +84,6 @@ class Win32WatchSystem final : public cli::WatchSystem {
     thread_ = std::thread([this, ready] { RunWindow(ready); });
     ::WaitForSingleObject(ready, INFINITE);
     ::CloseHandle(ready);
-    poll_ = window_ == nullptr || UnderWine();
   }
 
   Win32WatchSystem(const Win32WatchSystem&) = delete;
@@ -103,8 +102,7 @@ class Win32WatchSystem final : public cli::WatchSystem {
 
   bool WaitForChange() override {
     const HANDLE events[] = {Events().stop, changed_};
-    const DWORD woken = ::WaitForMultipleObjects(
-        2, events, FALSE, poll_ ? static_cast<DWORD>(device::kDriveLookIntervalMs) : INFINITE);
+    const DWORD woken = ::WaitForMultipleObjects(2, events, FALSE, kLookIntervalMs);
     return woken == WAIT_OBJECT_0 + 1 || woken == WAIT_TIMEOUT;
   }
 
@@ -253,7 +251,6 @@ class Win32WatchSystem final : public cli::WatchSystem {
   const std::vector<std::wstring> arguments_;
   const HANDLE changed_;  // auto-reset: a change while a recorder is written is kept for later
   const UINT taskbar_created_;
-  bool poll_ = true;
   HWND window_ = nullptr;
   // The icon is shown from the window's thread, the balloons from the watch's; recursive, as a
   // session ending may come in while the icon is being added.
