@@ -34,12 +34,23 @@ constexpr wchar_t kLockSecurity[] = L"D:P(A;;0x00100001;;;AU)S:(ML;;NW;;;ME)";
 }
 
 // What names the recorder for every program on the PC: the name of its volume, which is the same
-// whatever drive letter or folder it is mounted on; without one (a network drive), the full path
-// of the root in capitals.
+// whatever drive letter or folder it is mounted on, and the root's path below the volume's mount
+// point (empty for a drive's root), so that other folders on the same volume have locks of their
+// own; without a volume name (a network drive), the full path of the root. In capitals, as the
+// file system matches names without regard to case.
 std::wstring RecorderKey(const std::filesystem::path& root) {
-  if (std::wstring volume = VolumeNameOf(root); !volume.empty()) return volume;
-  std::wstring key = ExtendedPath(root);
-  while (!key.empty() && key.back() == L'\\') key.pop_back();
+  std::wstring path = ExtendedPath(root);
+  while (!path.empty() && path.back() == L'\\') path.pop_back();
+  std::wstring key = path;
+  if (std::wstring volume = VolumeNameOf(root); !volume.empty()) {
+    std::wstring mount_point = ExtendedPath(VolumeMountPointOf(root));
+    while (!mount_point.empty() && mount_point.back() == L'\\') mount_point.pop_back();
+    const bool below = path.size() >= mount_point.size() &&
+                       ::CompareStringOrdinal(
+                           path.c_str(), static_cast<int>(mount_point.size()), mount_point.c_str(),
+                           static_cast<int>(mount_point.size()), TRUE) == CSTR_EQUAL;
+    key = volume + (below ? path.substr(mount_point.size()) : path);
+  }
   ::CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
   return key;
 }

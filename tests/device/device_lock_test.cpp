@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cwctype>
 #include <filesystem>
 #include <future>
 #include <string>
@@ -46,13 +47,11 @@ class HeldElsewhere {
   std::thread thread_;
 };
 
-// Whether another thread could take the lock on `root` within a moment. Not at once: on Windows
-// the lock belongs to the whole volume, and the tests that run beside this one take it for their
-// own folders on the same disk for a moment at a time.
+// Whether another thread could take the lock on `root` at once.
 bool FreeElsewhere(const std::filesystem::path& root) {
   const auto take = [&root] {
     try {
-      const DeviceLock lock(root, milliseconds(1000));
+      const DeviceLock lock(root, milliseconds(0));
       return true;
     } catch (const RuntimeFailure&) {
       return false;
@@ -112,13 +111,18 @@ TEST(DeviceLockTest, TheThreadThatHoldsItTakesItAgainAtOnce) {
 }
 
 #ifdef _WIN32
-// Every session's programs share the lock, and every folder of a volume is the same recorder,
-// however long its path.
-TEST(DeviceLockTest, OneLockForTheWholeVolumeInTheSharedNamespace) {
+// Every session's programs share the lock. A folder has one name however it is written, and a
+// folder below it is another recorder with a lock of its own, however long its path.
+TEST(DeviceLockTest, OneNamePerFolderInTheSharedNamespace) {
   TempDevice device;
   const std::wstring name = DeviceLockName(device.root());
   EXPECT_EQ(name.rfind(L"Global\\", 0), 0u);
-  EXPECT_EQ(DeviceLockName(device.root() / std::string(300, 'x')), name);
+  std::wstring capitals = device.root().wstring() + L"\\";
+  for (wchar_t& c : capitals) c = static_cast<wchar_t>(std::towupper(c));
+  EXPECT_EQ(DeviceLockName(capitals), name);
+  const std::filesystem::path deep = device.root() / std::string(300, 'x');
+  EXPECT_NE(DeviceLockName(deep), name);
+  EXPECT_EQ(DeviceLockName(deep / ""), DeviceLockName(deep));
 }
 #endif
 
