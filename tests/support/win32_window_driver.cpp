@@ -112,33 +112,59 @@ void SetScheme(const Scheme& scheme) {
   ::SetSysColors(static_cast<int>(kSchemeElements.size()), kSchemeElements.data(), scheme.data());
 }
 
+// A copy of a rectangle of the window's client area as it is on screen, in a bitmap of the given
+// depth (32 or 24 bits), its rows top-down or bottom-up; no bits where the rectangle is empty.
+class ScreenCopy {
+ public:
+  ScreenCopy(HWND window, RECT area, WORD bits_per_pixel, bool top_down) : window_(window) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return;
+    format_.bmiHeader.biSize = sizeof format_.bmiHeader;
+    format_.bmiHeader.biWidth = width;
+    format_.bmiHeader.biHeight = top_down ? -height : height;
+    format_.bmiHeader.biPlanes = 1;
+    format_.bmiHeader.biBitCount = bits_per_pixel;
+    format_.bmiHeader.biCompression = BI_RGB;
+    screen_ = ::GetDC(window);
+    memory_ = ::CreateCompatibleDC(screen_);
+    copy_ = ::CreateDIBSection(screen_, &format_, DIB_RGB_COLORS, &bits_, nullptr, 0);
+    old_ = ::SelectObject(memory_, copy_);
+    ::BitBlt(memory_, 0, 0, width, height, screen_, area.left, area.top, SRCCOPY);
+    ::GdiFlush();
+  }
+  ~ScreenCopy() {
+    if (screen_ == nullptr) return;
+    ::SelectObject(memory_, old_);
+    ::DeleteObject(copy_);
+    ::DeleteDC(memory_);
+    ::ReleaseDC(window_, screen_);
+  }
+  ScreenCopy(const ScreenCopy&) = delete;
+  ScreenCopy& operator=(const ScreenCopy&) = delete;
+
+  const void* bits() const { return bits_; }
+  const BITMAPINFOHEADER& header() const { return format_.bmiHeader; }
+
+ private:
+  HWND window_;
+  BITMAPINFO format_{};
+  HDC screen_ = nullptr;
+  HDC memory_ = nullptr;
+  HBITMAP copy_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  void* bits_ = nullptr;
+};
+
 // The colours of a rectangle of the window's client area as it is on screen, the most frequent
 // first.
 std::vector<Colour> ColoursOnScreen(HWND window, RECT area) {
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return {};
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = width;
-  format.bmiHeader.biHeight = -height;  // top-down
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  const HDC screen = ::GetDC(window);
-  const HDC memory = ::CreateCompatibleDC(screen);
-  const HBITMAP copy = ::CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = ::SelectObject(memory, copy);
-  ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  ::GdiFlush();
+  const ScreenCopy copy(window, area, 32, true);
+  if (copy.bits() == nullptr) return {};
+  const int pixel_count = copy.header().biWidth * -copy.header().biHeight;
   std::map<std::uint32_t, int> counts;
-  const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  for (int i = 0; i < width * height; ++i) ++counts[pixels[i] & 0xFFFFFF];
-  ::SelectObject(memory, old);
-  ::DeleteObject(copy);
-  ::DeleteDC(memory);
-  ::ReleaseDC(window, screen);
+  const auto* pixels = static_cast<const std::uint32_t*>(copy.bits());
+  for (int i = 0; i < pixel_count; ++i) ++counts[pixels[i] & 0xFFFFFF];
 
   std::vector<std::pair<int, std::uint32_t>> by_count;
   for (const auto& [pixel, count] : counts) by_count.emplace_back(-count, pixel);
@@ -153,40 +179,22 @@ std::vector<Colour> ColoursOnScreen(HWND window, RECT area) {
 
 // Writes a rectangle of the window's client area, as it is on screen, to a 24-bit BMP file.
 bool SaveBitmap(HWND window, RECT area, const std::string& path) {
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return false;
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = width;
-  format.bmiHeader.biHeight = height;  // bottom-up, as the file keeps its rows
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 24;
-  format.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  const HDC screen = ::GetDC(window);
-  const HDC memory = ::CreateCompatibleDC(screen);
-  const HBITMAP copy = ::CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = ::SelectObject(memory, copy);
-  ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  ::GdiFlush();
-  const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  const DWORD size = row * static_cast<DWORD>(height);
+  // Bottom-up, as the file keeps its rows.
+  const ScreenCopy copy(window, area, 24, false);
+  if (copy.bits() == nullptr) return false;
+  const DWORD row = (static_cast<DWORD>(copy.header().biWidth) * 3 + 3) & ~3u;
+  const DWORD size = row * static_cast<DWORD>(copy.header().biHeight);
   BITMAPFILEHEADER header{};
   header.bfType = 0x4D42;  // "BM"
-  header.bfOffBits = sizeof header + sizeof format.bmiHeader;
+  header.bfOffBits = sizeof header + sizeof copy.header();
   header.bfSize = header.bfOffBits + size;
   bool written = false;
   if (FILE* file = std::fopen(path.c_str(), "wb")) {
     written = std::fwrite(&header, sizeof header, 1, file) == 1 &&
-              std::fwrite(&format.bmiHeader, sizeof format.bmiHeader, 1, file) == 1 &&
-              std::fwrite(bits, 1, size, file) == size;
+              std::fwrite(&copy.header(), sizeof copy.header(), 1, file) == 1 &&
+              std::fwrite(copy.bits(), 1, size, file) == size;
     written = std::fclose(file) == 0 && written;
   }
-  ::SelectObject(memory, old);
-  ::DeleteObject(copy);
-  ::DeleteDC(memory);
-  ::ReleaseDC(window, screen);
   return written;
 }
 
