@@ -15,7 +15,7 @@ DrivePresence PresenceOfDrive(const std::filesystem::path& path) {
   // A drive without its medium answers "not ready" (the program has turned off the system's
   // "insert a disk" box at its start).
   const std::wstring root = drive + L"\\";
-  if (!::GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, nullptr, 0) &&
+  if (!::GetDiskFreeSpaceExW(root.c_str(), nullptr, nullptr, nullptr) &&
       ::GetLastError() == ERROR_NOT_READY) {
     return DrivePresence::kNoDisk;
   }
