@@ -33,7 +33,8 @@ DWORD BusyRetry::Run(const std::function<DWORD()>& attempt, const std::filesyste
     if (now >= deadline_) return error;
     // A stop (Ctrl+C) ends the wait at once: the caller fails and removes what it made.
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - now);
-    if (!SleepUnlessStopped(std::min(pause_, left + std::chrono::milliseconds(1)))) return error;
+    if (!ProgramStop().SleepUnlessStopped(std::min(pause_, left + std::chrono::milliseconds(1))))
+      return error;
     pause_ = std::min(pause_ * 2, kLongestBusyPause);
   }
 }

@@ -1,69 +1,49 @@
 #include "device/stop_request.h"
 
-#include <condition_variable>
-#include <mutex>
-
 #include "device/errors.h"
 
 namespace device {
-namespace {
 
-// One state for the process: the thread that asks for the stop is not the one that writes.
-struct StopState {
-  std::mutex mutex;
-  std::condition_variable changed;
-  bool stop = false;
-  int writes = 0;
-};
-
-StopState& State() {
-  static StopState state;
-  return state;
-}
-
-}  // namespace
-
-void RequestStop() {
-  StopState& state = State();
+void StopSignal::Request() {
   {
-    const std::lock_guard lock(state.mutex);
-    state.stop = true;
+    const std::lock_guard lock(mutex_);
+    stop_ = true;
   }
-  state.changed.notify_all();
+  changed_.notify_all();
 }
 
-bool StopRequested() {
-  StopState& state = State();
-  const std::lock_guard lock(state.mutex);
-  return state.stop;
+bool StopSignal::Requested() {
+  const std::lock_guard lock(mutex_);
+  return stop_;
 }
 
-bool SleepUnlessStopped(std::chrono::milliseconds duration) {
-  StopState& state = State();
-  std::unique_lock lock(state.mutex);
-  return !state.changed.wait_for(lock, duration, [&] { return state.stop; });
+bool StopSignal::SleepUnlessStopped(std::chrono::milliseconds duration) {
+  std::unique_lock lock(mutex_);
+  return !changed_.wait_for(lock, duration, [this] { return stop_; });
 }
 
-bool WaitForWritesToEnd(std::chrono::milliseconds longest) {
-  StopState& state = State();
-  std::unique_lock lock(state.mutex);
-  return state.changed.wait_for(lock, longest, [&] { return state.writes == 0; });
+bool StopSignal::WaitForWritesToEnd(std::chrono::milliseconds longest) {
+  std::unique_lock lock(mutex_);
+  return changed_.wait_for(lock, longest, [this] { return writes_ == 0; });
 }
 
-WriteSection::WriteSection() {
-  StopState& state = State();
-  const std::lock_guard lock(state.mutex);
-  if (state.stop) throw RuntimeFailure("Stopped before writing.");
-  ++state.writes;
+StopSignal& ProgramStop() {
+  static StopSignal signal;
+  return signal;
+}
+
+WriteSection::WriteSection(StopSignal& signal) : signal_(signal) {
+  const std::lock_guard lock(signal_.mutex_);
+  if (signal_.stop_) throw RuntimeFailure("Stopped before writing.");
+  ++signal_.writes_;
 }
 
 WriteSection::~WriteSection() {
-  StopState& state = State();
   {
-    const std::lock_guard lock(state.mutex);
-    --state.writes;
+    const std::lock_guard lock(signal_.mutex_);
+    --signal_.writes_;
   }
-  state.changed.notify_all();
+  signal_.changed_.notify_all();
 }
 
 }  // namespace device

@@ -14,8 +14,8 @@ constexpr std::chrono::milliseconds kStopCleanUpWait{2000};
 
 // Runs on a thread that the system starts for the event.
 BOOL WINAPI StopAfterWrites(DWORD) {
-  device::RequestStop();
-  device::WaitForWritesToEnd(kStopCleanUpWait);
+  device::ProgramStop().Request();
+  device::ProgramStop().WaitForWritesToEnd(kStopCleanUpWait);
   // The next handler, the system's own, ends the process as Ctrl+C always did.
   return FALSE;
 }

@@ -42,7 +42,7 @@ int wmain(int argc, wchar_t* argv[]) {
       cli::RunProgram(front_end, arguments, device::ExecutableFolder(), device::RemovableDrives,
                       [&] { return ui::win32::MakeWatchSystem(wide_arguments); });
   // Stopped by Ctrl+C once a write had cleaned up: the status that Ctrl+C always gives.
-  if (device::StopRequested()) return static_cast<int>(STATUS_CONTROL_C_EXIT);
+  if (device::ProgramStop().Requested()) return static_cast<int>(STATUS_CONTROL_C_EXIT);
   // A failure that nobody could read on standard error (a shortcut that runs the .exe with options,
   // whose console it has not) is shown once at the end; --watch tells of each recorder in a
   // notification and ends with 0.
