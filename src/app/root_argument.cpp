@@ -1,5 +1,7 @@
 #include "app/root_argument.h"
 
+#include <algorithm>
+
 namespace app {
 namespace {
 
