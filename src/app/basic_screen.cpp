@@ -5,6 +5,7 @@
 
 #include "app/settings_screen.h"
 #include "app/start_screen.h"
+#include "app/utf8_text.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
 #include "screens/control_names.h"
@@ -29,7 +30,7 @@ void OpenOptionSetting(Program& program) {
 void ShowBasicScreen(Program& program) {
   const device::SettingsLine line = device::LookUpSettingsLine(program.file_system());
   std::unique_ptr<Window> window = program.front_end().CreateWindow(screens::Form2());
-  window->SetText(screens::kVersionLabel, line.VersionText());
+  window->SetText(screens::kVersionLabel, Utf8FromLatin1(line.VersionText()));
   program.StartLiveClock(*window);
   OnStartWriteDateOnly(program, *window);
   program.OnClick(*window, screens::kSettingButton, [&program] { OpenOptionSetting(program); });

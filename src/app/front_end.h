@@ -17,7 +17,7 @@ namespace app {
 
 // One window that a front end builds from a screen's layout: every control at its twips geometry
 // scaled by the window's DPI, named by its control name. The flow drives it through this and
-// nothing else. Texts are device bytes: one byte is one character (Latin-1).
+// nothing else. Texts in states are device bytes: one byte is one character (Latin-1).
 class Window {
  public:
   virtual ~Window() = default;
@@ -27,8 +27,9 @@ class Window {
   virtual void Apply(const screens::ScreenState& state) = 0;
   // The applied state with the choices the user has made since.
   virtual screens::ScreenState CurrentState() const = 0;
-  // Sets the caption of a label (the live clock, the basic screen's version text).
-  virtual void SetText(std::string_view control, std::string_view bytes) = 0;
+  // Sets the caption of a label (the live clock, the basic screen's version text, the drives a
+  // waiting window lists), in UTF-8, so that a drive's label shows in any script.
+  virtual void SetText(std::string_view control, std::string_view utf8) = 0;
 
   // The handler of a button's click. A handler may close this window or end the program.
   virtual void OnClick(std::string_view control, std::function<void()> handler) = 0;
@@ -57,6 +58,10 @@ class FrontEnd {
   // The modal message box with one OK button, titled with the application's title, owned by the
   // open window when there is one.
   virtual void ShowMessage(std::string_view text) = 0;
+  // Whether a failure found before any window opens (a device root that is not a folder, two
+  // roots) is shown with ShowMessage too, not only on stderr: where a program that is
+  // double-clicked or given a dropped file has no stderr that anyone reads (Windows).
+  virtual bool ShowsFailuresBeforeWindow() const { return false; }
   // Asks which of several recorders to work on: the position of the chosen one, or none when the
   // user cancels.
   virtual std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>& volumes) = 0;

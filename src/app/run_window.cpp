@@ -42,9 +42,11 @@ FoundRoot FindRoot(FrontEnd& front_end, const std::filesystem::path& program_fol
   return {choice.candidates[*chosen].mount_point};
 }
 
-bool CheckIsFolder(const std::filesystem::path& root) {
-  if (IsFolder(root)) return true;
-  std::cerr << Printable(NotAFolderMessage(Utf8(root))) << std::endl;
+bool CheckIsFolder(FrontEnd& front_end, const std::filesystem::path& root) {
+  const std::optional<std::string> problem = RootProblem(root, Utf8(root));
+  if (!problem) return true;
+  std::cerr << Printable(*problem) << std::endl;
+  if (front_end.ShowsFailuresBeforeWindow()) front_end.ShowMessage(*problem);
   return false;
 }
 
@@ -52,7 +54,7 @@ bool CheckIsFolder(const std::filesystem::path& root) {
 int WaitThenRun(FrontEnd& front_end, const device::VolumeSource& recorder_volumes) {
   std::unique_ptr<ProgramOnRoot> running;
   WaitingWindow waiting(front_end, recorder_volumes, [&](const std::filesystem::path& root) {
-    if (!CheckIsFolder(root)) return front_end.Quit(kExitUsage);
+    if (!CheckIsFolder(front_end, root)) return front_end.Quit(kExitUsage);
     running = std::make_unique<ProgramOnRoot>(root, front_end);
     Program& program = running->program;
     // A failure at start-up ends the event loop through Program::End.
@@ -75,7 +77,7 @@ int RunWindow(FrontEnd& front_end, const std::optional<std::filesystem::path>& g
     if (!found.root) return kExitDone;
     root = found.root;
   }
-  if (!CheckIsFolder(*root)) return kExitUsage;
+  if (!CheckIsFolder(front_end, *root)) return kExitUsage;
 
   ProgramOnRoot running(*root, front_end);
   Program& program = running.program;

@@ -50,23 +50,6 @@ std::string Utf8FromLatin1(std::string_view bytes) {
   return utf8;
 }
 
-std::string Latin1FromUtf8(std::string_view utf8) {
-  std::string bytes;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const std::size_t length = SequenceLength(utf8.substr(i));
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (length == 1) {
-      bytes += utf8[i];
-    } else if (length == 2 && lead <= 0xc3) {
-      bytes += static_cast<char>(((lead & 0x03u) << 6) | (utf8[i + 1] & 0x3f));
-    } else {
-      bytes += '?';
-    }
-    i += std::max<std::size_t>(length, 1);
-  }
-  return bytes;
-}
-
 std::string Printable(std::string_view utf8) {
   std::string printable;
   for (std::size_t i = 0; i < utf8.size();) {

@@ -11,8 +11,6 @@ namespace app {
 std::size_t Utf8LeadLength(unsigned char lead);
 // Device bytes (one byte a character, Latin-1) as UTF-8.
 std::string Utf8FromLatin1(std::string_view bytes);
-// UTF-8 as device bytes: a character beyond Latin-1, or an invalid sequence, becomes "?".
-std::string Latin1FromUtf8(std::string_view utf8);
 // UTF-8 for a terminal: control characters, which a device's text could use to drive the
 // terminal, become "?".
 std::string Printable(std::string_view utf8);

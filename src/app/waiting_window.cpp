@@ -51,7 +51,7 @@ void WaitingWindow::List(const std::vector<device::Volume>& drives) {
     if (!drive.label.empty()) lines += " (" + drive.label + ")";
   }
   window_->SetText(screens::kWaitDrivesLabel,
-                   lines.empty() ? std::string(screens::kWaitNoDrive) : Latin1FromUtf8(lines));
+                   lines.empty() ? std::string(screens::kWaitNoDrive) : lines);
 }
 
 void WaitingWindow::ChooseFolder() {

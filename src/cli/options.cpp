@@ -27,9 +27,17 @@ std::optional<SetRequest> ParseSet(std::string_view text) {
 
 }  // namespace
 
+bool IsSlashHelp([[maybe_unused]] std::string_view argument) {
+#ifdef _WIN32
+  return argument == "/?";
+#else
+  return false;
+#endif
+}
+
 bool HasOptions(const std::vector<std::string>& arguments) {
   for (const std::string& argument : arguments) {
-    if (argument.size() > 1 && argument[0] == '-') return true;
+    if ((argument.size() > 1 && argument[0] == '-') || IsSlashHelp(argument)) return true;
   }
   return false;
 }
@@ -41,11 +49,12 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
   bool options_ended = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (options_ended || argument.size() < 2 || argument[0] != '-') {
+    const bool help = argument == "--help" || argument == "-h" || IsSlashHelp(argument);
+    if (options_ended || (!help && (argument.size() < 2 || argument[0] != '-'))) {
       command_line.roots.push_back(argument);
     } else if (argument == "--") {
       options_ended = true;
-    } else if (argument == "--help" || argument == "-h") {
+    } else if (help) {
       return CommandLine{Action::kHelp, {}, false, false, {}};
     } else if (argument == "--version") {
       return CommandLine{Action::kVersion, {}, false, false, {}};
@@ -85,6 +94,14 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
   if (command_line.all && !command_line.roots.empty())
     return std::string("give either --all or device roots");
   return command_line;
+}
+
+bool PrintsJson(const std::vector<std::string>& arguments) {
+  if (!HasOptions(arguments)) return false;
+  const auto parsed = ParseCommandLine(arguments);
+  const auto* command_line = std::get_if<CommandLine>(&parsed);
+  return command_line != nullptr && command_line->json &&
+         command_line->action == CommandLine::Action::kShow;
 }
 
 }  // namespace cli

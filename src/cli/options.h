@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -20,10 +21,17 @@ struct CommandLine {
 };
 
 // Whether the arguments ask for the command line instead of the window: any of them is an
-// option (begins with "-").
+// option (begins with "-"), or, on Windows, "/?".
 bool HasOptions(const std::vector<std::string>& arguments);
+
+// Whether `argument` is the help option of Windows programs, "/?": only on Windows, where no path
+// can be named so.
+bool IsSlashHelp(std::string_view argument);
 
 // The command line, or the reason it is wrong (a usage error).
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& arguments);
+
+// Whether the arguments ask for --show --json, whose output is UTF-8 wherever it goes.
+bool PrintsJson(const std::vector<std::string>& arguments);
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/program.h"
+#include "app/root_argument.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
 
@@ -42,7 +43,7 @@ std::variant<std::vector<Root>, int> Roots(const CommandLine& command_line,
                                            const device::VolumeSource& recorder_volumes) {
   std::vector<Root> roots;
   for (const std::string& root : command_line.roots)
-    roots.push_back({root, app::RootFromArgument(root)});
+    roots.push_back({app::RootText(root), app::RootFromArgument(root)});
   if (!roots.empty()) return roots;
   if (command_line.all) {
     roots = EveryRecorder(program_folder, recorder_volumes);

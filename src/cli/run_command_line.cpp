@@ -58,8 +58,8 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     const Root& root = chosen[i];
     if (show && several && !command_line.json && i > 0) std::cout << "\n";
     Outcome outcome;
-    if (!app::IsFolder(root.path)) {
-      outcome = Refuse(app::kExitUsage, app::NotAFolderMessage(root.shown));
+    if (const auto problem = app::RootProblem(root.path, root.shown)) {
+      outcome = Refuse(app::kExitUsage, *problem);
     } else if (show) {
       outcome = RunShow(root, command_line.json, environment.clock);
     } else {

@@ -23,6 +23,7 @@ int RunProgram(app::FrontEnd& front_end, const std::vector<std::string>& argumen
   }
   if (arguments.size() > 1) {
     std::cerr << WindowUsageText() << std::endl;
+    if (front_end.ShowsFailuresBeforeWindow()) front_end.ShowMessage(WindowUsageText());
     return app::kExitUsage;
   }
   std::optional<std::filesystem::path> root;

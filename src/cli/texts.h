@@ -5,8 +5,14 @@
 
 namespace cli {
 
-// The text of --help, which the manual page is made from, and of --version.
+// The system whose help is meant: the examples, the drives and how --watch stops differ.
+enum class HelpSystem { kLinux, kWindows };
+
+// The text of --help for `system`, or for the system the program runs on; the manual page is made
+// from the Linux one. Every line fits in 79 columns.
+std::string HelpText(HelpSystem system);
 std::string HelpText();
+// The text of --version.
 std::string VersionText();
 // The short usage lines printed after a usage error on the command line.
 std::string_view UsageText();

@@ -3,7 +3,8 @@
 #include "device/busy_retry_windows.h"
 
 #include <algorithm>
-#include <thread>
+
+#include "device/stop_request.h"
 
 #include "device/entry_windows.h"
 
@@ -30,8 +31,10 @@ DWORD BusyRetry::Run(const std::function<DWORD()>& attempt, const std::filesyste
     if (error == 0 || !IsBusy(error, entry, refusing)) return error;
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline_) return error;
-    std::this_thread::sleep_for(
-        std::min<std::chrono::steady_clock::duration>(pause_, deadline_ - now));
+    // A stop (Ctrl+C) ends the wait at once: the caller fails and removes what it made.
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - now);
+    if (!ProgramStop().SleepUnlessStopped(std::min(pause_, left + std::chrono::milliseconds(1))))
+      return error;
     pause_ = std::min(pause_ * 2, kLongestBusyPause);
   }
 }

@@ -163,18 +163,22 @@ INSTANTIATE_TEST_SUITE_P(Groups, TabIntoTest,
 
 struct Version {
   std::size_t length;  // of the settings line
-  const char* shown;
+  const char* shown;   // UTF-8
+  char last = 'A';     // the version text's last byte (Latin-1)
 };
 using VersionTest = CaseTest<Version>;
 
 TEST_P(VersionTest, Label2ShowsTheVersionTextThereIs) {
-  StartUpWith((Line('0') + "TRAILING").substr(0, GetParam().length));
+  std::string line = Line('0') + "TRAILING";
+  line[line.find("1.0.0.A") + 6] = GetParam().last;
+  StartUpWith(line.substr(0, GetParam().length));
   EXPECT_EQ(screen.Text("Label2"), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, VersionTest,
                          ::testing::Values(Version{40, "VERSION "}, Version{30, ""},
-                                           Version{55, "VERSION 1.0.0.A"}));
+                                           Version{55, "VERSION 1.0.0.A"},
+                                           Version{55, "VERSION 1.0.0.\xc2\xb5", '\xb5'}));
 
 struct Clicks {
   char model;

@@ -29,6 +29,12 @@ using testing_support::kSomeTimeText;
 using testing_support::Snapshot;
 using testing_support::TempDevice;
 
+#ifdef _WIN32
+constexpr bool kWindows = true;
+#else
+constexpr bool kWindows = false;
+#endif
+
 constexpr std::string_view kVersion = "FW 1.00 \xb5REC-1";  // Latin-1: a micro sign
 
 // A settings line: the model code, the capability flags, the settings block and the version.
@@ -250,6 +256,8 @@ TEST_F(CommandLineTest, Usage) {
       {{"--start", "--json"}, kExitUsage, "--json goes with --show"},
       {{"--start", "--all", "x"}, kExitUsage, "either --all or device roots"},
       {{"--start", "--", "--no-such-folder"}, kExitUsage, "is not a folder"},
+      // The help option of Windows programs; elsewhere a name like any other.
+      {{"--start", "/?"}, kWindows ? kExitDone : kExitUsage, kWindows ? "Usage:" : "not a folder"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.back());

@@ -295,9 +295,9 @@ screens::ScreenState ScreenWindow::CurrentState() const {
   return state;
 }
 
-void ScreenWindow::SetText(std::string_view control, std::string_view bytes) {
+void ScreenWindow::SetText(std::string_view control, std::string_view utf8) {
   if (auto* label = qobject_cast<QLabel*>(Widget(control))) {
-    SetLabelText(label, FromDeviceText(bytes));
+    SetLabelText(label, ToQString(utf8));
     FitLabelToText(label);
   }
 }

@@ -24,7 +24,7 @@ class ScreenWindow : public QWidget, public app::Window {
 
   void Apply(const screens::ScreenState& state) override;
   screens::ScreenState CurrentState() const override;
-  void SetText(std::string_view control, std::string_view bytes) override;
+  void SetText(std::string_view control, std::string_view utf8) override;
 
   void OnClick(std::string_view control, std::function<void()> handler) override;
   void OnClosedByUser(std::function<void()> handler) override;

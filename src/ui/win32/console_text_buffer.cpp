@@ -24,7 +24,28 @@ std::size_t IncompleteUtf8Tail(std::string_view bytes) {
   return 0;
 }
 
-ConsoleTextBuffer::int_type ConsoleTextBuffer::overflow(int_type character) {
+std::string InCodePage(std::wstring_view text, UINT code_page) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  // Without best fit, "ā" is "?" rather than "a": the text says that it lacks a character.
+  DWORD flags = WC_NO_BEST_FIT_CHARS;
+  const char* unknown = "?";
+  int size =
+      ::WideCharToMultiByte(code_page, flags, text.data(), length, nullptr, 0, unknown, nullptr);
+  if (size == 0) {
+    // The code pages that are encodings of their own (ISO-2022, UTF-7) take neither.
+    flags = 0;
+    unknown = nullptr;
+    size =
+        ::WideCharToMultiByte(code_page, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
+  }
+  std::string bytes(static_cast<std::size_t>(std::max(size, 0)), '\0');
+  ::WideCharToMultiByte(code_page, flags, text.data(), length, bytes.data(), size, unknown,
+                        nullptr);
+  return bytes;
+}
+
+Utf8TextBuffer::int_type Utf8TextBuffer::overflow(int_type character) {
   if (traits_type::eq_int_type(character, traits_type::eof()))
     return traits_type::not_eof(character);
   pending_.push_back(traits_type::to_char_type(character));
@@ -32,18 +53,19 @@ ConsoleTextBuffer::int_type ConsoleTextBuffer::overflow(int_type character) {
   return character;
 }
 
-std::streamsize ConsoleTextBuffer::xsputn(const char* bytes, std::streamsize count) {
+std::streamsize Utf8TextBuffer::xsputn(const char* bytes, std::streamsize count) {
   pending_.append(bytes, static_cast<std::size_t>(count));
   if (pending_.size() >= kFlushSize) WriteCompleteCharacters();
   return count;
 }
 
-int ConsoleTextBuffer::sync() {
+int Utf8TextBuffer::sync() {
   WriteCompleteCharacters();
+  Flush();
   return 0;
 }
 
-void ConsoleTextBuffer::WriteCompleteCharacters() {
+void Utf8TextBuffer::WriteCompleteCharacters() {
   const std::size_t complete = pending_.size() - IncompleteUtf8Tail(pending_);
   if (complete == 0) return;
   const int length =
@@ -52,8 +74,12 @@ void ConsoleTextBuffer::WriteCompleteCharacters() {
   ::MultiByteToWideChar(CP_UTF8, 0, pending_.data(), static_cast<int>(complete), wide.data(),
                         length);
   pending_.erase(0, complete);
-  const wchar_t* next = wide.data();
-  auto left = static_cast<DWORD>(wide.size());
+  Write(wide);
+}
+
+void ConsoleTextBuffer::Write(std::wstring_view text) {
+  const wchar_t* next = text.data();
+  auto left = static_cast<DWORD>(text.size());
   while (left > 0) {
     DWORD written = 0;
     // A console that went away takes nothing more; the program goes on without its output.
@@ -61,6 +87,11 @@ void ConsoleTextBuffer::WriteCompleteCharacters() {
     next += written;
     left -= written;
   }
+}
+
+void CodePageTextBuffer::Write(std::wstring_view text) {
+  const std::string bytes = InCodePage(text, code_page_);
+  target_->sputn(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace ui::win32

@@ -27,6 +27,7 @@ std::unique_ptr<app::Window> FrontEnd::CreateWindow(const screens::WindowLayout&
 }
 
 void FrontEnd::ShowMessage(std::string_view text) {
+  showed_message_ = true;
   ::MessageBoxW(OpenWindowHandle(), WideFromUtf8(text).c_str(),
                 WideFromUtf8(screens::kProgramName).c_str(), MB_OK);
 }

@@ -15,10 +15,17 @@ class FrontEnd final : public app::FrontEnd {
 
   std::unique_ptr<app::Window> CreateWindow(const screens::WindowLayout& layout) override;
   void ShowMessage(std::string_view text) override;
+  bool ShowsFailuresBeforeWindow() const override { return true; }
   std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>& volumes) override;
   std::optional<std::filesystem::path> ChooseFolder() override;
   int RunEventLoop() override;
   void Quit(int status) override;
+
+  // Whether a message box has been shown.
+  bool ShowedMessage() const { return showed_message_; }
+
+ private:
+  bool showed_message_ = false;
 };
 
 // Hands one message to the windows, through the dialog manager first so that Tab, the arrow keys,

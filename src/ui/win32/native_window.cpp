@@ -224,10 +224,10 @@ screens::ScreenState NativeWindow::CurrentState() const {
   return state;
 }
 
-void NativeWindow::SetText(std::string_view name, std::string_view bytes) {
+void NativeWindow::SetText(std::string_view name, std::string_view utf8) {
   NativeControl* control = Find(name);
   if (control == nullptr) return;
-  const std::wstring text = WideFromDeviceText(bytes);
+  const std::wstring text = WideFromUtf8(utf8);
   // The live clock sets the same text ten times a second; repainting it only when it changes
   // keeps it from flickering.
   wchar_t shown[64];

@@ -29,7 +29,7 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
 
   void Apply(const screens::ScreenState& state);
   screens::ScreenState CurrentState() const;
-  void SetText(std::string_view control, std::string_view bytes);
+  void SetText(std::string_view control, std::string_view utf8);
 
   void OnClick(std::string_view control, std::function<void()> handler);
   void OnClosedByUser(std::function<void()> handler) { closed_by_user_ = std::move(handler); }

@@ -16,8 +16,8 @@ class ScreenWindow final : public app::Window {
 
   void Apply(const screens::ScreenState& state) override { native_->Apply(state); }
   screens::ScreenState CurrentState() const override { return native_->CurrentState(); }
-  void SetText(std::string_view control, std::string_view bytes) override {
-    native_->SetText(control, bytes);
+  void SetText(std::string_view control, std::string_view utf8) override {
+    native_->SetText(control, utf8);
   }
   void OnClick(std::string_view control, std::function<void()> handler) override {
     native_->OnClick(control, std::move(handler));

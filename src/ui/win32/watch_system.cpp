@@ -11,6 +11,7 @@
 #include <thread>
 #include <utility>
 
+#include "device/stop_request.h"
 #include "screens/program_text.h"
 #include "ui/win32/drive_changes.h"
 #include "ui/win32/startup_shortcut.h"
@@ -41,10 +42,12 @@ StopEvents& Events() {
 }
 
 // Ctrl+C and Ctrl+Break stop the watch; closing the console, logging off and shutting down end
-// the program as soon as the handler returns, so it first waits for a write in progress.
+// the program as soon as the handler returns, so it first has a write in progress end: one waiting
+// for a busy file gives up at once and removes its temporary file.
 BOOL WINAPI ConsoleControl(DWORD event) {
   ::SetEvent(Events().stop);
   if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) {
+    device::ProgramStop().Request();
     ::WaitForSingleObject(Events().finished, kEndWaitMs);
   }
   return TRUE;
@@ -192,6 +195,7 @@ class Win32WatchSystem final : public cli::WatchSystem {
         // recorder being written is finished first.
         if (w_param) {
           ::SetEvent(Events().stop);
+          device::ProgramStop().Request();
           RemoveIcon();
           ::WaitForSingleObject(Events().finished, kEndWaitMs);
         }

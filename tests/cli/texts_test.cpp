@@ -1,0 +1,46 @@
+#include "cli/texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/utf8_text.h"
+
+namespace cli {
+namespace {
+
+// The help of each system fits a terminal of 80 columns and speaks of that system only.
+TEST(HelpTextTest, FitsIn79ColumnsAndSpeaksOfItsSystem) {
+  struct Case {
+    const char* what;
+    HelpSystem system;
+    std::vector<const char*> says;
+    std::vector<const char*> never_says;
+  };
+  const Case cases[] = {
+      {"Linux",
+       HelpSystem::kLinux,
+       {"SIGHUP", "/media/me/REC", "systemctl", "mounted FAT volume"},
+       {"E:", "Stop watching", "/?"}},
+      {"Windows",
+       HelpSystem::kWindows,
+       {" E:\n", "\"Stop watching\"", "Startup folder", "/?", "removable or USB"},
+       {"SIGHUP", "SIGTERM", "/media", "systemctl", "FAT"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string help = HelpText(c.system);
+    std::size_t start = 0;
+    for (std::size_t end; (end = help.find('\n', start)) != std::string::npos; start = end + 1) {
+      const std::string line = help.substr(start, end - start);
+      EXPECT_LE(app::Utf8Width(line), 79u) << line;
+    }
+    EXPECT_EQ(start, help.size()) << "the help ends with a line break";
+    for (const char* text : c.says) EXPECT_NE(help.find(text), std::string::npos) << text;
+    for (const char* text : c.never_says) EXPECT_EQ(help.find(text), std::string::npos) << text;
+  }
+}
+
+}  // namespace
+}  // namespace cli
