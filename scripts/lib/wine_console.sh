@@ -91,6 +91,16 @@ wait_for_window() {
   done
   echo "$found"
 }
+# WINDOW KEY PID: presses KEY in WINDOW (where there is one) once it has settled, then waits for
+# PID to end; sets $status.
+press_then_wait() {
+  if [ -n "$1" ]; then
+    sleep 0.5
+    xdotool key --window "$1" "$2" 2>/dev/null || true
+  fi
+  status=0
+  wait "$3" || status=$?
+}
 # ARGUMENTS...: runs wine with them in the program's folder, waits for the program's message box,
 # presses Enter once it has settled; sets $status. An Enter too many would go to the next box,
 # which Wine makes with the same X window.
@@ -99,12 +109,7 @@ answer_box() {
   local pid=$! box
   box=$(wait_for_window "^date_time.cfg Creator$" "$pid")
   check "$* shows a message box" '[ -n "$box" ]'
-  if [ -n "$box" ]; then
-    sleep 0.5
-    xdotool key --window "$box" Return 2>/dev/null || true
-  fi
-  status=0
-  wait "$pid" || status=$?
+  press_then_wait "$box" Return "$pid"
   sleep 1
 }
 answer_box datetime-cfg-creator.exe "$root\\ravlen_setting.ini"
@@ -128,12 +133,7 @@ pid=$!
 window=$(wait_for_window "date_time.cfg Creator V" "$pid")
 check "its window opens" '[ -n "$window" ]'
 check "no console stays beside it (got: $(console_windows))" '[ -z "$(console_windows)" ]'
-if [ -n "$window" ]; then
-  sleep 0.5
-  xdotool key --window "$window" Escape 2>/dev/null || true
-fi
-status=0
-wait "$pid" || status=$?
+press_then_wait "$window" Escape "$pid"
 check "closed, it ends with 0 (got $status)" '[ "$status" -eq 0 ]'
 
 echo "-- Ctrl+C while a Start waits for a busy file"
