@@ -118,9 +118,7 @@ ScreenWindow::ScreenWindow(const screens::WindowLayout& layout) {
   setPalette(white);
   setAutoFillBackground(true);
   window_font_ = Typeface(font());
-  setFont(window_font_);
   layout_ = layout;
-  setFixedSize(Pixels(layout.client_width), Pixels(layout.client_height));
 
   timer_.setObjectName(QStringLiteral("Timer1"));
   timer_.setParent(this);
@@ -196,9 +194,6 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
     QWidget* parent = control->container.empty() ? this : Widget(control->container);
     QWidget* widget = CreateWidget(*control, parent);
     widget->setObjectName(ToQString(control->name));
-    widget->setGeometry(Pixels(control->left), Pixels(control->top), Pixels(control->width),
-                        Pixels(control->height));
-    widget->setFont(FontFor(control->font, font(), scale_));
     controls_.insert(widget->objectName(), widget);
     if (auto* button = qobject_cast<QRadioButton*>(widget)) {
       connect(button, &QRadioButton::toggled, this, [parent](bool checked) {
@@ -217,9 +212,8 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
     label->setBuddy(Widget(control.buddy));
     SetLabelText(label, ToQString(control.caption));
   }
-  for (QWidget* widget : std::as_const(controls_)) {
-    if (auto* label = qobject_cast<QLabel*>(widget)) FitLabelToText(label);
-  }
+  // Places, sizes and fonts, once every label has its text to fit.
+  PlaceControls();
 
   std::vector<const Control*> tab_order;
   for (const Control& control : layout.controls) {
