@@ -14,6 +14,7 @@
 #include "device/errors.h"
 #include "device/file_system.h"
 #include "device/long_path_windows.h"
+#include "device/system_error_windows.h"
 #include "device/temporary_name.h"
 #include "device/wide_text.h"
 
@@ -34,17 +35,9 @@ constexpr DWORD kOtherSettable = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORA
 constexpr const char* kFolderReason = "it is a folder";
 constexpr const char* kLinkReason = "it is a symbolic link or junction";
 
-// The system's text for an error code, in UTF-8 as the rest of the program expects, without the
-// line end and full stop that the system appends.
+// The system's text for an error code; its number where the system has none.
 std::string Reason(DWORD error) {
-  wchar_t text[512];
-  DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, error, 0, text, sizeof text / sizeof text[0], nullptr);
-  while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' ||
-                        text[length - 1] == L' ' || text[length - 1] == L'.')) {
-    --length;
-  }
-  std::string reason = Utf8FromWide(std::wstring_view(text, length));
+  std::string reason = SystemErrorText(error);
   if (reason.empty()) reason = "system error " + std::to_string(error);
   return reason;
 }

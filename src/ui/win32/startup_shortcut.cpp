@@ -9,6 +9,7 @@
 
 #include "device/removable_drives.h"
 #include "device/root_search.h"
+#include "device/system_error_windows.h"
 #include "device/wide_text.h"
 #include "screens/program_text.h"
 #include "ui/win32/text.h"
@@ -47,18 +48,10 @@ std::filesystem::path ProgramForShortcut() {
   return std::filesystem::is_regular_file(windowed, error) ? windowed : program;
 }
 
-// The system's text for a failure, without the line end it ends with; its number where the
-// system has no text for it.
+// The system's text for a failure, as a sentence; its number where the system has no text for it.
 std::wstring SystemText(HRESULT result) {
-  wchar_t text[512];
-  DWORD length =
-      ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       static_cast<DWORD>(result), 0, text, sizeof text / sizeof text[0], nullptr);
-  while (length > 0 &&
-         (text[length - 1] == L'\r' || text[length - 1] == L'\n' || text[length - 1] == L' ')) {
-    --length;
-  }
-  if (length > 0) return std::wstring(text, length);
+  const std::string text = device::SystemErrorText(static_cast<DWORD>(result));
+  if (!text.empty()) return WideFromUtf8(text) + L".";
   wchar_t number[32];
   ::wsprintfW(number, L"system error 0x%08lX", static_cast<unsigned long>(result));
   return number;
