@@ -1,9 +1,8 @@
 #include "app/device_root.h"
 
-#include "device/file_system.h"
-
 #include "app/utf8_path.h"
 #include "device/drive_presence.h"
+#include "device/file_system.h"
 
 namespace app {
 

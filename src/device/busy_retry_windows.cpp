@@ -4,9 +4,8 @@
 
 #include <algorithm>
 
-#include "device/stop_request.h"
-
 #include "device/entry_windows.h"
+#include "device/stop_request.h"
 
 namespace device {
 namespace {

@@ -39,17 +39,20 @@ constexpr wchar_t kLockSecurity[] = L"D:P(A;;0x00100001;;;AU)S:(ML;;NW;;;ME)";
 // own; without a volume name (a network drive), the full path of the root. In capitals, as the
 // file system matches names without regard to case.
 std::wstring RecorderKey(const std::filesystem::path& root) {
-  std::wstring path = ExtendedPath(root);
-  while (!path.empty() && path.back() == L'\\') path.pop_back();
+  const auto without_final_backslashes = [](std::wstring path) {
+    while (!path.empty() && path.back() == L'\\') path.pop_back();
+    return path;
+  };
+  const std::wstring path = without_final_backslashes(ExtendedPath(root));
   std::wstring key = path;
-  if (std::wstring volume = VolumeNameOf(root); !volume.empty()) {
-    std::wstring mount_point = ExtendedPath(VolumeMountPointOf(root));
-    while (!mount_point.empty() && mount_point.back() == L'\\') mount_point.pop_back();
-    const bool below = path.size() >= mount_point.size() &&
+  const std::wstring mount_point = VolumeMountPointOf(root);
+  if (std::wstring volume = VolumeNameAt(mount_point); !volume.empty()) {
+    const std::wstring mounted_at = without_final_backslashes(ExtendedPath(mount_point));
+    const bool below = path.size() >= mounted_at.size() &&
                        ::CompareStringOrdinal(
-                           path.c_str(), static_cast<int>(mount_point.size()), mount_point.c_str(),
-                           static_cast<int>(mount_point.size()), TRUE) == CSTR_EQUAL;
-    key = volume + (below ? path.substr(mount_point.size()) : path);
+                           path.c_str(), static_cast<int>(mounted_at.size()), mounted_at.c_str(),
+                           static_cast<int>(mounted_at.size()), TRUE) == CSTR_EQUAL;
+    key = volume + (below ? path.substr(mounted_at.size()) : path);
   }
   ::CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
   return key;

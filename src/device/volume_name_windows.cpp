@@ -26,7 +26,10 @@ std::wstring VolumeMountPointOf(const std::filesystem::path& path) {
 }
 
 std::wstring VolumeNameOf(const std::filesystem::path& path) {
-  const std::wstring mount_point = VolumeMountPointOf(path);
+  return VolumeNameAt(VolumeMountPointOf(path));
+}
+
+std::wstring VolumeNameAt(const std::wstring& mount_point) {
   // "\\?\Volume{GUID}\" has 49 characters.
   wchar_t name[64];
   if (mount_point.empty() || !::GetVolumeNameForVolumeMountPointW(mount_point.c_str(), name, 64)) {

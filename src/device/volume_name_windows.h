@@ -15,6 +15,8 @@ std::wstring VolumeMountPointOf(const std::filesystem::path& path);
 // or folder the volume is mounted on; empty where the system gives none (a network share, a
 // drive mapped to a folder, a path that cannot be resolved).
 std::wstring VolumeNameOf(const std::filesystem::path& path);
+// The same for the volume mounted at `mount_point`, as VolumeMountPointOf gives it.
+std::wstring VolumeNameAt(const std::wstring& mount_point);
 
 }  // namespace device
 
