@@ -44,6 +44,7 @@ int RunCommandLine(const std::vector<std::string>& arguments,
 
   if (command_line.action == CommandLine::Action::kWatch) {
     if (!environment.watch_system) return UsageError("--watch is not available in this program");
+    if (const auto refused = CheckWatchSets(command_line.sets)) return *refused;
     const std::unique_ptr<WatchSystem> system = environment.watch_system();
     return RunWatch(command_line.sets, environment.recorder_volumes, *system, environment.clock);
   }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "screens/screen.h"
@@ -22,5 +23,18 @@ struct SetRequest {
 std::optional<std::string> ApplySets(const screens::ScreenDescription* screen,
                                      screens::ScreenState& state,
                                      const std::vector<SetRequest>& requests);
+
+// --watch: applies to `state`, in their order, the requests that ApplySets takes together, and
+// leaves out each one it would refuse. Gives, for each one left out, ApplySets' message; without a
+// settings screen each one is left out with `no_screen` as its reason.
+std::vector<std::string> ApplyEachSet(const screens::ScreenDescription* screen,
+                                      screens::ScreenState& state,
+                                      const std::vector<SetRequest>& requests,
+                                      std::string_view no_screen);
+
+// The message for the first request whose name no setting of any model's screen can have (its
+// caption, one a load gives it, or its control name), as ApplySets words an unknown name; none
+// where every name is known.
+std::optional<std::string> NameNoScreenHas(const std::vector<SetRequest>& requests);
 
 }  // namespace cli

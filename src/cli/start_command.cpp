@@ -1,16 +1,22 @@
 #include "cli/start_command.h"
 
+#include <functional>
 #include <optional>
 
 #include "cli/session.h"
 #include "device/device_lock.h"
 #include "device/errors.h"
+#include "device/settings_line.h"
 #include "screens/control_names.h"
 
 namespace cli {
+namespace {
 
-Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets,
-                 const device::Clock& clock) {
+// Applies the sets on a session's screen; gives the refusal that ends the Start, if any.
+using SetsApplier = std::function<std::optional<std::string>(Session& session)>;
+
+Outcome Start(const Root& root, bool with_sets, const SetsApplier& apply,
+              const device::Clock& clock) {
   // Another Start on this recorder, in a window or a script, ends before this one reads the
   // device, so the sets apply to the settings line as it is now. Start, clicked below, takes the
   // lock once more.
@@ -26,21 +32,55 @@ Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets,
   {
     Session check(root.path, clock, Session::Access::kReadOnly);
     check.Open();
-    if (!sets.empty()) check.OpenSettings();
+    if (with_sets) check.OpenSettings();
     if (const auto status = check.exit_status()) return {*status, check.failure()};
-    if (auto refused = ApplySets(check.screen(), check.window()->state(), sets))
-      return Refuse(app::kExitUsage, *refused);
+    if (auto refused = apply(check)) return Refuse(app::kExitUsage, *refused);
   }
   Session session(root.path, clock, Session::Access::kReadWrite);
   session.Open();
-  if (!sets.empty()) session.OpenSettings();
+  if (with_sets) session.OpenSettings();
   if (!session.exit_status()) {
     // The device changed since the check: refused as the check would refuse it now.
-    if (auto refused = ApplySets(session.screen(), session.window()->state(), sets))
-      return Refuse(app::kExitUsage, *refused);
+    if (auto refused = apply(session)) return Refuse(app::kExitUsage, *refused);
     session.Click(screens::kStartButton);
   }
   return {session.exit_status().value_or(app::kExitRuntimeFailure), session.failure()};
+}
+
+// Why a recorder without a settings screen takes no --set.
+std::string NoScreenReason(Session& session) {
+  try {
+    if (!device::FindSettingsFile(session.file_system()))
+      return "this recorder has no settings file";
+  } catch (const device::DeviceError&) {
+    // Read a moment ago; the Start that follows tells what went wrong.
+  }
+  return "this recorder's model has no settings screen";
+}
+
+}  // namespace
+
+Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets,
+                 const device::Clock& clock) {
+  return Start(
+      root, !sets.empty(),
+      [&](Session& session) {
+        return ApplySets(session.screen(), session.window()->state(), sets);
+      },
+      clock);
+}
+
+Outcome RunWatchStart(const Root& root, const std::vector<SetRequest>& sets,
+                      const device::Clock& clock, std::vector<std::string>& left_out) {
+  return Start(
+      root, !sets.empty(),
+      [&](Session& session) -> std::optional<std::string> {
+        // What the second pass leaves out counts: the device may have changed since the check.
+        left_out = ApplyEachSet(session.screen(), session.window()->state(), sets,
+                                session.screen() ? "" : NoScreenReason(session));
+        return std::nullopt;
+      },
+      clock);
 }
 
 }  // namespace cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "cli/outcome.h"
@@ -11,5 +12,10 @@ namespace cli {
 
 // --start on one root: what Start on its first screen does in the window, after `sets`.
 Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets, const device::Clock& clock);
+
+// The same for --watch, which sets the clock in any case: a set that the recorder's screen does
+// not take is left out, with its reason in `left_out`, and the others apply.
+Outcome RunWatchStart(const Root& root, const std::vector<SetRequest>& sets,
+                      const device::Clock& clock, std::vector<std::string>& left_out);
 
 }  // namespace cli

@@ -1,6 +1,5 @@
 #include "cli/watch_command.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -8,6 +7,8 @@
 #include "app/program.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
+#include "cli/outcome.h"
+#include "cli/plug_ins.h"
 #include "cli/start_command.h"
 #include "screens/program_text.h"
 
@@ -16,17 +17,57 @@ namespace {
 
 using app::Printable;
 
-bool Contains(const std::vector<std::filesystem::path>& paths, const std::filesystem::path& path) {
-  return std::find(paths.begin(), paths.end(), path) != paths.end();
+// What a Start that is done says after "done": the sets it left out, if any.
+std::string Also(const Outcome& outcome) {
+  return outcome.message.empty() ? "" : "; " + Printable(outcome.message);
 }
 
 void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
   const std::string shown = Printable(root.shown);
   const bool done = outcome.status == app::kExitDone;
-  std::cout << shown << ": " << (done ? "done" : Printable(outcome.message)) << std::endl;
-  system.Notify(screens::kProgramName, done ? "The recorder's clock is set (" + shown + ")."
-                                            : "The recorder's clock could not be set (" + shown +
-                                                  "): " + Printable(outcome.message));
+  std::cout << shown << ": " << (done ? "done" + Also(outcome) : Printable(outcome.message))
+            << std::endl;
+  system.Notify(screens::kProgramName,
+                done ? "The recorder's clock is set (" + shown + ")" + Also(outcome) + "."
+                     : "The recorder's clock could not be set (" + shown +
+                           "): " + Printable(outcome.message));
+}
+
+// Handles the first plug-in of a look that is a recorder or cannot be read, if any: writes it, or
+// tells that it cannot be read. Notes what left meanwhile. Returns whether there was one.
+bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets,
+                const device::VolumeSource& volume_source, WatchSystem& system,
+                const device::Clock& clock) {
+  const std::vector<device::Volume> volumes = volume_source();
+  const std::vector<device::Volume> not_handled = plug_ins.NotHandled(volumes);
+  if (not_handled.empty()) return false;
+  system.WatchDepartures(MountsOf(volumes));
+  bool handled = false;
+  for (const device::Volume& volume : not_handled) {
+    // A drive that is no recorder is left alone, and looked at again at the next look.
+    const device::RootLook look = device::LookAtRoot(volume.mount_point);
+    if (look.kind == device::RootLook::Kind::kOther) continue;
+    const Root root{app::Utf8(volume.mount_point), volume.mount_point};
+    Outcome outcome;
+    if (look.kind == device::RootLook::Kind::kUnreadable) {
+      outcome = {app::kExitRuntimeFailure,
+                 "cannot be read (" + look.reason + "); nothing was written"};
+    } else {
+      std::vector<std::string> left_out;
+      outcome = RunWatchStart(root, sets, clock, left_out);
+      if (outcome.status == app::kExitDone && !left_out.empty()) {
+        outcome.message = "not applied: ";
+        for (std::size_t i = 0; i < left_out.size(); ++i)
+          outcome.message += (i == 0 ? "" : "; ") + left_out[i];
+      }
+    }
+    Report(root, outcome, system);
+    plug_ins.Handled(volume);
+    handled = true;
+    break;
+  }
+  plug_ins.Left(system.Departed());
+  return handled;
 }
 
 }  // namespace
@@ -34,22 +75,20 @@ void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
 int RunWatch(const std::vector<SetRequest>& sets, const device::VolumeSource& recorder_volumes,
              WatchSystem& system, const device::Clock& clock) {
   std::cerr << "Watching for recorders to be plugged in; Ctrl+C stops." << std::endl;
-  // A recorder is written once while it stays plugged in: it leaves this list only when its
-  // volume is gone, so plugging it in again writes it again.
-  std::vector<std::filesystem::path> written;
+  PlugIns plug_ins;
   do {
-    std::vector<std::filesystem::path> plugged_in;
-    for (const device::Volume& recorder : device::RecorderVolumes(recorder_volumes()))
-      plugged_in.push_back(recorder.mount_point);
-    std::erase_if(written, [&](const auto& path) { return !Contains(plugged_in, path); });
-    for (const std::filesystem::path& path : plugged_in) {
-      if (Contains(written, path)) continue;
-      written.push_back(path);
-      const Root root{app::Utf8(path), path};
-      Report(root, RunStart(root, sets, clock), system);
+    // One recorder at a time, each after a look of its own: a recorder that left and came back
+    // while another was written is a plug-in of its own.
+    while (HandleNext(plug_ins, sets, recorder_volumes, system, clock)) {
     }
   } while (system.WaitForChange());
   return app::kExitDone;
+}
+
+std::optional<int> CheckWatchSets(const std::vector<SetRequest>& sets) {
+  const std::optional<std::string> refused = NameNoScreenHas(sets);
+  if (!refused) return std::nullopt;
+  return Refuse(app::kExitUsage, *refused).status;
 }
 
 }  // namespace cli

@@ -17,12 +17,14 @@ std::string Describe(const std::string& character) {
 
 DeviceError::DeviceError(const std::string& operation, const std::string& device_path,
                          const std::string& reason)
-    : RuntimeFailure("Could not " + operation + " the file \"" + device_path + "\": " + reason) {}
+    : RuntimeFailure("Could not " + operation + " the file \"" + device_path + "\": " + reason),
+      reason_(reason) {}
 
 DeviceError RootReadError(const std::filesystem::path& root, const std::string& reason) {
   const std::u8string utf8 = root.u8string();
-  return DeviceError("Could not read the device root \"" + std::string(utf8.begin(), utf8.end()) +
-                     "\": " + reason);
+  return DeviceError(
+      "Could not read the device root \"" + std::string(utf8.begin(), utf8.end()) + "\": " + reason,
+      reason);
 }
 
 ConversionFailure::ConversionFailure(int position, const std::string& character)

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace device {
 
@@ -19,7 +20,14 @@ class DeviceError : public RuntimeFailure {
  public:
   DeviceError(const std::string& operation, const std::string& device_path,
               const std::string& reason);
-  explicit DeviceError(const std::string& message) : RuntimeFailure(message) {}
+  explicit DeviceError(const std::string& message, std::string reason = {})
+      : RuntimeFailure(message), reason_(std::move(reason)) {}
+
+  // The system's reason alone ("Permission denied"), where the error has one.
+  const std::string& reason() const { return reason_; }
+
+ private:
+  std::string reason_;
 };
 
 // The device root itself cannot be opened or listed.

@@ -2,10 +2,13 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/stat.h>
 #endif
 
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <utility>
 
 namespace device {
 namespace {
@@ -57,6 +60,29 @@ std::vector<MountEntry> ParseMountTable(std::string_view text) {
   return entries;
 }
 
+std::vector<MountEntry> ParseMountInfo(std::string_view text) {
+  std::vector<MountEntry> entries;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    const auto fields = Fields(line);
+    std::size_t separator = 6;
+    while (separator < fields.size() && fields[separator] != "-") ++separator;
+    if (separator + 2 >= fields.size()) continue;
+    MountEntry entry;
+    entry.device = DecodeMountField(fields[separator + 2]);
+    entry.mount_point = DecodeMountField(fields[4]);
+    entry.type = DecodeMountField(fields[separator + 1]);
+    entry.options = fields[5];
+    entry.mount_id = fields[0];
+    entry.device_number = fields[2];
+    entry.volume_folder = DecodeMountField(fields[3]);
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
 std::string ReadMountTable(const std::filesystem::path& path) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return {};
@@ -68,6 +94,34 @@ std::string ReadMountTable(const std::filesystem::path& path) {
 #ifndef _WIN32
 int OpenMountTableChanges() {
   return ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+}
+
+// Linux 6.8; the C library's headers may be older than the kernel.
+#ifndef STATX_MNT_ID_UNIQUE
+#define STATX_MNT_ID_UNIQUE 0x00004000U
+#endif
+
+std::string UniqueMountId(const MountEntry& entry) {
+  constexpr int kFlags = AT_NO_AUTOMOUNT | AT_SYMLINK_NOFOLLOW;
+  struct statx unique {};
+  if (::statx(AT_FDCWD, entry.mount_point.c_str(), kFlags, STATX_MNT_ID_UNIQUE, &unique) != 0 ||
+      (unique.stx_mask & STATX_MNT_ID_UNIQUE) == 0) {
+    return {};
+  }
+  // Asked once more for the mount ID of the table, so that an ID of a mount that has since been
+  // put over the mount point, or in its place, is not taken for this one's.
+  struct statx plain {};
+  if (::statx(AT_FDCWD, entry.mount_point.c_str(), kFlags, STATX_MNT_ID, &plain) != 0 ||
+      (plain.stx_mask & STATX_MNT_ID) == 0 || std::to_string(plain.stx_mnt_id) != entry.mount_id ||
+      std::to_string(plain.stx_dev_major) + ":" + std::to_string(plain.stx_dev_minor) !=
+          entry.device_number) {
+    return {};
+  }
+  return std::to_string(unique.stx_mnt_id);
+}
+#else
+std::string UniqueMountId(const MountEntry&) {
+  return {};
 }
 #endif
 

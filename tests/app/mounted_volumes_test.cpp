@@ -19,12 +19,16 @@ TEST(MountedVolumesTest, TheFatVolumesOfTheMountTableWithTheirLabels) {
   place.Write("sdb1", "");
   std::filesystem::create_symlink(place.Path("sdb1"), place.Path("by-label") / "REC_A");
   const std::string at = place.root().string() + "/";
-  place.Write("mounts", at + "sdb1 " + at + "rec\\040a vfat rw 0 0\n" + at + "sda2 " + at +
-                            "home ext4 rw 0 0\n" + at + "sdc1 " + at + "rec\\040b vfat rw 0 0\n");
+  // In the format of /proc/self/mountinfo, which gives each its mount ID and device number (the
+  // unique mount ID, asked of the kernel, is none for these made-up mounts).
+  place.Write("mountinfo", "41 1 8:17 / " + at + "rec\\040a rw - vfat " + at + "sdb1 rw\n" +
+                               "42 1 8:2 / " + at + "home rw - ext4 " + at + "sda2 rw\n" +
+                               "43 1 8:33 / " + at + "rec\\040b rw - vfat " + at + "sdc1 rw\n");
   const device::VolumeSource volumes =
-      MountedFatVolumes({place.Path("mounts"), place.Path("by-label")});
-  EXPECT_EQ(volumes(), (std::vector<device::Volume>{{place.Path("rec a"), "REC_A"},
-                                                    {place.Path("rec b"), ""}}));
+      MountedFatVolumes({place.Path("mountinfo"), place.Path("by-label")});
+  EXPECT_EQ(volumes(),
+            (std::vector<device::Volume>{{place.Path("rec a"), "REC_A", "8:17", {"41 8:17"}},
+                                         {place.Path("rec b"), "", "8:33", {"43 8:33"}}}));
 }
 
 }  // namespace

@@ -65,22 +65,42 @@ TEST(RootSearchTest, WhatLooksLikeARecorderRoot) {
   }
   TempDevice empty;
   EXPECT_FALSE(LooksLikeRecorderRoot(empty.root()));
+  EXPECT_EQ(LookAtRoot(empty.root()).kind, RootLook::Kind::kOther);
+  // A root that cannot be read is no recorder's to the search; --watch tells of it, with the
+  // system's reason.
+  const RootLook missing = LookAtRoot(empty.Path("missing"));
+  EXPECT_EQ(missing.kind, RootLook::Kind::kUnreadable);
+  EXPECT_FALSE(missing.reason.empty());
+  EXPECT_EQ(missing.reason.find("missing"), std::string::npos) << missing.reason;
+  EXPECT_FALSE(LooksLikeRecorderRoot(empty.Path("missing")));
   if (left_out) GTEST_SKIP() << "cases with symbolic links left out: they cannot be made here";
 }
 
 // A program folder and three FAT volumes ("vol a" to "vol c") in temporary folders; each case
 // says which of them hold a recorder's files.
 TEST(RootSearchTest, AVolumeUnderSeveralNamesCountsOnceAtItsFirst) {
+  // Each volume kept has its name as its device and all its places as its mounts.
+  struct Kept {
+    std::string mount_point;
+    std::string device;  // the volume's name
+    std::vector<std::string> mounts;
+  };
   struct Case {
     const char* name;
     std::vector<std::pair<std::string, std::wstring>> places;  // mount point, volume name
-    std::vector<std::string> kept;
+    std::vector<Kept> kept;
   };
   const Case cases[] = {
-      {"two letters, one volume", {{"E:", L"v1"}, {"F:", L"v1"}}, {"E:"}},
-      {"a letter and a folder", {{"E:", L"v1"}, {"C:/REC", L"v1"}, {"G:", L"v2"}}, {"E:", "G:"}},
-      {"volumes of their own", {{"E:", L"v1"}, {"F:", L"v2"}}, {"E:", "F:"}},
-      {"no volume name (a network drive)", {{"N:", L""}, {"M:", L""}}, {"N:", "M:"}},
+      {"two letters, one volume", {{"E:", L"v1"}, {"F:", L"v1"}}, {{"E:", "v1", {"E:", "F:"}}}},
+      {"a letter and a folder",
+       {{"E:", L"v1"}, {"C:/REC", L"v1"}, {"G:", L"v2"}},
+       {{"E:", "v1", {"E:", "C:/REC"}}, {"G:", "v2", {"G:"}}}},
+      {"volumes of their own",
+       {{"E:", L"v1"}, {"F:", L"v2"}},
+       {{"E:", "v1", {"E:"}}, {"F:", "v2", {"F:"}}}},
+      {"no volume name (a network drive)",
+       {{"N:", L""}, {"M:", L""}},
+       {{"N:", "", {"N:"}}, {"M:", "", {"M:"}}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -92,7 +112,9 @@ TEST(RootSearchTest, AVolumeUnderSeveralNamesCountsOnceAtItsFirst) {
       return std::wstring();
     };
     std::vector<Volume> expected;
-    for (const std::string& kept : c.kept) expected.push_back({kept, "label " + kept});
+    for (const Kept& kept : c.kept) {
+      expected.push_back({kept.mount_point, "label " + kept.mount_point, kept.device, kept.mounts});
+    }
     EXPECT_EQ(OncePerVolume(volumes, name_of), expected);
   }
 }

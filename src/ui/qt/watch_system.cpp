@@ -13,7 +13,9 @@
 #include <cerrno>
 #include <memory>
 
+#include "app/mounted_volumes.h"
 #include "device/descriptor_posix.h"
+#include "device/mount_departures.h"
 #include "device/mount_table.h"
 #include "device/root_search.h"
 #include "ui/qt/text.h"
@@ -49,7 +51,9 @@ class LinuxWatchSystem : public cli::WatchSystem {
   LinuxWatchSystem()
       // Before any thread is started (the D-Bus connection runs one), so that every thread
       // inherits the blocked stop signals.
-      : signals_(BlockAndOpenStopSignals()), mount_table_(device::OpenMountTableChanges()) {}
+      : signals_(BlockAndOpenStopSignals()),
+        mount_table_(device::OpenMountTableChanges()),
+        departures_(app::MountedFatMounts) {}
 
   bool WaitForChange() override {
     pollfd fds[2] = {{signals_.get(), POLLIN, 0}, {mount_table_.get(), POLLPRI, 0}};
@@ -81,9 +85,15 @@ class LinuxWatchSystem : public cli::WatchSystem {
     bus.call(call, QDBus::Block, kNotifyTimeoutMs);
   }
 
+  void WatchDepartures(const std::vector<std::string>& mounts) override {
+    departures_.Watch(mounts);
+  }
+  std::vector<std::string> Departed() override { return departures_.Departed(); }
+
  private:
   device::Descriptor signals_;
   device::Descriptor mount_table_;
+  device::MountDepartures departures_;  // after the signals are blocked: it starts a thread
   std::unique_ptr<QCoreApplication> application_;
 };
 

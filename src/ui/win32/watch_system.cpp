@@ -6,6 +6,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 #include <string_view>
 #include <thread>
@@ -120,6 +121,9 @@ class Win32WatchSystem final : public cli::WatchSystem {
     ::Shell_NotifyIconW(NIM_MODIFY, &balloon);
   }
 
+  void WatchDepartures(const std::vector<std::string>&) override { removed_drives_ = 0; }
+  std::vector<std::string> Departed() override { return DriveRoots(removed_drives_.exchange(0)); }
+
  private:
   void RunWindow(HANDLE ready) {
     // Apartment-threaded for the shell's shortcut objects.
@@ -167,6 +171,9 @@ class Win32WatchSystem final : public cli::WatchSystem {
   LRESULT Handle(HWND window, UINT message, WPARAM w_param, LPARAM l_param) {
     switch (message) {
       case WM_DEVICECHANGE:
+        // Also while a recorder is written: one unplugged meanwhile is a new plug-in when it is
+        // back.
+        removed_drives_ |= RemovedDrives(w_param, l_param);
         if (IsVolumeArrivalOrRemoval(w_param, l_param)) ::SetEvent(changed_);
         return TRUE;
       case kIconMessage:
@@ -262,6 +269,7 @@ class Win32WatchSystem final : public cli::WatchSystem {
   NOTIFYICONDATAW icon_{};
   bool icon_shown_ = false;
   bool removed_ = false;
+  std::atomic<DWORD> removed_drives_{0};  // the drive letters that left since WatchDepartures
   std::thread thread_;
 };
 
