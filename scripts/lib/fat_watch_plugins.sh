@@ -2,9 +2,10 @@
 # calls run_watch_plugins with the same helpers and program.
 #
 # Two recorders, A (/dev/ubda) and B (/dev/ubdb), with nothing on them but VOICE:
-# - B is held by another program for 4 s when the watch begins: the watch writes A, then waits for
-#   B; meanwhile A is unplugged for half a second and plugged in again, and must get its clock file
-#   again once B is done (Linux 6.1 gives the new mount A's old mount ID and device number);
+# - the watch writes A; then B, held by another program for 4 s, becomes a recorder and the watch
+#   waits for it; meanwhile A is unplugged for half a second and plugged in again, and must get its
+#   clock file again once B is done (Linux 6.1 gives the new mount A's old mount ID and device
+#   number);
 # - A bind-mounted at a second place is written once, and not again when its first place goes;
 # - B mounted so that the user may not read it gets one line, not one at every look;
 # - a second watch with a --set gives A, which has no settings file, its clock file and a line
@@ -16,7 +17,6 @@ run_watch_plugins() {
   uml_make_image "$image" 1024
   mmd -i "$image" ::/VOICE
   uml_make_image "$recorder_b" 1024
-  mmd -i "$recorder_b" ::/VOICE
   local user=65534 options=uid=65534,gid=65534,shortname=mixed,utf8=1,flush
   local a=$mount_point b=/run/fat-b bind=/run/fat-bind poke=/run/fat-poke
   local out=$work/plugins.out set_out=$work/plugins-set.out
@@ -43,12 +43,16 @@ file_after() {
   echo none
 }
 mount -t vfat -o "$options" /dev/ubda "$a"
+# B is no recorder yet: the watch passes over it.
 mount -t vfat -o "$options" /dev/ubdb "$b"
-flock "$b" sleep 4 & holder=\$!
-sleep 0.2
 setpriv --reuid=$user --regid=$user --clear-groups "$program" --watch >"$out" 2>"$work/plugins.err" &
 watch=\$!
-wait_lines "$out" 1 3000 "^$a: done\$"
+wait_lines "$out" 1 5000 "^$a: done\$"
+# Another program holds B for 4 s; B becomes a recorder, and a mount elsewhere has the watch look.
+flock "$b" sleep 4 & holder=\$!
+sleep 0.2
+mkdir "$b/VOICE"
+mount -t tmpfs fat-poke "$poke" && umount "$poke"
 # While the watch waits for B: A out of its socket for half a second.
 sleep 0.5
 rm "$a/date_time.cfg"
@@ -57,6 +61,7 @@ echo "unplug \$?"
 sleep 0.5
 mount -t vfat -o "$options" /dev/ubda "$a"
 replugged=\$(now_ms)
+echo "lines at the re-plug \$(grep -c . "$out")"
 echo "replug \$(file_after "$a/date_time.cfg" \$replugged)"
 wait \$holder
 wait_lines "$out" 2 3000 "^$a: done\$"
@@ -84,8 +89,9 @@ kill -TERM \$watch
 wait \$watch
 echo "watch \$?"
 
-setpriv --reuid=$user --regid=$user --clear-groups "$program" --watch --set "No Such Setting=1" \\
-  >/dev/null 2>"$work/plugins-unknown.err"
+# A watch that begins all the same is ended after 10 s, so that its status tells it.
+timeout 10 setpriv --reuid=$user --regid=$user --clear-groups "$program" --watch \\
+  --set "No Such Setting=1" >/dev/null 2>"$work/plugins-unknown.err"
 echo "unknown \$?"
 setpriv --reuid=$user --regid=$user --clear-groups "$program" --watch --set "VOS Level=+ 1" \\
   >"$set_out" 2>/dev/null &
@@ -105,6 +111,7 @@ INNER
   replug=$(report replug)
   expect "watch: A plugged in again while B was held gets its clock file again ($replug ms after)" \
     "$([[ $replug =~ ^[0-9]+$ ]] && echo written || echo "$replug")" written
+  expect "watch: B is still held when A is plugged in again" "$(report "lines at the re-plug")" 1
   expect "watch: B, held for 4 s, and A twice, a line each" "$(cat "$out" 2>/dev/null | sort)" \
     "$(printf '%s\n' "$a: done" "$a: done" "$b: cannot be read (Permission denied); nothing was written" "$b: done" | sort)"
   expect "watch: a bind mount of A, and A's first place unmounted, write nothing" "$(report bind)" \
