@@ -24,9 +24,11 @@ void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
   const std::string shown = Printable(root.shown);
   const bool done = outcome.status == app::kExitDone;
   std::cout << shown << ": " << (done ? "done" : Printable(outcome.message)) << std::endl;
-  system.Notify(screens::kProgramName, done ? "The recorder's clock is set (" + shown + ")."
-                                            : "The recorder's clock could not be set (" + shown +
-                                                  "): " + Printable(outcome.message));
+  system.Notify(screens::kProgramName,
+                done ? "The recorder's clock is set (" + shown + ")." +
+                           (outcome.warning.empty() ? "" : "\n" + outcome.warning)
+                     : "The recorder's clock could not be set (" + shown +
+                           "): " + Printable(outcome.message));
 }
 
 }  // namespace
