@@ -15,11 +15,15 @@ inline constexpr std::string_view kSomeTimeText = "2026 12 07 09 05 03";
 
 class FixedClock : public device::Clock {
  public:
-  explicit FixedClock(device::LocalTime time = kSomeTime) : time_(time) {}
+  explicit FixedClock(device::LocalTime time = kSomeTime,
+                      device::ClockSync sync = device::ClockSync::kUnknown)
+      : time_(time), sync_(sync) {}
   device::LocalTime Now() const override { return time_; }
+  device::ClockSync Synchronisation() const override { return sync_; }
 
  private:
   device::LocalTime time_;
+  device::ClockSync sync_;
 };
 
 }  // namespace support

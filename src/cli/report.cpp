@@ -36,6 +36,10 @@ std::string ShowText(const ShowReport& report) {
   text += "Model:    " + (report.model ? std::to_string(*report.model) : "none") + " (" +
           report.screen + ")\n";
   if (report.version) text += "Version:  " + Printable(Utf8FromLatin1(*report.version)) + "\n";
+  if (report.pc_clock_synchronised) {
+    text += std::string("PC clock: ") +
+            (*report.pc_clock_synchronised ? "synchronised" : "not synchronised") + "\n";
+  }
   if (report.settings.empty()) {
     return text + (report.model ? "No settings on this screen: --start sets the clock only.\n"
                                 : "No settings file: --start sets the clock only.\n");
@@ -83,6 +87,10 @@ std::string ShowJson(const ShowReport& report) {
   }
   json += "], \"version\": ";
   json += report.version ? JsonString(Utf8FromLatin1(*report.version)) : "null";
+  if (report.pc_clock_synchronised) {
+    json += std::string(", \"pc_clock_synchronised\": ") +
+            (*report.pc_clock_synchronised ? "true" : "false");
+  }
   return json + "}";
 }
 

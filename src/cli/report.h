@@ -16,6 +16,7 @@ struct ShowReport {
   std::string screen;                  // the window whose settings are shown ("Form15")
   std::optional<std::string> version;  // the version text (device bytes); none without a file
   std::vector<ShownSetting> settings;  // the shown ones
+  std::optional<bool> pc_clock_synchronised;  // none where the system does not tell
 };
 
 // The report as aligned text for a person, one line a setting.

@@ -18,8 +18,8 @@ Outcome RunShow(const Root& root, bool json, const device::Clock& clock) {
   session.OpenSettings();
   if (const auto status = session.exit_status()) return {*status, session.failure()};
 
-  ShowReport report{
-      root.shown, std::nullopt, std::string(session.window()->layout().name), std::nullopt, {}};
+  ShowReport report{root.shown,   std::nullopt, std::string(session.window()->layout().name),
+                    std::nullopt, {},           std::nullopt};
   try {
     if (const auto path = device::FindSettingsFile(session.file_system())) {
       const device::SettingsLine line = device::ReadSettingsLine(session.file_system(), path);
@@ -29,6 +29,8 @@ Outcome RunShow(const Root& root, bool json, const device::Clock& clock) {
   } catch (const device::RuntimeFailure& failure) {
     return Refuse(app::kExitRuntimeFailure, failure.what());
   }
+  if (const device::ClockSync sync = clock.Synchronisation(); sync != device::ClockSync::kUnknown)
+    report.pc_clock_synchronised = sync == device::ClockSync::kSynchronised;
   if (const screens::ScreenDescription* screen = session.screen()) {
     for (ShownSetting& setting : SettingsOf(*screen, session.window()->state())) {
       if (setting.shown) report.settings.push_back(std::move(setting));

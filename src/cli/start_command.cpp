@@ -1,9 +1,11 @@
 #include "cli/start_command.h"
 
 #include <functional>
+#include <iostream>
 #include <optional>
 
 #include "cli/session.h"
+#include "cli/texts.h"
 #include "device/device_lock.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
@@ -12,11 +14,24 @@
 namespace cli {
 namespace {
 
+// A clock that keeps the last time it gave: the time a Start wrote to the recorder.
+class RememberingClock : public device::Clock {
+ public:
+  explicit RememberingClock(const device::Clock& clock) : clock_(clock) {}
+  device::LocalTime Now() const override { return last_ = clock_.Now(); }
+  device::ClockSync Synchronisation() const override { return clock_.Synchronisation(); }
+  const device::LocalTime& last() const { return last_; }
+
+ private:
+  const device::Clock& clock_;
+  mutable device::LocalTime last_;
+};
+
 // Applies the sets on a session's screen; gives the refusal that ends the Start, if any.
 using SetsApplier = std::function<std::optional<std::string>(Session& session)>;
 
-Outcome Start(const Root& root, bool with_sets, const SetsApplier& apply,
-              const device::Clock& clock) {
+Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& apply,
+                        const device::Clock& clock) {
   // Another Start on this recorder, in a window or a script, ends before this one reads the
   // device, so the sets apply to the settings line as it is now. Start, clicked below, takes the
   // lock once more.
@@ -45,6 +60,20 @@ Outcome Start(const Root& root, bool with_sets, const SetsApplier& apply,
     session.Click(screens::kStartButton);
   }
   return {session.exit_status().value_or(app::kExitRuntimeFailure), session.failure()};
+}
+
+// Writes to the recorder; then, when no time server keeps the PC's clock right, tells the owner
+// which time the recorder took: it takes the PC's time either way, having no better one.
+Outcome Start(const Root& root, bool with_sets, const SetsApplier& apply,
+              const device::Clock& clock) {
+  const RememberingClock written(clock);
+  Outcome outcome = WriteToRecorder(root, with_sets, apply, written);
+  if (outcome.status == app::kExitDone &&
+      clock.Synchronisation() == device::ClockSync::kNotSynchronised) {
+    outcome.warning = UnsynchronisedClockText(written.last());
+    std::cerr << outcome.warning << std::endl;
+  }
+  return outcome;
 }
 
 // Why a recorder without a settings screen takes no --set.

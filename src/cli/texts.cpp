@@ -177,4 +177,11 @@ std::string_view WindowUsageText() {
   return kWindowUsage;
 }
 
+std::string UnsynchronisedClockText(const device::LocalTime& written) {
+  return "The PC's clock is not synchronised with a time server, so the recorder was set to the "
+         "PC's time, " +
+         device::FormatLiveClock(written) +
+         ". If that time is wrong, correct the PC's clock and set the recorder again.";
+}
+
 }  // namespace cli

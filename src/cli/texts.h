@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "device/clock.h"
+
 namespace cli {
 
 // The system whose help is meant: the examples, the drives and how --watch stops differ.
@@ -19,6 +21,8 @@ std::string_view UsageText();
 // What a wrong command line prints: `why` (printable UTF-8), the usage lines and a pointer to
 // --help.
 std::string UsageErrorText(std::string_view why);
+// The warning after a Start that wrote `written` from a PC clock that no time server sets.
+std::string UnsynchronisedClockText(const device::LocalTime& written);
 // The one line printed when the window is given more than one root.
 std::string_view WindowUsageText();
 

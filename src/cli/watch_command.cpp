@@ -28,7 +28,8 @@ void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
   std::cout << shown << ": " << (done ? "done" + Also(outcome) : Printable(outcome.message))
             << std::endl;
   system.Notify(screens::kProgramName,
-                done ? "The recorder's clock is set (" + shown + ")" + Also(outcome) + "."
+                done ? "The recorder's clock is set (" + shown + ")" + Also(outcome) + "." +
+                           (outcome.warning.empty() ? "" : "\n" + outcome.warning)
                      : "The recorder's clock could not be set (" + shown +
                            "): " + Printable(outcome.message));
 }

@@ -61,7 +61,7 @@ class CommandLineTest : public ::testing::Test {
 
   Ran Command(std::vector<std::string> arguments,
               std::vector<::device::Volume> volumes = {}) const {
-    const testing_support::FixedClock clock(testing_support::kSomeTime);
+    const testing_support::FixedClock clock(testing_support::kSomeTime, clock_sync);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     const int status =
@@ -94,6 +94,7 @@ class CommandLineTest : public ::testing::Test {
   }
 
   Ran ran;
+  ::device::ClockSync clock_sync = ::device::ClockSync::kUnknown;
 
   TempDevice device;
   TempDevice place;  // the program's folder: not a recorder
@@ -230,6 +231,44 @@ TEST_F(CommandLineTest, ShowWithoutSettingsFile) {
             std::string::npos)
       << run.out;
   EXPECT_EQ(device.DosBits("VOICE"), 0x6u);
+}
+
+TEST_F(CommandLineTest, NamesAPcClockThatNoTimeServerSets) {
+  using ::device::ClockSync;
+  struct Case {
+    const char* what;
+    ClockSync sync;
+    const char* shown;  // the --show line, none when empty
+    const char* json;   // the --show --json field, none when empty
+    bool warned;        // --start warns on stderr
+  };
+  const Case cases[] = {
+      {"unknown", ClockSync::kUnknown, "", "", false},
+      {"synchronised", ClockSync::kSynchronised, "PC clock: synchronised\n",
+       "\"pc_clock_synchronised\": true}", false},
+      {"not synchronised", ClockSync::kNotSynchronised, "PC clock: not synchronised\n",
+       "\"pc_clock_synchronised\": false}", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    clock_sync = c.sync;
+    const Ran text = Command({"--show", Root()});
+    const Ran json = Command({"--show", "--json", Root()});
+    const Ran start = Command({"--start", Root()});
+    ASSERT_EQ(start.status, kExitDone) << start.err;
+    if (*c.shown) {
+      EXPECT_NE(text.out.find(c.shown), std::string::npos) << text.out;
+      EXPECT_NE(json.out.find(c.json), std::string::npos) << json.out;
+    } else {
+      EXPECT_EQ(text.out.find("PC clock"), std::string::npos) << text.out;
+      EXPECT_EQ(json.out.find("pc_clock"), std::string::npos) << json.out;
+    }
+    EXPECT_EQ(start.err.find("The PC's clock is not synchronised with a time server, so the "
+                             "recorder was set to the PC's time, 2026:12:07:09:05:03."),
+              c.warned ? 0 : std::string::npos)
+        << start.err;
+    EXPECT_EQ(device.Read("date_time.cfg").substr(0, kSomeTimeText.size()), kSomeTimeText);
+  }
 }
 
 TEST_F(CommandLineTest, Usage) {

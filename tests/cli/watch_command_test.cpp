@@ -389,5 +389,25 @@ TEST(PlugInsTest, KnowsEachPlugInByItsDeviceAndMounts) {
   }
 }
 
+// A clock that no time server sets is named in the notification as well as on stderr.
+TEST(WatchCommandTest, NotificationNamesAnUnsynchronisedClock) {
+  TempDevice recorder;
+  std::filesystem::create_directory(recorder.Path("VOICE"));
+  for (const auto sync : {device::ClockSync::kNotSynchronised, device::ClockSync::kSynchronised}) {
+    ScriptedSystem system({"A"}, {{'A', {&recorder, "8:1", {"20 8:1"}}}});
+    const testing_support::FixedClock clock(testing_support::kSomeTime, sync);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    RunWatch(
+        {}, [&system] { return system.Volumes(); }, system, clock);
+    testing::internal::GetCapturedStdout();
+    const std::string err = testing::internal::GetCapturedStderr();
+    const bool warned = sync == device::ClockSync::kNotSynchronised;
+    EXPECT_EQ(err.find("not synchronised with a time server") != std::string::npos, warned) << err;
+    ASSERT_EQ(system.notifications().size(), 1u);
+    EXPECT_EQ(system.notifications()[0].find("not synchronised") != std::string::npos, warned);
+  }
+}
+
 }  // namespace
 }  // namespace cli

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string>
+
 namespace device {
 namespace {
 
@@ -28,6 +34,67 @@ TEST(ClockLineTest, FormatsEveryFieldWithLeadingZeros) {
 TEST(LiveClockTest, JoinsTheFieldsWithColons) {
   EXPECT_EQ(FormatLiveClock({2026, 12, 7, 9, 5, 3}), "2026:12:07:09:05:03");
   EXPECT_EQ(FormatLiveClock({2027, 1, 1, 0, 0, 0}), "2027:01:01:00:00:00");
+}
+
+// Sets the TZ variable for one test and puts the old value back.
+class ZoneVariable {
+ public:
+  ZoneVariable() {
+    if (const char* old = std::getenv("TZ")) old_ = old;
+  }
+  ~ZoneVariable() {
+    if (old_)
+      Set(*old_);
+    else
+      Unset();
+  }
+  static void Set(const std::string& zone) {
+#ifdef _WIN32
+    _putenv_s("TZ", zone.c_str());
+#else
+    setenv("TZ", zone.c_str(), 1);
+#endif
+  }
+  static void Unset() {
+#ifdef _WIN32
+    _putenv_s("TZ", "");
+#else
+    unsetenv("TZ");
+#endif
+  }
+
+ private:
+  std::optional<std::string> old_;
+};
+
+TEST(NearestLocalTimeTest, RoundsToTheNearestSecondInTheZoneSetNow) {
+  using std::chrono::milliseconds;
+  using std::chrono::seconds;
+  // 2026-12-31 23:59:58 UTC.
+  const std::chrono::system_clock::time_point base{seconds(1798761598)};
+  struct Case {
+    const char* what;
+    const char* zone;  // POSIX form, which both C libraries read without a zone database
+    milliseconds after_base;
+    LocalTime expected;
+  };
+  const Case cases[] = {
+      {"whole second", "UTC0", milliseconds(0), {2026, 12, 31, 23, 59, 58}},
+      {"just under half", "UTC0", milliseconds(499), {2026, 12, 31, 23, 59, 58}},
+      {"half rounds up", "UTC0", milliseconds(500), {2026, 12, 31, 23, 59, 59}},
+      {"rounds into the new year", "UTC0", milliseconds(1500), {2027, 1, 1, 0, 0, 0}},
+      {"just before the new year", "UTC0", milliseconds(1499), {2026, 12, 31, 23, 59, 59}},
+      // The zone changes between calls in one process, as a PC's zone does on a trip.
+      {"zone east", "KST-9", milliseconds(1600), {2027, 1, 1, 9, 0, 0}},
+      {"zone west", "EST5", milliseconds(1600), {2026, 12, 31, 19, 0, 0}},
+  };
+  const ZoneVariable restore;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ZoneVariable::Set(c.zone);
+    const LocalTime got = NearestLocalTime(base + c.after_base);
+    EXPECT_EQ(FormatLiveClock(got), FormatLiveClock(c.expected));
+  }
 }
 
 }  // namespace
