@@ -345,4 +345,5 @@ INNER
   [ "$failures" -eq "$failed_before" ] ||
     sed 's/^/   /' <<<"$output"$'\n'"$(cat "$work/watch.err")"
   echo "   the watch stage took $((($(date +%s%N) - began) / 1000000)) ms"
+  source "$project_root/scripts/lib/fat_watch_system.sh" && run_watch_system
 }

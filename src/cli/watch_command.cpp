@@ -23,7 +23,14 @@ bool Contains(const std::vector<std::filesystem::path>& paths, const std::filesy
 void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
   const std::string shown = Printable(root.shown);
   const bool done = outcome.status == app::kExitDone;
-  std::cout << shown << ": " << (done ? "done" : Printable(outcome.message)) << std::endl;
+  // Standard output that fails (its reader gone: `--watch | head -1`) ends no watch: its lines
+  // stop, and standard error says so once.
+  if (std::cout) {
+    std::cout << shown << ": " << (done ? "done" : Printable(outcome.message)) << std::endl;
+    if (!std::cout)
+      std::cerr << "Standard output can no longer be written; the watch goes on without its lines."
+                << std::endl;
+  }
   system.Notify(screens::kProgramName, done ? "The recorder's clock is set (" + shown + ")."
                                             : "The recorder's clock could not be set (" + shown +
                                                   "): " + Printable(outcome.message));
