@@ -13,7 +13,7 @@
 # The idle watch's processor time is measured beside the stopped bus and beside nothing.
 run_watch_system() {
   echo "== --watch beside a bus that stops answering, a closed standard output and a second watch"
-  local program=$fat_build/bin/datetime-cfg-creator
+  local program=${WATCH_PROGRAM:-$fat_build/bin/datetime-cfg-creator}
   uml_make_image "$image" 1024
   mmd -i "$image" ::/VOICE
   local user=65534 options=uid=65534,gid=65534,shortname=mixed,utf8=1,flush
@@ -140,7 +140,8 @@ lines "$work/system-first.out" 1
 # at once.
 rm "$mount_point/date_time.cfg"
 began=\$(now_ms)
-\$as_user "$program" --watch >"$work/system-second.out" 2>"$work/system-second.err"
+timeout -k 1 5 \$as_user "$program" --watch >"$work/system-second.out" \\
+  2>"$work/system-second.err"
 echo "second \$? \$((\$(now_ms) - began))"
 echo "second wrote \$([ -f "$mount_point/date_time.cfg" ] && echo yes || echo no)"
 echo "first unplug 1 \$(unplug \$first)"
