@@ -33,9 +33,6 @@ namespace ui::qt {
 namespace {
 
 constexpr int kNotifyTimeoutMs = 2000;  // a notification service that hangs does not stop a watch
-// How long the end of the watch gives the notifications not yet sent; past it the program ends
-// without them. Well under the second in which a stop is to end the watch.
-constexpr std::chrono::milliseconds kNotifyGrace{500};
 // How many notifications wait at most while the bus is slow or stuck; past that the oldest goes.
 constexpr std::size_t kMostWaiting = 8;
 
@@ -155,10 +152,12 @@ class Notifier {
 
 class LinuxWatchSystem : public cli::WatchSystem {
  public:
-  LinuxWatchSystem()
+  explicit LinuxWatchSystem(std::chrono::milliseconds notify_grace)
       // Before any thread is started (the notifications' and the D-Bus connection's), so that
       // every thread inherits the blocked stop signals.
-      : signals_(BlockAndOpenStopSignals()), mount_table_(device::OpenMountTableChanges()) {
+      : signals_(BlockAndOpenStopSignals()),
+        mount_table_(device::OpenMountTableChanges()),
+        notify_grace_(notify_grace) {
     // A reader of standard output that went away (`--watch | head -1`) makes writes fail instead
     // of ending the watch.
     ::signal(SIGPIPE, SIG_IGN);
@@ -170,7 +169,7 @@ class LinuxWatchSystem : public cli::WatchSystem {
   // A watch ends with status 0 whatever happened (cli::RunWatch), so a notification thread stuck
   // in D-Bus ends the program here with that status.
   ~LinuxWatchSystem() override {
-    if (notifier_ && !notifier_->Finish(kNotifyGrace)) EndWatchNow();
+    if (notifier_ && !notifier_->Finish(notify_grace_)) EndWatchNow();
   }
 
   bool WaitForChange() override {
@@ -200,6 +199,7 @@ class LinuxWatchSystem : public cli::WatchSystem {
  private:
   device::Descriptor signals_;
   device::Descriptor mount_table_;
+  const std::chrono::milliseconds notify_grace_;
   std::unique_ptr<QCoreApplication> application_;
   std::unique_ptr<Notifier> notifier_;  // after the application, so that it goes first
 };
@@ -207,7 +207,11 @@ class LinuxWatchSystem : public cli::WatchSystem {
 }  // namespace
 
 std::unique_ptr<cli::WatchSystem> MakeWatchSystem() {
-  return std::make_unique<LinuxWatchSystem>();
+  return MakeWatchSystemWithGrace(kNotifyGrace);
+}
+
+std::unique_ptr<cli::WatchSystem> MakeWatchSystemWithGrace(std::chrono::milliseconds grace) {
+  return std::make_unique<LinuxWatchSystem>(grace);
 }
 
 }  // namespace ui::qt
