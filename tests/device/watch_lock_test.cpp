@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "device/windows_headers.h"
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 
