@@ -13,6 +13,7 @@
 # The idle watch's processor time is measured beside the stopped bus and beside nothing.
 run_watch_system() {
   echo "== --watch beside a bus that stops answering, a closed standard output and a second watch"
+  # WATCH_PROGRAM: another build of the program, to see these cases fail on it.
   local program=${WATCH_PROGRAM:-$fat_build/bin/datetime-cfg-creator}
   uml_make_image "$image" 1024
   mmd -i "$image" ::/VOICE
