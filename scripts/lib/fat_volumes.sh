@@ -346,4 +346,5 @@ INNER
     sed 's/^/   /' <<<"$output"$'\n'"$(cat "$work/watch.err")"
   echo "   the watch stage took $((($(date +%s%N) - began) / 1000000)) ms"
   source "$project_root/scripts/lib/fat_watch_plugins.sh" && run_watch_plugins
+  source "$project_root/scripts/lib/fat_watch_system.sh" && run_watch_system
 }

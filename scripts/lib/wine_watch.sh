@@ -8,7 +8,8 @@
 # date_time.cfg; unplugged and plugged in again without it, it gets it again from the look every
 # 2 seconds; a removable drive S: that is no recorder stays untouched. "Stop
 # watching" (posted to the watch's hidden window, as its icon's menu sends it) ends it with 0 and
-# a "R:\: done" line a plug-in. Ctrl+C (SIGINT, which Wine hands to the console program as
+# a "R:\: done" line a plug-in; a second watch started meanwhile ends at once with 0 and its line,
+# the first one's lock held. Ctrl+C (SIGINT, which Wine hands to the console program as
 # CTRL_C_EVENT) and taskkill (WM_CLOSE to the windowed .exe) stop it with 0 too.
 #   wine_watch.sh PROGRAM.exe WINE_PLUG.exe WORK_FOLDER
 set -euo pipefail
@@ -85,6 +86,21 @@ check "date_time.cfg on R again within 5 s" '[ "$ok" -eq 1 ]'
 [ "$ok" -eq 0 ] ||
   echo "date_time.cfg on R $(($(now_ms) - since)) ms after the drive was mapped (a look every 2 s)"
 check "S untouched" '[ "$(ls -A "$work/other")" = notes.txt ]'
+
+echo "-- a second watch of the same user"
+# R stays plugged in, written by the first watch, its clock file gone: the second would write it.
+wait_for 2 '[ $(lines_done) -ge 2 ]' || true
+rm "$work/recorder/date_time.cfg"
+since=$(now_ms)
+second_status=0
+(cd "$work/app" && timeout 30 wine program.com --watch) >"$work/second-out.txt" \
+  2>"$work/second-err.txt" </dev/null || second_status=$?
+echo "the second watch ended $(($(now_ms) - since)) ms after its start"
+check "it ends with 0 (got $second_status)" '[ "$second_status" -eq 0 ]'
+check "it writes nothing" '! clock_file'
+check "it says why (got: $(tr -d '\r' <"$work/second-err.txt"))" \
+  '[ "$(tr -d "\r" <"$work/second-err.txt")" = "A watch is already running for this user; this one ends." ]'
+check "it prints nothing on standard output" '[ ! -s "$work/second-out.txt" ]'
 
 echo "-- \"Stop watching\""
 wait_for 2 '[ $(lines_done) -ge 2 ]' || true

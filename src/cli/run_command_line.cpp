@@ -14,6 +14,7 @@
 #include "cli/show_command.h"
 #include "cli/start_command.h"
 #include "cli/texts.h"
+#include "device/watch_lock.h"
 
 namespace cli {
 namespace {
@@ -45,6 +46,17 @@ int RunCommandLine(const std::vector<std::string>& arguments,
   if (command_line.action == CommandLine::Action::kWatch) {
     if (!environment.watch_system) return UsageError("--watch is not available in this program");
     if (const auto refused = CheckWatchSets(command_line.sets)) return *refused;
+    // One watch per user, held until this one ends: a second one (a login's watch and one started
+    // by hand) would write every recorder again, with its own --set options.
+    const device::WatchLock lock;
+    if (lock.state() == device::WatchLock::State::kHeldByOther) {
+      std::cerr << "A watch is already running for this user; this one ends." << std::endl;
+      return kExitDone;
+    }
+    if (lock.state() == device::WatchLock::State::kUnavailable) {
+      std::cerr << "This watch cannot make sure that it is the only one for this user ("
+                << Printable(lock.problem()) << "); it goes on." << std::endl;
+    }
     const std::unique_ptr<WatchSystem> system = environment.watch_system();
     return RunWatch(command_line.sets, environment.recorder_volumes, *system, environment.clock);
   }

@@ -133,7 +133,8 @@ std::string Help(const HelpParts& parts) {
   text += parts.usage_status;
   text +=
       "With several roots the status is the highest of them. --watch ends with 0 when\n"
-      "stopped, whatever happened on the recorders.\n"
+      "stopped, whatever happened on the recorders, and at once when another --watch\n"
+      "of the same user is running.\n"
       "\n"
       "Examples:\n";
   text += parts.examples;

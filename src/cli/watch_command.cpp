@@ -25,8 +25,15 @@ std::string Also(const Outcome& outcome) {
 void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
   const std::string shown = Printable(root.shown);
   const bool done = outcome.status == app::kExitDone;
-  std::cout << shown << ": " << (done ? "done" + Also(outcome) : Printable(outcome.message))
-            << std::endl;
+  // Standard output that fails (its reader gone: `--watch | head -1`) ends no watch: its lines
+  // stop, and standard error says so once.
+  if (std::cout) {
+    std::cout << shown << ": " << (done ? "done" + Also(outcome) : Printable(outcome.message))
+              << std::endl;
+    if (!std::cout)
+      std::cerr << "Standard output can no longer be written; the watch goes on without its lines."
+                << std::endl;
+  }
   system.Notify(screens::kProgramName,
                 done ? "The recorder's clock is set (" + shown + ")" + Also(outcome) + "." +
                            (outcome.warning.empty() ? "" : "\n" + outcome.warning)

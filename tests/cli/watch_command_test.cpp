@@ -409,5 +409,30 @@ TEST(WatchCommandTest, NotificationNamesAnUnsynchronisedClock) {
   }
 }
 
+// A standard output that fails (its reader gone: `--watch | head -1`) stops the lines, not the
+// watch: every recorder is still written and notified, and standard error says so once.
+TEST(WatchCommandTest, GoesOnWhenStandardOutputFails) {
+  struct FailingOutput : std::streambuf {
+    int_type overflow(int_type) override { return traits_type::eof(); }
+  } failing;
+  TempDevice recorder;
+  std::filesystem::create_directory(recorder.Path("VOICE"));
+  ScriptedSystem system({"A", "", "A", "", "A"}, {{'A', {&recorder, "8:1", {"20 8:1"}}}});
+  const testing_support::FixedClock clock(testing_support::kSomeTime);
+  std::streambuf* const output = std::cout.rdbuf(&failing);
+  testing::internal::CaptureStderr();
+  RunWatch(
+      {}, [&system] { return system.Volumes(); }, system, clock);
+  const std::string err = testing::internal::GetCapturedStderr();
+  std::cout.rdbuf(output);
+  std::cout.clear();
+  EXPECT_EQ(system.written(), "A0 A2 A4 ");
+  EXPECT_EQ(system.notifications().size(), 3u);
+  const std::string closed = "Standard output can no longer be written";
+  const std::size_t first = err.find(closed);
+  EXPECT_NE(first, std::string::npos) << err;
+  EXPECT_EQ(err.find(closed, first + 1), std::string::npos) << err;
+}
+
 }  // namespace
 }  // namespace cli

@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     std::cerr << "usage: notify_probe TITLE TEXT\n";
     return 64;
   }
-  ui::qt::MakeWatchSystem()->Notify(argv[1], argv[2]);
+  // Sent on the watch's notification thread, which is given up to 1.5 s at the end.
+  ui::qt::MakeWatchSystemWithGrace(std::chrono::milliseconds(1500))->Notify(argv[1], argv[2]);
   return 0;
 }
