@@ -107,27 +107,32 @@ TEST_F(RunProgramTest, CommandLine) {
 TEST_F(RunProgramTest, RootThatCannotBeReachedNamesTheCause) {
   std::filesystem::create_directories(place.Path("locked/rec/VOICE"));
   std::filesystem::path too_long = place.root();
-  while (too_long.native().size() <= 33000) too_long /= std::string(200, 'a');
+  while (too_long.native().size() <= 4096) too_long /= std::string(200, 'a');
   struct Case {
     const char* what;
     std::filesystem::path root;
     int status;
     std::string said;  // on stderr
   };
+  // The first two on Linux only: the tests under Wine run as root, whom no permission stops, and
+  // Wine looks an overlong path up name by name, finding nothing there.
   const Case cases[] = {
 #ifndef _WIN32
       {"a folder on the way without search permission", place.Path("locked/rec"),
        kExitRuntimeFailure, "\": Permission denied"},
+      {"a path longer than PATH_MAX", too_long, kExitRuntimeFailure, "\": File name too long"},
 #endif
-      {"a path too long for the system", too_long, kExitRuntimeFailure, "too long"},
       {"nothing there", place.Path("missing"), kExitUsage, "\" is not a folder."},
       {"a file", place.Path("rec a/ravlen_setting.ini"), kExitUsage, "\" is not a folder."},
   };
 #ifndef _WIN32
-  if (!testing_support::PermissionsStopReads()) GTEST_SKIP() << "an ordinary user's rights";
+  const bool permissions_stop = testing_support::PermissionsStopReads();
   std::filesystem::permissions(place.Path("locked"), std::filesystem::perms::none);
 #endif
   for (const Case& c : cases) {
+#ifndef _WIN32
+    if (c.root == place.Path("locked/rec") && !permissions_stop) continue;
+#endif
     for (const bool window : {true, false}) {
       SCOPED_TRACE(std::string(c.what) + (window ? ", window" : ", --show"));
       const std::string root = Utf8(c.root);
