@@ -1,5 +1,6 @@
 #include "app/device_root.h"
 
+#include "app/program.h"
 #include "app/utf8_path.h"
 #include "device/drive_presence.h"
 #include "device/file_system.h"
@@ -14,20 +15,25 @@ std::string NotAFolderMessage(std::string_view shown) {
   return "The device root \"" + std::string(shown) + "\" is not a folder.";
 }
 
-std::optional<std::string> RootProblem(const std::filesystem::path& root, std::string_view shown) {
+std::optional<RootFailure> RootProblem(const std::filesystem::path& root, std::string_view shown) {
   if (IsFolder(root)) return std::nullopt;
   std::string drive = Utf8(root.root_name());
   if (!drive.empty() && drive[0] >= 'a' && drive[0] <= 'z')
     drive[0] = static_cast<char>(drive[0] - 'a' + 'A');
   switch (device::PresenceOfDrive(root)) {
     case device::DrivePresence::kNoDrive:
-      return "There is no drive " + drive;
+      return RootFailure{"There is no drive " + drive, kExitUsage};
     case device::DrivePresence::kNoDisk:
-      return "There is no disk in drive " + drive;
+      return RootFailure{"There is no disk in drive " + drive, kExitUsage};
     case device::DrivePresence::kPresent:
       break;
   }
-  return NotAFolderMessage(shown);
+  // Worded as for a root that cannot be listed (device::RootReadError).
+  if (const auto reason = device::UnreachableReason(root)) {
+    return RootFailure{"Could not read the device root \"" + std::string(shown) + "\": " + *reason,
+                       kExitRuntimeFailure};
+  }
+  return RootFailure{NotAFolderMessage(shown), kExitUsage};
 }
 
 }  // namespace app

@@ -58,6 +58,9 @@ class FrontEnd {
   // The modal message box with one OK button, titled with the application's title, owned by the
   // open window when there is one.
   virtual void ShowMessage(std::string_view text) = 0;
+  // The modal message box with Yes and No buttons, No the default, titled and owned as
+  // ShowMessage's: whether the user answered Yes.
+  virtual bool Ask(std::string_view question) = 0;
   // Whether a failure found before any window opens (a device root that is not a folder, two
   // roots) is shown with ShowMessage too, not only on stderr: where a program that is
   // double-clicked or given a dropped file has no stderr that anyone reads (Windows).

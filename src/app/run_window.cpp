@@ -42,19 +42,21 @@ FoundRoot FindRoot(FrontEnd& front_end, const std::filesystem::path& program_fol
   return {choice.candidates[*chosen].mount_point};
 }
 
-bool CheckIsFolder(FrontEnd& front_end, const std::filesystem::path& root) {
-  const std::optional<std::string> problem = RootProblem(root, Utf8(root));
-  if (!problem) return true;
-  std::cerr << Printable(*problem) << std::endl;
-  if (front_end.ShowsFailuresBeforeWindow()) front_end.ShowMessage(*problem);
-  return false;
+// The status to end with where `root` cannot be the device root, after saying why; none for a
+// folder.
+std::optional<int> CheckIsFolder(FrontEnd& front_end, const std::filesystem::path& root) {
+  const std::optional<RootFailure> problem = RootProblem(root, Utf8(root));
+  if (!problem) return std::nullopt;
+  std::cerr << Printable(problem->message) << std::endl;
+  if (front_end.ShowsFailuresBeforeWindow()) front_end.ShowMessage(problem->message);
+  return problem->status;
 }
 
 // Shows the waiting window and runs the event loop; the program starts on the root it goes on to.
 int WaitThenRun(FrontEnd& front_end, const device::VolumeSource& recorder_volumes) {
   std::unique_ptr<ProgramOnRoot> running;
   WaitingWindow waiting(front_end, recorder_volumes, [&](const std::filesystem::path& root) {
-    if (!CheckIsFolder(front_end, root)) return front_end.Quit(kExitUsage);
+    if (const auto status = CheckIsFolder(front_end, root)) return front_end.Quit(*status);
     running = std::make_unique<ProgramOnRoot>(root, front_end);
     Program& program = running->program;
     // A failure at start-up ends the event loop through Program::End.
@@ -77,7 +79,7 @@ int RunWindow(FrontEnd& front_end, const std::optional<std::filesystem::path>& g
     if (!found.root) return kExitDone;
     root = found.root;
   }
-  if (!CheckIsFolder(front_end, *root)) return kExitUsage;
+  if (const auto status = CheckIsFolder(front_end, *root)) return *status;
 
   ProgramOnRoot running(*root, front_end);
   Program& program = running.program;

@@ -14,7 +14,8 @@ namespace app {
 // where it lies on a drive a recorder could be. Otherwise the waiting window (waiting_window.h)
 // stands in until a recorder is plugged in or the user chooses a folder.
 // Returns the exit status: 0 done (also when the user declines to choose a recorder or cancels
-// the waiting), 1 a file error, 2 a run-time failure, 64 a root that is not a folder.
+// the waiting), 1 a file error, 2 a run-time failure (a root that cannot be looked at among
+// them), 64 a root that is not a folder.
 int RunWindow(FrontEnd& front_end, const std::optional<std::filesystem::path>& root,
               const std::filesystem::path& program_folder,
               const device::VolumeSource& recorder_volumes);

@@ -1,12 +1,16 @@
 #include "app/settings_screen.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "device/errors.h"
 #include "device/settings_line.h"
 #include "device/start_guard.h"
 #include "device/write_back.h"
 #include "screens/control_names.h"
+#include "screens/program_text.h"
+#include "screens/screen_table.h"
 
 namespace app {
 
@@ -20,10 +24,18 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
   window->Apply(state);
   program.StartLiveClock(*window);
   const Window& shown = *window;
-  program.OnClick(*window, screens::kStartButton, [&program, &screen, &shown] {
+  const std::optional<int> model = screens::ModelCode(line);
+  program.OnClick(*window, screens::kStartButton, [&program, &screen, &shown, model] {
     const std::string block = screens::Block(screen, shown.CurrentState());
     const device::StartGuard guard(program.file_system());
-    device::CommitSettings(program.file_system(), program.clock(), block);
+    // A recorder of another model now (swapped while the window was open) gets nothing: this
+    // screen's block would corrupt its settings line.
+    const auto same_model = [model](const device::SettingsLine& fresh) {
+      if (screens::ModelCode(fresh) != model) {
+        throw device::RuntimeFailure(std::string(screens::kRecorderChangedMessage));
+      }
+    };
+    device::CommitSettings(program.file_system(), program.clock(), block, same_model);
     program.End(kExitDone);
   });
   program.Show(std::move(window));

@@ -1,11 +1,13 @@
 #include "app/waiting_window.h"
 
+#include <iostream>
 #include <string>
 #include <utility>
 
 #include "app/program.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
+#include "screens/program_text.h"
 #include "screens/waiting_window.h"
 
 namespace app {
@@ -57,10 +59,17 @@ void WaitingWindow::List(const std::vector<device::Volume>& drives) {
 void WaitingWindow::ChooseFolder() {
   asking_ = true;
   const auto folder = front_end_.ChooseFolder();
+  const bool take = folder && !done_ && (device::LooksLikeRecorderRoot(*folder) || AskToUse());
   asking_ = false;
-  if (!folder || done_) return;
+  if (!take || done_) return;
   Finish();
   go_on_(*folder);
+}
+
+bool WaitingWindow::AskToUse() {
+  // As every message box's text, the question goes to stderr too.
+  std::cerr << screens::kNotARecorderQuestion << std::endl;
+  return front_end_.Ask(screens::kNotARecorderQuestion);
 }
 
 void WaitingWindow::Finish() {

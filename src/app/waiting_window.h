@@ -15,8 +15,10 @@ namespace app {
 // coming or going, and once a second for drives it does not report, it asks `drives` and lists
 // them. When some of them look like a recorder's root, it closes and goes on to the root:
 // the one recorder, or the one of several that the user picks with the front end's chooser.
-// "Choose folder…" goes on to the folder the user picks with the system's dialog. Cancel,
-// closing it and cancelling the chooser end the event loop with status 0; nothing is written.
+// "Choose folder…" goes on to the folder the user picks with the system's dialog; one that does
+// not look like a recorder's root only once the user has answered Yes to using it anyway, while
+// No leaves the window waiting, with nothing written. Cancel, closing it and cancelling the
+// chooser end the event loop with status 0; nothing is written.
 class WaitingWindow {
  public:
   using GoOn = std::function<void(const std::filesystem::path& root)>;
@@ -31,6 +33,8 @@ class WaitingWindow {
   void Look();
   void List(const std::vector<device::Volume>& drives);
   void ChooseFolder();
+  // Whether the user wants a folder that does not look like a recorder's root used all the same.
+  bool AskToUse();
   void Finish();
 
   FrontEnd& front_end_;

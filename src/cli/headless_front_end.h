@@ -43,13 +43,15 @@ class HeadlessWindow : public app::Window {
 };
 
 // A front end without a toolkit, for the command line: windows are HeadlessWindows, a message is
-// kept (the program prints it on stderr itself), and no one is asked to choose a recorder.
+// kept (the program prints it on stderr itself), and no one is asked anything: a question is
+// answered No, and no recorder or folder is chosen.
 class HeadlessFrontEnd : public app::FrontEnd {
  public:
   std::unique_ptr<app::Window> CreateWindow(const screens::WindowLayout& layout) override {
     return std::make_unique<HeadlessWindow>(layout);
   }
   void ShowMessage(std::string_view text) override { messages_.emplace_back(text); }
+  bool Ask(std::string_view) override { return false; }
   std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>&) override {
     return std::nullopt;
   }

@@ -72,7 +72,7 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     if (show && several && !command_line.json && i > 0) std::cout << "\n";
     Outcome outcome;
     if (const auto problem = app::RootProblem(root.path, root.shown)) {
-      outcome = Refuse(app::kExitUsage, *problem);
+      outcome = Refuse(problem->status, problem->message);
     } else if (show) {
       outcome = RunShow(root, command_line.json, environment.clock);
     } else {

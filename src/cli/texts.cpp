@@ -129,7 +129,7 @@ std::string Help(const HelpParts& parts) {
       "  1   the settings file holds a value that the recorder's screen does not\n"
       "      accept\n"
       "  2   a run-time failure: a settings-line character that is not a digit, a\n"
-      "      file that cannot be read or written\n";
+      "      file or device root that cannot be read or written\n";
   text += parts.usage_status;
   text +=
       "With several roots the status is the highest of them. --watch ends with 0 when\n"

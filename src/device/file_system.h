@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,6 +64,12 @@ class FileSystem {
 
 // Whether `path` is a folder, however long its path; one that cannot be looked at is none.
 bool IsFolder(const std::filesystem::path& path);
+
+// Why `path` cannot be looked at, in the system's words: a folder on the way that may not be
+// searched ("Permission denied"), a path too long for the system ("File name too long"), an I/O
+// error. None where it can be looked at, and where nothing is there or a file stands on the way:
+// then it is simply no folder.
+std::optional<std::string> UnreachableReason(const std::filesystem::path& path);
 
 // The first line of a file's bytes, as ReadFirstLine defines it.
 std::string FirstLineOf(std::string_view bytes);

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -323,6 +324,14 @@ bool OnRecorderVolume(const std::filesystem::path& folder) {
 bool IsFolder(const std::filesystem::path& path) {
   struct stat status {};
   return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::optional<std::string> UnreachableReason(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0) return std::nullopt;
+  const int error = errno;
+  if (error == ENOENT || error == ENOTDIR) return std::nullopt;
+  return Reason(error);
 }
 
 std::vector<std::string> FileSystem::RootFileNames() const {

@@ -422,6 +422,26 @@ bool IsFolder(const std::filesystem::path& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::optional<std::string> UnreachableReason(const std::filesystem::path& path) {
+  if (::GetFileAttributesW(ExtendedPath(path).c_str()) != INVALID_FILE_ATTRIBUTES) {
+    return std::nullopt;
+  }
+  switch (const DWORD error = ::GetLastError()) {
+    // Nothing there, a file on the way, a name no file can have, no such drive or share.
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_DIRECTORY:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+      return std::nullopt;
+    default:
+      return Reason(error);
+  }
+}
+
 std::vector<std::string> FileSystem::RootFileNames() const {
   const auto fail = [this](DWORD error) { throw RootReadError(root_, Reason(error)); };
   WIN32_FIND_DATAW found{};

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "device/clock_file.h"
-#include "device/settings_line.h"
 
 namespace device {
 namespace {
@@ -46,9 +45,11 @@ std::string RebuildSettingsLine(std::string_view line, std::string_view settings
   return rebuilt;
 }
 
-void CommitSettings(FileSystem& file_system, const Clock& clock, std::string_view settings_block) {
+void CommitSettings(FileSystem& file_system, const Clock& clock, std::string_view settings_block,
+                    const LineCheck& check) {
   const std::optional<std::string> path = FindSettingsFile(file_system);
   const SettingsLine line = ReadSettingsLine(file_system, path);
+  if (check) check(line);
   WriteClockFile(file_system, clock, settings_block);
   for (const SettingsPair& pair : kPairs) {
     if (*path == pair.read) {

@@ -30,5 +30,15 @@ inline constexpr std::string_view kWaitNoDrive = "No drive is plugged in.";
 inline constexpr std::string_view kChooseFolderCaption = "Choose folder\u2026";
 inline constexpr std::string_view kCancelCaption = "Cancel";
 inline constexpr std::string_view kChooseFolderTitle = "Choose the recorder's folder";
+// Asked, Yes or No, before a folder chosen in that dialog that does not look like a recorder's
+// root is used.
+inline constexpr std::string_view kNotARecorderQuestion =
+    "This folder does not look like a recorder's drive. Use it anyway?";
+
+// Start on a settings screen whose recorder was swapped for one of another model (the settings
+// line read afresh has another model code than the one the screen was loaded from).
+inline constexpr std::string_view kRecorderChangedMessage =
+    "The recorder was changed while this window was open. Nothing was written; start the "
+    "program again.";
 
 }  // namespace screens

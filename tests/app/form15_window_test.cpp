@@ -1,6 +1,9 @@
 #include <algorithm>
 
+#include "device/write_back.h"
 #include "program_fixture.h"
+#include "screens/program_text.h"
+#include "support/device_snapshot.h"
 
 namespace app {
 namespace {
@@ -107,6 +110,53 @@ TEST_F(Form15WindowTest, TabOrderStartsAtStartAndRunsThroughTheLists) {
             (std::vector<std::string>{"Command1", "Combo1", "Combo2", "Combo3", "Combo4", "Combo5",
                                       "Combo6", "Combo7", "Combo8", "Combo10", "Combo11", "Text1",
                                       "Combo12"}));
+}
+
+// The recorder swapped for another while the window is open: Start reads the line afresh. A line
+// of another model (or of no model) gets nothing, not even the clock file, and the program says so
+// (on stderr too) and ends with 2; a line of the same model takes the window's block.
+TEST(Form15SwappedRecorderTest, OnlyALineOfTheSameModelTakesTheWindowsBlock) {
+  struct Case {
+    const char* what;
+    std::string line;  // in the settings file when Start is pressed
+    bool written;
+  };
+  const Case cases[] = {
+      {"another model 6 recorder",
+       "60111111111111110"
+       "22222222222222"
+       "0"
+       "FW 6.10 OTHER",
+       true},
+      {"a model 4 recorder", "40111111111111111300000000000000FW 4.01", false},
+      {"a line without a model", "x0111111111111110", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ProgramOnDevice run;
+    run.device.Write("ravlen_setting.ini", Line() + "\r\n");
+    run.StartUp();
+    ASSERT_EQ(run.screen.WindowName(), "Form15");
+    run.device.Write("ravlen_setting.ini", c.line + "\r\n");
+    const auto swapped = testing_support::Snapshot(run.device);
+    testing::internal::CaptureStderr();
+    run.screen.PressStart();
+    const std::string said = testing::internal::GetCapturedStderr();
+    if (c.written) {
+      EXPECT_EQ(run.quits, std::vector<int>{kExitDone});
+      EXPECT_EQ(run.device.Read("date_time.cfg"),
+                std::string(kSomeTimeText) + "E42103151024100\r\n");
+      EXPECT_EQ(run.device.Read("ravlen_setting.bak"),
+                device::RebuildSettingsLine(c.line, "42103151024100") + "\r\n");
+      continue;
+    }
+    EXPECT_EQ(run.quits, std::vector<int>{kExitRuntimeFailure});
+    EXPECT_EQ(run.messages,
+              std::vector<std::string>{std::string(screens::kRecorderChangedMessage)});
+    EXPECT_NE(said.find(screens::kRecorderChangedMessage), std::string::npos) << said;
+    EXPECT_EQ(testing_support::Snapshot(run.device), swapped);
+    EXPECT_EQ(run.screen.WindowName(), "none");
+  }
 }
 
 TEST_F(Form15WindowTest, BadFlagShowsTheScreensMessageAndWritesNothing) {

@@ -7,9 +7,14 @@
 #include <vector>
 
 #include "app/program.h"
+#include "app/utf8_path.h"
+#include "app/utf8_text.h"
 #include "support/recording_front_end.h"
 #include "support/temp_device.h"
 #include "support/window_driver.h"
+#ifndef _WIN32
+#include "support/ordinary_user.h"
+#endif
 
 namespace app {
 namespace {
@@ -95,6 +100,67 @@ TEST_F(RunProgramTest, CommandLine) {
     EXPECT_EQ(place.Exists("rec b/date_time.cfg"), c.status == kExitDone);
     EXPECT_TRUE(case_front_end.offered.empty());
   }
+}
+
+// A root that cannot be looked at fails with the system's reason and status 2, in the window and
+// on the command line alike; one that is not there or is a file is not a folder (64).
+TEST_F(RunProgramTest, RootThatCannotBeReachedNamesTheCause) {
+  std::filesystem::create_directories(place.Path("locked/rec/VOICE"));
+  std::filesystem::path too_long = place.root();
+  while (too_long.native().size() <= 4096) too_long /= std::string(200, 'a');
+  struct Case {
+    const char* what;
+    std::filesystem::path root;
+    int status;
+    std::string said;  // on stderr
+  };
+  // The first two on Linux only: the tests under Wine run as root, whom no permission stops, and
+  // Wine looks an overlong path up name by name, finding nothing there.
+  const Case cases[] = {
+#ifndef _WIN32
+      {"a folder on the way without search permission", place.Path("locked/rec"),
+       kExitRuntimeFailure, "\": Permission denied"},
+      {"a path longer than PATH_MAX", too_long, kExitRuntimeFailure, "\": File name too long"},
+#endif
+      {"nothing there", place.Path("missing"), kExitUsage, "\" is not a folder."},
+      {"a file", place.Path("rec a/ravlen_setting.ini"), kExitUsage, "\" is not a folder."},
+  };
+#ifndef _WIN32
+  const bool permissions_stop = testing_support::PermissionsStopReads();
+  std::filesystem::permissions(place.Path("locked"), std::filesystem::perms::none);
+#endif
+  for (const Case& c : cases) {
+#ifndef _WIN32
+    if (c.root == place.Path("locked/rec") && !permissions_stop) continue;
+#endif
+    for (const bool window : {true, false}) {
+      SCOPED_TRACE(std::string(c.what) + (window ? ", window" : ", --show"));
+      const std::string root = Utf8(c.root);
+      testing_support::RecordingFrontEnd case_front_end(*driver);
+      int status = 0;
+      testing::internal::CaptureStderr();
+      {
+#ifndef _WIN32
+        const testing_support::OrdinaryUser user(place);
+#endif
+        status = cli::RunProgram(
+            case_front_end,
+            window ? std::vector<std::string>{root} : std::vector<std::string>{"--show", root},
+            place.Path("program"), [] { return std::vector<device::Volume>{}; });
+      }
+      const std::string said = testing::internal::GetCapturedStderr();
+      EXPECT_EQ(status, c.status);
+      const std::string named =
+          (c.status == kExitUsage ? "The device root \"" : "Could not read the device root \"") +
+          Printable(root);
+      EXPECT_NE(said.find(named), std::string::npos) << said;
+      EXPECT_NE(said.find(c.said), std::string::npos) << said;
+      EXPECT_EQ(case_front_end.event_loops, 0);
+    }
+  }
+#ifndef _WIN32
+  std::filesystem::permissions(place.Path("locked"), std::filesystem::perms::owner_all);
+#endif
 }
 
 // The root comes as UTF-8 on every system, also where paths are UTF-16 (Windows).

@@ -1,10 +1,6 @@
 // A settings file or a device root that the user may not read. The program runs with an ordinary
 // user's rights: the tests may run as root, whom a permission never stops. Linux only.
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -13,48 +9,16 @@
 #include "cli/run_command_line.h"
 #include "program_fixture.h"
 #include "support/device_snapshot.h"
+#include "support/ordinary_user.h"
 
 namespace app {
 namespace {
 
 using std::filesystem::perms;
+using testing_support::OrdinaryUser;
+using testing_support::PermissionsStopReads;
 using testing_support::Snapshot;
 using testing_support::TempDevice;
-
-constexpr uid_t kOrdinaryUser = 65534;  // nobody
-
-// While it lives, a process running as root has an ordinary user's rights on files, and the
-// device belongs to that user. Any other process runs as it is.
-class OrdinaryUser {
- public:
-  explicit OrdinaryUser(const TempDevice& device) {
-    if (::geteuid() != 0) return;
-    if (::lchown(device.root().c_str(), kOrdinaryUser, static_cast<gid_t>(-1)) != 0) return;
-    for (const auto& entry : std::filesystem::directory_iterator(device.root())) {
-      if (::lchown(entry.path().c_str(), kOrdinaryUser, static_cast<gid_t>(-1)) != 0) return;
-    }
-    switched_ = ::seteuid(kOrdinaryUser) == 0;
-  }
-  ~OrdinaryUser() {
-    if (switched_ && ::seteuid(0) != 0) std::abort();
-  }
-  OrdinaryUser(const OrdinaryUser&) = delete;
-  OrdinaryUser& operator=(const OrdinaryUser&) = delete;
-
- private:
-  bool switched_ = false;
-};
-
-bool PermissionsStopReads() {
-  const TempDevice probe;
-  probe.Write("probe", "4");
-  std::filesystem::permissions(probe.Path("probe"), perms::none);
-  const OrdinaryUser user(probe);
-  const int fd = ::open(probe.Path("probe").c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return true;
-  ::close(fd);
-  return false;
-}
 
 // A model 4 recorder's settings line.
 const std::string kLine = "40111111111111111300000000000000FW 4.01";

@@ -20,7 +20,7 @@ namespace {
 // Long enough for the waiting window's look, once a second, to come.
 constexpr int kOneLookMs = 1300;
 
-enum class Act { kPlugIn, kCancel, kClose, kChooseFolder };
+enum class Act { kPlugIn, kCancel, kClose, kEscape, kChooseFolder };
 
 constexpr const char* kFolders[] = {"program", "rec a", "rec b", "blank", "chosen"};
 
@@ -60,8 +60,11 @@ TEST(WaitingWindowTest, GoesOnToTheRecorderPluggedInOrEndsWritingNothing) {
     Act act;
     std::vector<const char*> plugged;
     std::optional<std::size_t> chooser_answer;
-    const char* written;  // the folder that gets the Start, or none
-    std::size_t offered;  // recorders offered in the chooser
+    const char* written;            // the folder that gets the Start, or none
+    std::size_t offered;            // recorders offered in the chooser
+    const char* chosen = "chosen";  // in the folder dialog
+    bool yes = false;               // to the question for a folder that is no recorder's
+    bool asked = false;
   };
   const Case cases[] = {
       {"one recorder plugged in", Act::kPlugIn, {"blank", "rec a"}, {}, "rec a", 0},
@@ -69,14 +72,26 @@ TEST(WaitingWindowTest, GoesOnToTheRecorderPluggedInOrEndsWritingNothing) {
       {"two recorders, chooser cancelled", Act::kPlugIn, {"rec a", "rec b"}, {}, nullptr, 2},
       {"Cancel", Act::kCancel, {}, {}, nullptr, 0},
       {"closed", Act::kClose, {}, {}, nullptr, 0},
-      {"a folder chosen", Act::kChooseFolder, {}, {}, "chosen", 0},
+      {"Escape", Act::kEscape, {}, {}, nullptr, 0},
+      {"a recorder's folder chosen", Act::kChooseFolder, {}, {}, "rec b", 0, "rec b"},
+      {"another folder chosen, Yes", Act::kChooseFolder, {}, {}, "chosen", 0, "chosen", true, true},
+      {"another folder chosen, No: back to waiting",
+       Act::kChooseFolder,
+       {},
+       {},
+       nullptr,
+       0,
+       "chosen",
+       false,
+       true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     StartedWithoutRecorder run;
     testing_support::WindowDriver& driver = *run.driver;
     run.front_end.volume_answer = c.chooser_answer;
-    run.front_end.folder_answer = run.place.Path("chosen");
+    run.front_end.folder_answer = run.place.Path(c.chosen);
+    run.front_end.answer = c.yes;
     run.front_end.while_running = [&] {
       ASSERT_EQ(driver.WindowName(), "WaitForRecorder");
       EXPECT_EQ(driver.Title(), screens::kWaitTitle);
@@ -92,8 +107,15 @@ TEST(WaitingWindowTest, GoesOnToTheRecorderPluggedInOrEndsWritingNothing) {
         case Act::kClose:
           driver.CloseByUser();
           break;
+        case Act::kEscape:
+          driver.Press("ChooseFolder", testing_support::Key::kEscape);
+          break;
         case Act::kChooseFolder:
           driver.Click("ChooseFolder");
+          if (c.written != nullptr) break;
+          // Nothing taken: the window waits on, until it is cancelled.
+          ASSERT_EQ(driver.WindowName(), "WaitForRecorder");
+          driver.Click("Cancel");
           break;
       }
       if (c.written == nullptr) return;
@@ -104,6 +126,9 @@ TEST(WaitingWindowTest, GoesOnToTheRecorderPluggedInOrEndsWritingNothing) {
     EXPECT_EQ(run.front_end.quits, std::vector<int>{kExitDone});
     EXPECT_EQ(driver.WindowsOnScreen(), 0);
     EXPECT_EQ(run.front_end.folder_asks, c.act == Act::kChooseFolder ? 1 : 0);
+    EXPECT_EQ(run.front_end.questions,
+              c.asked ? std::vector<std::string>{std::string(screens::kNotARecorderQuestion)}
+                      : std::vector<std::string>{});
     std::vector<std::size_t> offered;
     for (const auto& volumes : run.front_end.offered) offered.push_back(volumes.size());
     EXPECT_EQ(offered,

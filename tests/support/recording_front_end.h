@@ -12,9 +12,9 @@
 
 namespace testing_support {
 
-// The driver's real front end for windows, with messages, the volume and folder choosers, the
-// event loop and quitting recorded or scripted, so that no test waits in a nested event loop or
-// ends.
+// The driver's real front end for windows, with messages, questions, the volume and folder
+// choosers, the event loop and quitting recorded or scripted, so that no test waits in a nested
+// event loop or ends.
 class RecordingFrontEnd : public app::FrontEnd {
  public:
   // What the event loop returns when the program has not quit.
@@ -28,6 +28,10 @@ class RecordingFrontEnd : public app::FrontEnd {
   void ShowMessage(std::string_view text) override {
     messages.emplace_back(text);
     windows_behind.push_back(driver_.WindowsOnScreen());
+  }
+  bool Ask(std::string_view question) override {
+    questions.emplace_back(question);
+    return answer;
   }
   std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>& volumes) override {
     offered.push_back(volumes);
@@ -47,6 +51,8 @@ class RecordingFrontEnd : public app::FrontEnd {
 
   std::vector<std::string> messages;
   std::vector<int> windows_behind;  // windows on screen when each message showed
+  std::vector<std::string> questions;
+  bool answer = false;  // to every question: Yes (true) or No
   std::vector<int> quits;
   std::optional<std::size_t> volume_answer;
   std::vector<std::vector<device::Volume>> offered;

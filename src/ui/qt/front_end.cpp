@@ -1,8 +1,8 @@
 #include "ui/qt/front_end.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +13,7 @@
 
 #include "app/program.h"
 #include "screens/program_text.h"
+#include "ui/qt/folder_dialog.h"
 #include "ui/qt/screen_window.h"
 #include "ui/qt/text.h"
 #include "ui/qt/volume_chooser.h"
@@ -85,6 +86,15 @@ void FrontEnd::ShowMessage(std::string_view text) {
   box.exec();
 }
 
+bool FrontEnd::Ask(std::string_view question) {
+  MakeApplication();
+  QMessageBox box(QMessageBox::NoIcon, ToQString(screens::kProgramName), ToQString(question),
+                  QMessageBox::Yes | QMessageBox::No, OpenWindow());
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::size_t> FrontEnd::ChooseVolume(const std::vector<device::Volume>& volumes) {
   MakeApplication();
   VolumeChooserDialog dialog(volumes, OpenWindow());
@@ -94,10 +104,14 @@ std::optional<std::size_t> FrontEnd::ChooseVolume(const std::vector<device::Volu
 
 std::optional<std::filesystem::path> FrontEnd::ChooseFolder() {
   MakeApplication();
-  const QString folder =
-      QFileDialog::getExistingDirectory(OpenWindow(), ToQString(screens::kChooseFolderTitle));
-  if (folder.isEmpty()) return std::nullopt;
-  return std::filesystem::path(QFile::encodeName(folder).toStdString());
+  // The working folder first, then the folder the dialog showed last.
+  if (folder_shown_.isEmpty()) folder_shown_ = QDir::currentPath();
+  FolderDialog dialog(ToQString(screens::kChooseFolderTitle), folder_shown_, OpenWindow());
+  dialog.exec();
+  folder_shown_ = dialog.directory().absolutePath();
+  const std::optional<QString> folder = dialog.Chosen();
+  if (!folder) return std::nullopt;
+  return std::filesystem::path(QFile::encodeName(*folder).toStdString());
 }
 
 int FrontEnd::RunEventLoop() {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QString>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -23,7 +24,9 @@ class FrontEnd : public app::FrontEnd {
 
   std::unique_ptr<app::Window> CreateWindow(const screens::WindowLayout& layout) override;
   void ShowMessage(std::string_view text) override;
+  bool Ask(std::string_view question) override;
   std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>& volumes) override;
+  // Qt's own folder dialog (folder_dialog.h): the folder typed or picked in it.
   std::optional<std::filesystem::path> ChooseFolder() override;
   int RunEventLoop() override;
   void Quit(int status) override;
@@ -40,6 +43,7 @@ class FrontEnd : public app::FrontEnd {
   char** argv_ = nullptr;
   std::unique_ptr<QApplication> application_;
   std::vector<QPointer<ScreenWindow>> windows_;
+  QString folder_shown_;  // where the folder dialog opens
   std::optional<int> quit_status_;
 };
 

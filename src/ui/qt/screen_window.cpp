@@ -334,6 +334,11 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the window as its close box does; an open list takes it first, to close.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
   if (!PressFocusedButton(this, *event)) QWidget::keyPressEvent(event);
 }
 

@@ -32,6 +32,12 @@ void FrontEnd::ShowMessage(std::string_view text) {
                 WideFromUtf8(screens::kProgramName).c_str(), MB_OK);
 }
 
+bool FrontEnd::Ask(std::string_view question) {
+  return ::MessageBoxW(OpenWindowHandle(), WideFromUtf8(question).c_str(),
+                       WideFromUtf8(screens::kProgramName).c_str(),
+                       MB_YESNO | MB_DEFBUTTON2) == IDYES;
+}
+
 std::optional<std::size_t> FrontEnd::ChooseVolume(const std::vector<device::Volume>& volumes) {
   return ChooseVolumeModal(OpenWindowHandle(), volumes);
 }

@@ -6,8 +6,8 @@
 
 namespace ui::win32 {
 
-// The Win32 front end: native windows, MessageBoxW, a chooser dialog, the folder dialog and the
-// message loop.
+// The Win32 front end: native windows, MessageBoxW (OK, and Yes and No for a question), a chooser
+// dialog, the folder dialog and the message loop.
 class FrontEnd final : public app::FrontEnd {
  public:
   FrontEnd();
@@ -15,6 +15,7 @@ class FrontEnd final : public app::FrontEnd {
 
   std::unique_ptr<app::Window> CreateWindow(const screens::WindowLayout& layout) override;
   void ShowMessage(std::string_view text) override;
+  bool Ask(std::string_view question) override;
   bool ShowsFailuresBeforeWindow() const override { return true; }
   std::optional<std::size_t> ChooseVolume(const std::vector<device::Volume>& volumes) override;
   std::optional<std::filesystem::path> ChooseFolder() override;

@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace ui::qt {
@@ -43,6 +45,21 @@ TEST(VolumeChooserTest, OkTakesTheChosenRowAndCancelNone) {
                       Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.Chosen(), c.chosen);
+  }
+}
+
+// The keyboard: Enter takes the chosen row, Escape none, as Cancel.
+TEST(VolumeChooserTest, EnterTakesTheChosenRowAndEscapeNone) {
+  for (const auto& [key, chosen] : {std::pair{Qt::Key_Return, std::optional<std::size_t>(1)},
+                                    std::pair{Qt::Key_Escape, std::optional<std::size_t>()}}) {
+    SCOPED_TRACE(key == Qt::Key_Escape ? "Escape" : "Enter");
+    VolumeChooserDialog dialog(kVolumes);
+    dialog.show();
+    auto* list = dialog.findChild<QListWidget*>(QStringLiteral("VolumeList"));
+    list->setCurrentRow(1);
+    QTest::keyClick(list, key);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Chosen(), chosen);
   }
 }
 
