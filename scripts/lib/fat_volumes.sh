@@ -246,6 +246,23 @@ INNER
   done
 }
 
+# For the inner scripts of the watch stages, which define now_ms: clock_file_after_mount mounts the
+# recorder with $options and prints the milliseconds until its clock file is there, or "none"
+# after 2 s.
+clock_file_after_mount_function() {
+  cat <<FUNCTION
+clock_file_after_mount() {
+  mount -t vfat -o "$options" /dev/ubda "$mount_point" || { echo mount-failed; return; }
+  mounted=\$(now_ms)
+  while [ \$((\$(now_ms) - mounted)) -lt 2000 ]; do
+    [ -f "$mount_point/date_time.cfg" ] && { echo \$((\$(now_ms) - mounted)); return; }
+    sleep 0.01
+  done
+  echo none
+}
+FUNCTION
+}
+
 # --watch as a desktop user runs it: the Qt program, unprivileged, while volumes are mounted and
 # unmounted around it. A recorder mounted a second after it began gets its clock file within 2 s,
 # and again after it was unmounted and mounted again; a FAT stick without a recorder's entries and
@@ -272,16 +289,7 @@ umount "$mount_point"
 mkdir -p "$stick_point" "$tmpfs_point"
 [ -b /dev/ubdb ] || mknod /dev/ubdb b 98 16
 now_ms() { echo \$((\$(date +%s%N) / 1000000)); }
-# The milliseconds from the mount until the clock file is there, or "none" after 2 s.
-clock_file_after_mount() {
-  mount -t vfat -o "$options" /dev/ubda "$mount_point" || { echo mount-failed; return; }
-  mounted=\$(now_ms)
-  while [ \$((\$(now_ms) - mounted)) -lt 2000 ]; do
-    [ -f "$mount_point/date_time.cfg" ] && { echo \$((\$(now_ms) - mounted)); return; }
-    sleep 0.01
-  done
-  echo none
-}
+$(clock_file_after_mount_function)
 # Waits up to 2 s for the watch's "done" line number \$1: until it is out, the watch may still
 # hold the volume, and an unmount would find it busy.
 reported() {

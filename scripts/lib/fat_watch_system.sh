@@ -30,16 +30,7 @@ mkdir -p "$runtime" && chown $user:$user "$runtime" && chmod 700 "$runtime"
 now_ms() { echo \$((\$(date +%s%N) / 1000000)); }
 # A simple command, so that a watch started with & is the process that \$! names.
 as_user="setpriv --reuid=$user --regid=$user --clear-groups"
-# Mounts the recorder; prints the milliseconds until its clock file is there, or "none" after 2 s.
-plug_in() {
-  mount -t vfat -o "$options" /dev/ubda "$mount_point" || { echo mount-failed; return; }
-  mounted=\$(now_ms)
-  while [ \$((\$(now_ms) - mounted)) -lt 2000 ]; do
-    [ -f "$mount_point/date_time.cfg" ] && { echo \$((\$(now_ms) - mounted)); return; }
-    sleep 0.01
-  done
-  echo none
-}
+$(clock_file_after_mount_function)
 # Once watch \$1 holds nothing on the recorder, removes its clock file (so that the next plug-in
 # shows whether it is written again) and unmounts it; prints umount's status.
 unplug() {
@@ -104,9 +95,9 @@ if command -v dbus-daemon >/dev/null; then
   kill -STOP \$bus
   lines "$work/system-bus.out" 1
   echo "bus unplug 1 \$(unplug \$watch)"
-  echo "bus plug-in 2 \$(plug_in)"
+  echo "bus plug-in 2 \$(clock_file_after_mount)"
   echo "bus unplug 2 \$(unplug \$watch)"
-  echo "bus plug-in 3 \$(plug_in)"
+  echo "bus plug-in 3 \$(clock_file_after_mount)"
   lines "$work/system-bus.out" 3
   echo "bus idle \$(idle_ticks \$watch)"
   stop bus \$watch
@@ -124,7 +115,7 @@ XDG_RUNTIME_DIR=$runtime \$as_user "$program" --watch >/run/watch-pipe 2>"$work/
 watch=\$!
 started "$work/system-pipe.err"
 for plug_in in 1 2 3; do
-  echo "pipe plug-in \$plug_in \$(plug_in)"
+  echo "pipe plug-in \$plug_in \$(clock_file_after_mount)"
   # The recorder's line is out (as far as the watch can tell) before the next plug-in.
   sleep 0.3
   echo "pipe unplug \$plug_in \$(unplug \$watch)"
@@ -135,7 +126,7 @@ XDG_RUNTIME_DIR=$runtime \$as_user "$program" --watch >"$work/system-first.out" 
   2>"$work/system-first.err" &
 first=\$!
 started "$work/system-first.err"
-echo "first plug-in 1 \$(plug_in)"
+echo "first plug-in 1 \$(clock_file_after_mount)"
 lines "$work/system-first.out" 1
 # Still plugged in, the recorder is not written again by the first watch; the second would write it
 # at once.
@@ -146,7 +137,7 @@ timeout -k 1 5 \$as_user "$program" --watch >"$work/system-second.out" \\
 echo "second \$? \$((\$(now_ms) - began))"
 echo "second wrote \$([ -f "$mount_point/date_time.cfg" ] && echo yes || echo no)"
 echo "first unplug 1 \$(unplug \$first)"
-echo "first plug-in 2 \$(plug_in)"
+echo "first plug-in 2 \$(clock_file_after_mount)"
 lines "$work/system-first.out" 2
 echo "first idle \$(idle_ticks \$first)"
 stop first \$first

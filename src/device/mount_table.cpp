@@ -29,6 +29,18 @@ std::vector<std::string_view> Fields(std::string_view line) {
   return fields;
 }
 
+// The fields of each line of `text`; a blank line has none and is left out.
+std::vector<std::vector<std::string_view>> LinesOfFields(std::string_view text) {
+  std::vector<std::vector<std::string_view>> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    auto fields = Fields(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (!fields.empty()) lines.push_back(std::move(fields));
+  }
+  return lines;
+}
+
 }  // namespace
 
 std::string DecodeMountField(std::string_view field) {
@@ -48,11 +60,7 @@ std::string DecodeMountField(std::string_view field) {
 
 std::vector<MountEntry> ParseMountTable(std::string_view text) {
   std::vector<MountEntry> entries;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    const auto fields = Fields(line);
+  for (const auto& fields : LinesOfFields(text)) {
     if (fields.size() < 4) continue;
     entries.push_back({DecodeMountField(fields[0]), DecodeMountField(fields[1]),
                        DecodeMountField(fields[2]), DecodeMountField(fields[3])});
@@ -62,11 +70,7 @@ std::vector<MountEntry> ParseMountTable(std::string_view text) {
 
 std::vector<MountEntry> ParseMountInfo(std::string_view text) {
   std::vector<MountEntry> entries;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    const auto fields = Fields(line);
+  for (const auto& fields : LinesOfFields(text)) {
     std::size_t separator = 6;
     while (separator < fields.size() && fields[separator] != "-") ++separator;
     if (separator + 2 >= fields.size()) continue;
