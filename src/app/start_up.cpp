@@ -1,27 +1,21 @@
 #include "app/start_up.h"
 
 #include <optional>
-#include <string_view>
 
 #include "app/basic_screen.h"
 #include "app/settings_screen.h"
 #include "app/start_screen.h"
+#include "device/recorder_files.h"
 #include "device/settings_line.h"
 #include "screens/screen_table.h"
 
 namespace app {
-namespace {
-
-constexpr std::string_view kVoicePath = "\\VOICE";
-
-}  // namespace
-
 void StartUp(Program& program) {
   device::FileSystem& file_system = program.file_system();
   // A root that cannot be read fails as such before "\VOICE" is looked at.
   device::CheckRootCanBeListed(file_system);
-  if (file_system.EntryExists(kVoicePath)) {
-    file_system.SetAttributes(kVoicePath, device::Attributes::kNormal);
+  if (file_system.EntryExists(device::kVoicePath)) {
+    file_system.SetAttributes(device::kVoicePath, device::Attributes::kNormal);
   }
   ShowFirstScreen(program);
 }

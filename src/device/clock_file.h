@@ -6,10 +6,9 @@
 
 #include "device/clock.h"
 #include "device/file_system.h"
+#include "device/recorder_files.h"
 
 namespace device {
-
-inline constexpr std::string_view kClockFilePath = "\\date_time.cfg";
 
 // The clock line without its CR LF: the date and time, then "E" and the settings block if any.
 std::string ClockLine(const LocalTime& time, std::optional<std::string_view> settings_block);

@@ -7,6 +7,7 @@
 #include "device/errors.h"
 #include "device/file_system.h"
 #include "device/mount_table.h"
+#include "device/recorder_files.h"
 #include "device/settings_line.h"
 #include "device/volume_label.h"
 
@@ -84,8 +85,8 @@ RootLook LookAtRoot(const std::filesystem::path& folder) {
   const FileSystem file_system(folder);
   try {
     const bool recorder = FindSettingsFile(file_system).has_value() ||
-                          file_system.EntryExists("\\date_time.cfg") ||
-                          file_system.EntryExists("\\VOICE");
+                          file_system.EntryExists(kClockFilePath) ||
+                          file_system.EntryExists(kVoicePath);
     return {recorder ? RootLook::Kind::kRecorder : RootLook::Kind::kOther, {}};
   } catch (const DeviceError& error) {
     return {RootLook::Kind::kUnreadable, error.reason().empty() ? error.what() : error.reason()};

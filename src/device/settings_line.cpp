@@ -3,6 +3,21 @@
 #include "device/errors.h"
 
 namespace device {
+namespace {
+
+// Names every candidate: "... none of "\a", "\b" and "\c"."
+std::string NoSettingsFileMessage() {
+  std::string message = "Could not read the settings file: the recorder holds none of ";
+  for (std::size_t i = 0; i < kSettingsFileSet.size(); ++i) {
+    if (i > 0) message += i + 1 < kSettingsFileSet.size() ? ", " : " and ";
+    message += '"';
+    message += kSettingsFileSet[i];
+    message += '"';
+  }
+  return message + ".";
+}
+
+}  // namespace
 
 std::string_view SettingsLine::Run(int position, int length) const {
   if (position < 1 || length <= 0 || static_cast<std::size_t>(position) > bytes_.size()) return {};
@@ -25,9 +40,7 @@ std::optional<std::string> FindSettingsFile(const FileSystem& file_system) {
 SettingsLine ReadSettingsLine(const FileSystem& file_system,
                               const std::optional<std::string>& path) {
   if (!path) {
-    throw DeviceError(
-        "Could not read the settings file: the recorder holds none of \"\\ravlen_setting.ini\", "
-        "\"\\ravlen_setting.bak\", \"\\system_setting.ini\" and \"\\system_setting.bak\".");
+    throw DeviceError(NoSettingsFileMessage());
   }
   return SettingsLine(file_system.ReadFirstLine(*path));
 }

@@ -1,21 +1,13 @@
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "device/file_system.h"
+#include "device/recorder_files.h"
 
 namespace device {
-
-// The candidate settings files, in lookup order.
-inline constexpr std::array<std::string_view, 4> kSettingsFileSet = {
-    "\\ravlen_setting.ini",
-    "\\ravlen_setting.bak",
-    "\\system_setting.ini",
-    "\\system_setting.bak",
-};
 
 inline constexpr int kModelCodePosition = 1;
 inline constexpr int kSettingsBlockPosition = 18;

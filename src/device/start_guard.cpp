@@ -4,16 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "device/clock_file.h"
 #include "device/errors.h"
+#include "device/recorder_files.h"
 #include "device/temporary_name.h"
 
 namespace device {
 namespace {
-
-// The files that a Start writes through WriteLine: the clock file and the .bak of each pair.
-constexpr std::string_view kWrittenFiles[] = {kClockFilePath, "\\ravlen_setting.bak",
-                                              "\\system_setting.bak"};
 
 bool IsLeftover(std::string_view device_path) {
   for (const std::string_view target : kWrittenFiles) {

@@ -3,36 +3,23 @@
 #include <optional>
 
 #include "device/clock_file.h"
+#include "device/recorder_files.h"
 
 namespace device {
 namespace {
 
-struct SettingsPair {
-  std::string_view read;
-  std::string_view backup;
-  std::optional<std::string_view> deleted;
-};
-
-constexpr SettingsPair kPairs[] = {
-    {"\\ravlen_setting.ini", "\\ravlen_setting.bak", "\\ravlen_setting.ini"},
-    {"\\ravlen_setting.bak", "\\ravlen_setting.bak", std::nullopt},
-    {"\\system_setting.ini", "\\system_setting.bak", "\\system_setting.ini"},
-    {"\\system_setting.bak", "\\system_setting.bak", std::nullopt},
-};
-
-void WriteBack(FileSystem& file_system, const SettingsPair& pair, std::string_view line) {
-  if (pair.deleted) {
-    if (file_system.FileExists(pair.backup)) {
-      file_system.SetAttributes(pair.backup, Attributes::kNormal);
-    }
-  } else {
-    file_system.SetAttributes(pair.backup, Attributes::kNormal);
+// Writes `line` to the pair's .bak, made normal first if it is there (a .bak that was read is);
+// `ini_read`: the line came from the pair's .ini, which is deleted last.
+void WriteBack(FileSystem& file_system, const SettingsPair& pair, bool ini_read,
+               std::string_view line) {
+  if (!ini_read || file_system.FileExists(pair.bak)) {
+    file_system.SetAttributes(pair.bak, Attributes::kNormal);
   }
-  file_system.WriteLine(pair.backup, line);
-  file_system.SetAttributes(pair.backup, Attributes::kHidden);
-  if (pair.deleted && file_system.FileExists(*pair.deleted)) {
-    file_system.SetAttributes(*pair.deleted, Attributes::kNormal);
-    file_system.RemoveFile(*pair.deleted);
+  file_system.WriteLine(pair.bak, line);
+  file_system.SetAttributes(pair.bak, Attributes::kHidden);
+  if (ini_read && file_system.FileExists(pair.ini)) {
+    file_system.SetAttributes(pair.ini, Attributes::kNormal);
+    file_system.RemoveFile(pair.ini);
   }
 }
 
@@ -51,9 +38,10 @@ void CommitSettings(FileSystem& file_system, const Clock& clock, std::string_vie
   const SettingsLine line = ReadSettingsLine(file_system, path);
   if (check) check(line);
   WriteClockFile(file_system, clock, settings_block);
-  for (const SettingsPair& pair : kPairs) {
-    if (*path == pair.read) {
-      WriteBack(file_system, pair, RebuildSettingsLine(line.bytes(), settings_block));
+  for (const SettingsPair& pair : kSettingsPairs) {
+    if (*path == pair.ini || *path == pair.bak) {
+      WriteBack(file_system, pair, *path == pair.ini,
+                RebuildSettingsLine(line.bytes(), settings_block));
       return;
     }
   }

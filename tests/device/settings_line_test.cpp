@@ -5,6 +5,7 @@
 #include <string>
 
 #include "device/errors.h"
+#include "device_layout.h"
 
 namespace device {
 namespace {
@@ -84,6 +85,20 @@ TEST(SettingsLineTest, ANonDigitIsAConversionFailureAtItsPosition) {
       EXPECT_NE(std::string(failure.what()).find("Type mismatch"), std::string::npos);
     }
     EXPECT_THROW(DigitAt(line, c.position), ConversionFailure);
+  }
+}
+
+TEST(SettingsLineTest, ARootWithoutASettingsFileNamesEveryCandidate) {
+  testing::TempDevice device;
+  const FileSystem file_system(device.root());
+  try {
+    LookUpSettingsLine(file_system);
+    FAIL() << "no DeviceError";
+  } catch (const DeviceError& error) {
+    EXPECT_STREQ(error.what(),
+                 "Could not read the settings file: the recorder holds none of "
+                 "\"\\ravlen_setting.ini\", \"\\ravlen_setting.bak\", \"\\system_setting.ini\" "
+                 "and \"\\system_setting.bak\".");
   }
 }
 
