@@ -1,6 +1,8 @@
 #include "cli/options.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/utf8_text.h"
@@ -25,6 +27,39 @@ std::optional<SetRequest> ParseSet(std::string_view text) {
   SetRequest request{std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
   if (app::Tidy(request.name).empty() || app::Tidy(request.choice).empty()) return std::nullopt;
   return request;
+}
+
+// Reads the NAME=CHOICE of `option` at arguments[i], given after "=" or as the next argument,
+// into `command_line`; or says why it is wrong.
+std::optional<std::string> TakeSet(const OptionSpec& option,
+                                   const std::vector<std::string>& arguments, std::size_t& i,
+                                   CommandLine& command_line) {
+  const std::string& argument = arguments[i];
+  const std::string wants = std::string(option.name) + " wants " + std::string(option.argument);
+  std::string_view text;
+  if (argument != option.name) {
+    text = std::string_view(argument).substr(option.name.size() + 1);
+  } else if (i + 1 < arguments.size()) {
+    text = arguments[++i];
+  } else {
+    return wants;
+  }
+  const std::optional<SetRequest> request = ParseSet(text);
+  if (!request) return wants + ", not \"" + std::string(text) + "\"";
+  command_line.sets.push_back(*request);
+  return std::nullopt;
+}
+
+// The first option in `given`, in the order of the table, that `action` does not take.
+std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
+                                           const std::vector<const OptionSpec*>& given) {
+  for (const OptionSpec& option : Options()) {
+    const bool checked = option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag;
+    if (checked && (option.modes & ModeBit(action)) == 0 &&
+        std::ranges::find(given, &option) != given.end())
+      return std::string(option.name) + " goes with " + ModeNames(option.modes, " or ");
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -71,31 +106,13 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
       case OptionRole::kRootChoice:
         command_line.*option->flag = true;
         break;
-      case OptionRole::kRepeatable: {
-        const std::string wants =
-            std::string(option->name) + " wants " + std::string(option->argument);
-        std::string_view text;
-        if (argument != option->name) {
-          text = std::string_view(argument).substr(option->name.size() + 1);
-        } else if (i + 1 < arguments.size()) {
-          text = arguments[++i];
-        } else {
-          return wants;
-        }
-        const std::optional<SetRequest> request = ParseSet(text);
-        if (!request) return wants + ", not \"" + std::string(text) + "\"";
-        command_line.sets.push_back(*request);
+      case OptionRole::kRepeatable:
+        if (auto wrong = TakeSet(*option, arguments, i, command_line)) return *wrong;
         break;
-      }
     }
   }
   if (!action) return "give " + ModeNames(~ModeSet{0}, " or ") + " (or --help)";
-  for (const OptionSpec& option : Options()) {
-    const bool checked = option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag;
-    if (checked && (option.modes & ModeBit(command_line.action)) == 0 &&
-        std::ranges::find(given, &option) != given.end())
-      return std::string(option.name) + " goes with " + ModeNames(option.modes, " or ");
-  }
+  if (auto wrong = OptionOutOfMode(command_line.action, given)) return *wrong;
   if (command_line.action == Action::kWatch && (command_line.all || !command_line.roots.empty()))
     return std::string("--watch takes no device root: it watches every drive");
   if (command_line.all && !command_line.roots.empty())
