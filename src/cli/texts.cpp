@@ -15,22 +15,26 @@ constexpr std::size_t kHelpColumn = 21;
 
 // The usage lines: the window's, then one for each mode and form of its roots.
 std::string UsageLines() {
-  std::string lines = "Usage: " + std::string(kProgram) + " [DEVICE_ROOT]\n";
+  std::string lines = "Usage: ";
+  lines.append(kProgram).append(" [DEVICE_ROOT]\n");
   for (const OptionSpec& mode : Options()) {
     if (mode.role != OptionRole::kMode) continue;
-    std::string line = "  or:  " + std::string(kProgram) + " " + std::string(mode.name);
+    std::string line = "  or:  ";
+    line.append(kProgram).append(" ").append(mode.name);
     for (const OptionSpec& option : Options()) {
       if ((option.modes & ModeBit(mode.action)) == 0) continue;
       if (option.role == OptionRole::kRepeatable)
-        line += " [" + std::string(option.name) + " " + std::string(option.argument) + "]...";
-      if (option.role == OptionRole::kFlag) line += " [" + std::string(option.name) + "]";
+        line.append(" [").append(option.name).append(" ").append(option.argument).append("]...");
+      if (option.role == OptionRole::kFlag) line.append(" [").append(option.name).append("]");
     }
     std::string_view forms = mode.usage_roots;
     for (bool more = true; more;) {
       const std::size_t end = forms.find('\n');
       more = end != std::string_view::npos;
       const std::string_view form = forms.substr(0, end);
-      lines += line + (form.empty() ? "" : " " + std::string(form)) + "\n";
+      lines += line;
+      if (!form.empty()) lines.append(" ").append(form);
+      lines += "\n";
       if (more) forms.remove_prefix(end + 1);
     }
   }
@@ -42,16 +46,16 @@ std::string UsageLines() {
 std::string OptionHelp(const OptionSpec& option, HelpSystem system) {
   const bool windows = system == HelpSystem::kWindows;
   std::string names = "  ";
-  if (!option.short_name.empty()) names += std::string(option.short_name) + ", ";
+  if (!option.short_name.empty()) names.append(option.short_name).append(", ");
   names += option.name;
-  if (windows && !option.windows_name.empty()) names += ", " + std::string(option.windows_name);
-  if (!option.argument.empty()) names += " " + std::string(option.argument);
+  if (windows && !option.windows_name.empty()) names.append(", ").append(option.windows_name);
+  if (!option.argument.empty()) names.append(" ").append(option.argument);
   names.resize(std::max(names.size() + 2, kHelpColumn), ' ');
 
-  std::string help(option.help);
+  std::string help;
   if (option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag)
-    help = "with " + ModeNames(option.modes, " or ") + ": " + help;
-  help += windows ? option.windows_help : option.linux_help;
+    help.append("with ").append(ModeNames(option.modes, " or ")).append(": ");
+  help.append(option.help).append(windows ? option.windows_help : option.linux_help);
 
   std::string text;
   const std::string indent(kHelpColumn, ' ');
