@@ -62,6 +62,13 @@ std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
   return std::nullopt;
 }
 
+// Whether `action` works on device roots: those modes, and only those, take --all in their place.
+bool TakesRoots(CommandLine::Action action) {
+  return std::ranges::any_of(Options(), [action](const OptionSpec& option) {
+    return option.role == OptionRole::kRootChoice && (option.modes & ModeBit(action)) != 0;
+  });
+}
+
 }  // namespace
 
 bool IsSlashHelp(std::string_view argument) {
@@ -113,7 +120,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (!action) return "give " + ModeNames(~ModeSet{0}, " or ") + " (or --help)";
   if (auto wrong = OptionOutOfMode(command_line.action, given)) return *wrong;
-  if (command_line.action == Action::kWatch && (command_line.all || !command_line.roots.empty()))
+  if (!TakesRoots(command_line.action) && (command_line.all || !command_line.roots.empty()))
     return std::string("--watch takes no device root: it watches every drive");
   if (command_line.all && !command_line.roots.empty())
     return std::string("give either --all or device roots");
