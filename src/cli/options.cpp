@@ -1,8 +1,12 @@
 #include "cli/options.h"
 
+#include <algorithm>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/utf8_text.h"
+#include "cli/option_table.h"
 
 namespace cli {
 namespace {
@@ -25,14 +29,51 @@ std::optional<SetRequest> ParseSet(std::string_view text) {
   return request;
 }
 
+// Reads the NAME=CHOICE of `option` at arguments[i], given after "=" or as the next argument,
+// into `command_line`; or says why it is wrong.
+std::optional<std::string> TakeSet(const OptionSpec& option,
+                                   const std::vector<std::string>& arguments, std::size_t& i,
+                                   CommandLine& command_line) {
+  const std::string& argument = arguments[i];
+  const std::string wants = std::string(option.name) + " wants " + std::string(option.argument);
+  std::string_view text;
+  if (argument != option.name) {
+    text = std::string_view(argument).substr(option.name.size() + 1);
+  } else if (i + 1 < arguments.size()) {
+    text = arguments[++i];
+  } else {
+    return wants;
+  }
+  const std::optional<SetRequest> request = ParseSet(text);
+  if (!request) return wants + ", not \"" + std::string(text) + "\"";
+  command_line.sets.push_back(*request);
+  return std::nullopt;
+}
+
+// The first option in `given`, in the order of the table, that `action` does not take.
+std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
+                                           const std::vector<const OptionSpec*>& given) {
+  for (const OptionSpec& option : Options()) {
+    const bool checked = option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag;
+    if (checked && (option.modes & ModeBit(action)) == 0 &&
+        std::ranges::find(given, &option) != given.end())
+      return std::string(option.name) + " goes with " + ModeNames(option.modes, " or ");
+  }
+  return std::nullopt;
+}
+
+// Whether `action` works on device roots: those modes, and only those, take --all in their place.
+bool TakesRoots(CommandLine::Action action) {
+  return std::ranges::any_of(Options(), [action](const OptionSpec& option) {
+    return option.role == OptionRole::kRootChoice && (option.modes & ModeBit(action)) != 0;
+  });
+}
+
 }  // namespace
 
-bool IsSlashHelp([[maybe_unused]] std::string_view argument) {
-#ifdef _WIN32
-  return argument == "/?";
-#else
-  return false;
-#endif
+bool IsSlashHelp(std::string_view argument) {
+  const OptionSpec* option = FindOption(argument);
+  return option != nullptr && argument == option->windows_name;
 }
 
 bool HasOptions(const std::vector<std::string>& arguments) {
@@ -46,50 +87,40 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
   using Action = CommandLine::Action;
   CommandLine command_line;
   std::optional<Action> action;
+  std::vector<const OptionSpec*> given;
   bool options_ended = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    const bool help = argument == "--help" || argument == "-h" || IsSlashHelp(argument);
-    if (options_ended || (!help && (argument.size() < 2 || argument[0] != '-'))) {
+    const OptionSpec* option = options_ended ? nullptr : FindOption(argument);
+    if (options_ended || (option == nullptr && (argument.size() < 2 || argument[0] != '-'))) {
       command_line.roots.push_back(argument);
-    } else if (argument == "--") {
+      continue;
+    }
+    if (argument == "--") {
       options_ended = true;
-    } else if (help) {
-      return CommandLine{Action::kHelp, {}, false, false, {}};
-    } else if (argument == "--version") {
-      return CommandLine{Action::kVersion, {}, false, false, {}};
-    } else if (argument == "--start" || argument == "--show" || argument == "--watch") {
-      const Action wanted = argument == "--start"  ? Action::kStart
-                            : argument == "--show" ? Action::kShow
-                                                   : Action::kWatch;
-      if (!SetAction(command_line, action, wanted))
-        return std::string("give one of --start, --show and --watch");
-    } else if (argument == "--json") {
-      command_line.json = true;
-    } else if (argument == "--all") {
-      command_line.all = true;
-    } else if (argument == "--set" || argument.starts_with("--set=")) {
-      std::string_view text;
-      if (argument != "--set") {
-        text = std::string_view(argument).substr(6);
-      } else if (i + 1 < arguments.size()) {
-        text = arguments[++i];
-      } else {
-        return std::string("--set wants NAME=CHOICE");
-      }
-      const std::optional<SetRequest> request = ParseSet(text);
-      if (!request) return "--set wants NAME=CHOICE, not \"" + std::string(text) + "\"";
-      command_line.sets.push_back(*request);
-    } else {
-      return "unknown option \"" + argument + "\"";
+      continue;
+    }
+    if (option == nullptr) return "unknown option \"" + argument + "\"";
+    given.push_back(option);
+    switch (option->role) {
+      case OptionRole::kInfo:
+        return CommandLine{option->action, {}, false, false, {}};
+      case OptionRole::kMode:
+        if (!SetAction(command_line, action, option->action))
+          return "give one of " + ModeNames(~ModeSet{0}, " and ");
+        break;
+      case OptionRole::kFlag:
+      case OptionRole::kRootChoice:
+        command_line.*option->flag = true;
+        break;
+      case OptionRole::kRepeatable:
+        if (auto wrong = TakeSet(*option, arguments, i, command_line)) return *wrong;
+        break;
     }
   }
-  if (!action) return std::string("give --start, --show or --watch (or --help)");
-  if (!command_line.sets.empty() && command_line.action == Action::kShow)
-    return std::string("--set goes with --start or --watch");
-  if (command_line.json && command_line.action != Action::kShow)
-    return std::string("--json goes with --show");
-  if (command_line.action == Action::kWatch && (command_line.all || !command_line.roots.empty()))
+  if (!action) return "give " + ModeNames(~ModeSet{0}, " or ") + " (or --help)";
+  if (auto wrong = OptionOutOfMode(command_line.action, given)) return *wrong;
+  if (!TakesRoots(command_line.action) && (command_line.all || !command_line.roots.empty()))
     return std::string("--watch takes no device root: it watches every drive");
   if (command_line.all && !command_line.roots.empty())
     return std::string("give either --all or device roots");

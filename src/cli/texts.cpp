@@ -1,35 +1,93 @@
 #include "cli/texts.h"
 
+#include <algorithm>
+#include <string>
+
+#include "cli/option_table.h"
 #include "screens/program_text.h"
 
 namespace cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: datetime-cfg-creator [DEVICE_ROOT]\n"
-    "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... [DEVICE_ROOT...]\n"
-    "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... --all\n"
-    "  or:  datetime-cfg-creator --show [--json] [--all | DEVICE_ROOT...]\n"
-    "  or:  datetime-cfg-creator --watch [--set NAME=CHOICE]...\n";
+constexpr std::string_view kProgram = "datetime-cfg-creator";
+// Where the options' help starts on each line of --help.
+constexpr std::size_t kHelpColumn = 21;
 
-// The help is the same on both systems but for what a device root is, how --watch stops, the
-// help option, which drives are searched, the reasons for 64 and the examples.
+// The usage lines: the window's, then one for each mode and form of its roots.
+std::string UsageLines() {
+  std::string lines = "Usage: ";
+  lines.append(kProgram).append(" [DEVICE_ROOT]\n");
+  for (const OptionSpec& mode : Options()) {
+    if (mode.role != OptionRole::kMode) continue;
+    std::string line = "  or:  ";
+    line.append(kProgram).append(" ").append(mode.name);
+    for (const OptionSpec& option : Options()) {
+      if ((option.modes & ModeBit(mode.action)) == 0) continue;
+      if (option.role == OptionRole::kRepeatable)
+        line.append(" [").append(option.name).append(" ").append(option.argument).append("]...");
+      if (option.role == OptionRole::kFlag) line.append(" [").append(option.name).append("]");
+    }
+    std::string_view forms = mode.usage_roots;
+    for (bool more = true; more;) {
+      const std::size_t end = forms.find('\n');
+      more = end != std::string_view::npos;
+      const std::string_view form = forms.substr(0, end);
+      lines += line;
+      if (!form.empty()) lines.append(" ").append(form);
+      lines += "\n";
+      if (more) forms.remove_prefix(end + 1);
+    }
+  }
+  return lines;
+}
+
+// An option's lines of --help: its names in front of the first, the rest indented to the help
+// column.
+std::string OptionHelp(const OptionSpec& option, HelpSystem system) {
+  const bool windows = system == HelpSystem::kWindows;
+  std::string names = "  ";
+  if (!option.short_name.empty()) names.append(option.short_name).append(", ");
+  names += option.name;
+  if (windows && !option.windows_name.empty()) names.append(", ").append(option.windows_name);
+  if (!option.argument.empty()) names.append(" ").append(option.argument);
+  names.resize(std::max(names.size() + 2, kHelpColumn), ' ');
+
+  std::string help;
+  if (option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag)
+    help.append("with ").append(ModeNames(option.modes, " or ")).append(": ");
+  help.append(option.help).append(windows ? option.windows_help : option.linux_help);
+
+  std::string text;
+  const std::string indent(kHelpColumn, ' ');
+  for (std::size_t start = 0, end; (end = help.find('\n', start)) != std::string::npos;
+       start = end + 1) {
+    text += (start == 0 ? names : indent) + help.substr(start, end + 1 - start);
+  }
+  return text;
+}
+
+std::string OptionsHelp(HelpSystem system) {
+  std::string text;
+  for (const OptionSpec& option : Options()) text += OptionHelp(option, system);
+  return text;
+}
+
+// The help is the same on both systems but for what a device root is, which drives are searched,
+// the reasons for 64, the examples and what the options say of their system.
 struct HelpParts {
+  HelpSystem system;
   std::string_view device_root;
-  std::string_view watch_stop;
-  std::string_view help_option;
   std::string_view drives;
   std::string_view usage_status;
   std::string_view examples;
 };
 
 constexpr HelpParts kLinuxHelp = {
+    .system = HelpSystem::kLinux,
     .device_root =
         "Without an option the program opens its window on DEVICE_ROOT, the root of\n"
         "the recorder's drive. With an option it opens no window and needs no\n"
         "display.\n",
-    .watch_stop = "                     Ctrl+C, SIGTERM or SIGHUP stops it\n",
-    .help_option = "  -h, --help         print this help and exit\n",
     .drives = "recorder's files, else the one recorder plugged in (a mounted FAT volume);\n",
     .usage_status =
         "  64  a wrong command line, a device root that is not a folder, a --set\n"
@@ -48,13 +106,10 @@ constexpr HelpParts kLinuxHelp = {
 };
 
 constexpr HelpParts kWindowsHelp = {
+    .system = HelpSystem::kWindows,
     .device_root =
         "Without an option the program opens its window on DEVICE_ROOT, the\n"
         "recorder's drive (E:) or a folder. With an option it opens no window.\n",
-    .watch_stop =
-        "                     \"Stop watching\" on its notification-area icon, or\n"
-        "                     Ctrl+C in its console, stops it\n",
-    .help_option = "  -h, --help, /?     print this help and exit\n",
     .drives =
         "recorder's files, else the one recorder plugged in (a removable or USB\n"
         "drive);\n",
@@ -77,36 +132,15 @@ constexpr HelpParts kWindowsHelp = {
 };
 
 std::string Help(const HelpParts& parts) {
-  std::string text(kUsage);
+  std::string text(UsageText());
   text +=
       "Set the clock and the settings of a digital voice recorder connected as a\n"
       "drive.\n"
       "\n";
   text += parts.device_root;
+  text += "\nOptions:\n";
+  text += OptionsHelp(parts.system);
   text +=
-      "\n"
-      "Options:\n"
-      "  --start            do for each DEVICE_ROOT what Start on its first screen\n"
-      "                     does: write date_time.cfg with the PC's date and time\n"
-      "                     and, on a settings screen, the settings\n"
-      "  --set NAME=CHOICE  with --start or --watch: pick CHOICE for the setting NAME\n"
-      "                     first, as a click would; on models 0 and 1 the settings\n"
-      "                     are those of the Option Setting screen. Repeat it for\n"
-      "                     more settings\n"
-      "  --show             print the recorder's model and every setting its screen\n"
-      "                     shows, with the current choice and the choices offered;\n"
-      "                     writes nothing\n"
-      "  --json             with --show: one JSON object a root, one a line\n"
-      "  --watch            run until stopped; each time a recorder is plugged in,\n"
-      "                     do on it what --start does, with the --set options\n"
-      "                     given, print \"ROOT: done\" or what went wrong, and show\n"
-      "                     a desktop notification. Recorders already plugged in\n"
-      "                     are done at once.\n";
-  text += parts.watch_stop;
-  text += "  --all              every recorder plugged in, in place of DEVICE_ROOT\n";
-  text += parts.help_option;
-  text +=
-      "  --version          print the version and exit\n"
       "\n"
       "NAME is a setting's caption as the screen shows it (\"VOS Level\") or its\n"
       "control name (\"Frame2\"); CHOICE is the text of a button or list item (\"+ 1\")\n"
@@ -166,11 +200,12 @@ std::string VersionText() {
 }
 
 std::string_view UsageText() {
-  return kUsage;
+  static const std::string usage = UsageLines();
+  return usage;
 }
 
 std::string UsageErrorText(std::string_view why) {
-  return "datetime-cfg-creator: " + std::string(why) + "\n" + std::string(kUsage) +
+  return "datetime-cfg-creator: " + std::string(why) + "\n" + std::string(UsageText()) +
          "Try 'datetime-cfg-creator --help' for more information.";
 }
 

@@ -295,6 +295,15 @@ TEST_F(CommandLineTest, Usage) {
       {{"--start", "--json"}, kExitUsage, "--json goes with --show"},
       {{"--start", "--all", "x"}, kExitUsage, "either --all or device roots"},
       {{"--start", "--", "--no-such-folder"}, kExitUsage, "is not a folder"},
+      // Only an option that takes an argument is named with "=", and no name is a prefix.
+      {{"--start", "--setx"}, kExitUsage, "unknown option \"--setx\""},
+      {{"--show", "--json=1"}, kExitUsage, "unknown option \"--json=1\""},
+      {{"--start", "--set=A=B=C", "--set", "--json"}, kExitUsage, "NAME=CHOICE, not \"--json\""},
+      // Options are read in order: what comes first decides.
+      {{"--bogus", "--help"}, kExitUsage, "unknown option \"--bogus\""},
+      {{"--help", "--bogus"}, kExitDone, "Exit status:"},
+      {{"--watch", "--json", "x"}, kExitUsage, "--json goes with --show"},
+      {{"--start", "--", "--help"}, kExitUsage, "is not a folder"},
       // The help option of Windows programs; elsewhere a name like any other.
       {{"--start", "/?"}, kWindows ? kExitDone : kExitUsage, kWindows ? "Usage:" : "not a folder"},
   };

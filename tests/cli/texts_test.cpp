@@ -42,5 +42,20 @@ TEST(HelpTextTest, FitsIn79ColumnsAndSpeaksOfItsSystem) {
   }
 }
 
+// The usage lines name each mode with the options it takes, and begin --help and every usage
+// error.
+TEST(UsageTextTest, NamesEachModeWithItsOptions) {
+  const std::string usage(UsageText());
+  EXPECT_EQ(usage,
+            "Usage: datetime-cfg-creator [DEVICE_ROOT]\n"
+            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... [DEVICE_ROOT...]\n"
+            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... --all\n"
+            "  or:  datetime-cfg-creator --show [--json] [--all | DEVICE_ROOT...]\n"
+            "  or:  datetime-cfg-creator --watch [--set NAME=CHOICE]...\n");
+  for (const HelpSystem system : {HelpSystem::kLinux, HelpSystem::kWindows})
+    EXPECT_TRUE(HelpText(system).starts_with(usage));
+  EXPECT_TRUE(UsageErrorText("why").starts_with("datetime-cfg-creator: why\n" + usage));
+}
+
 }  // namespace
 }  // namespace cli

@@ -1,0 +1,126 @@
+#include "cli/option_table.h"
+
+#include <array>
+
+namespace cli {
+namespace {
+
+using Action = CommandLine::Action;
+
+constexpr ModeSet kStartOrWatch = ModeBit(Action::kStart) | ModeBit(Action::kWatch);
+constexpr ModeSet kStartOrShow = ModeBit(Action::kStart) | ModeBit(Action::kShow);
+
+constexpr std::array kOptions = {
+    OptionSpec{
+        .name = "--start",
+        .role = OptionRole::kMode,
+        .action = Action::kStart,
+        .usage_roots = "[DEVICE_ROOT...]\n--all",
+        .help = "do for each DEVICE_ROOT what Start on its first screen\n"
+                "does: write date_time.cfg with the PC's date and time\n"
+                "and, on a settings screen, the settings\n",
+    },
+    OptionSpec{
+        .name = "--set",
+        .argument = "NAME=CHOICE",
+        .role = OptionRole::kRepeatable,
+        .modes = kStartOrWatch,
+        .help = "pick CHOICE for the setting NAME\n"
+                "first, as a click would; on models 0 and 1 the settings\n"
+                "are those of the Option Setting screen. Repeat it for\n"
+                "more settings\n",
+    },
+    OptionSpec{
+        .name = "--show",
+        .role = OptionRole::kMode,
+        .action = Action::kShow,
+        .usage_roots = "[--all | DEVICE_ROOT...]",
+        .help = "print the recorder's model and every setting its screen\n"
+                "shows, with the current choice and the choices offered;\n"
+                "writes nothing\n",
+    },
+    OptionSpec{
+        .name = "--json",
+        .role = OptionRole::kFlag,
+        .modes = ModeBit(Action::kShow),
+        .flag = &CommandLine::json,
+        .help = "one JSON object a root, one a line\n",
+    },
+    OptionSpec{
+        .name = "--watch",
+        .role = OptionRole::kMode,
+        .action = Action::kWatch,
+        .usage_roots = "",
+        .help = "run until stopped; each time a recorder is plugged in,\n"
+                "do on it what --start does, with the --set options\n"
+                "given, print \"ROOT: done\" or what went wrong, and show\n"
+                "a desktop notification. Recorders already plugged in\n"
+                "are done at once.\n",
+        .linux_help = "Ctrl+C, SIGTERM or SIGHUP stops it\n",
+        .windows_help = "\"Stop watching\" on its notification-area icon, or\n"
+                        "Ctrl+C in its console, stops it\n",
+    },
+    OptionSpec{
+        .name = "--all",
+        .role = OptionRole::kRootChoice,
+        .modes = kStartOrShow,
+        .flag = &CommandLine::all,
+        .help = "every recorder plugged in, in place of DEVICE_ROOT\n",
+    },
+    OptionSpec{
+        .name = "--help",
+        .short_name = "-h",
+        .windows_name = "/?",
+        .role = OptionRole::kInfo,
+        .action = Action::kHelp,
+        .help = "print this help and exit\n",
+    },
+    OptionSpec{
+        .name = "--version",
+        .role = OptionRole::kInfo,
+        .action = Action::kVersion,
+        .help = "print the version and exit\n",
+    },
+};
+
+// Whether `argument` names `option`: "/?" only on Windows, where no path can be named so.
+bool Names(const OptionSpec& option, std::string_view argument) {
+  if (argument == option.name) return true;
+  if (!option.short_name.empty() && argument == option.short_name) return true;
+#ifdef _WIN32
+  if (!option.windows_name.empty() && argument == option.windows_name) return true;
+#endif
+  return !option.argument.empty() && argument.starts_with(option.name) &&
+         argument.substr(option.name.size()).starts_with('=');
+}
+
+}  // namespace
+
+std::span<const OptionSpec> Options() {
+  return kOptions;
+}
+
+const OptionSpec* FindOption(std::string_view argument) {
+  for (const OptionSpec& option : kOptions) {
+    if (Names(option, argument)) return &option;
+  }
+  return nullptr;
+}
+
+std::string ModeNames(ModeSet modes, std::string_view last) {
+  std::string names;
+  std::size_t left = 0;
+  for (const OptionSpec& option : kOptions) {
+    if (option.role == OptionRole::kMode && (modes & ModeBit(option.action)) != 0) ++left;
+  }
+  for (const OptionSpec& option : kOptions) {
+    if (option.role != OptionRole::kMode || (modes & ModeBit(option.action)) == 0) continue;
+    --left;
+    names += option.name;
+    if (left > 1) names += ", ";
+    if (left == 1) names += last;
+  }
+  return names;
+}
+
+}  // namespace cli
