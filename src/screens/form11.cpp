@@ -1,5 +1,7 @@
 #include "screens/form11.h"
 
+#include "screens/feature_flag.h"
+#include "screens/line_positions.h"
 #include "screens/recording_mode.h"
 #include "screens/vos.h"
 
@@ -42,18 +44,18 @@ ScreenDescription Describe() {
   screen.file_error = kFileError;
   screen.groups = {
       RecordingModeGroup(),
-      {"Frame8", {"Option34", "Option35"}},
-      {"Frame2", {"Option7", "Option8", "Option9", "Option10", "Option11"}},
+      VosSwitchGroup(),
+      VosLevelGroup(),
   };
   // The flags hide their frames before the settings select, so a hidden frame still holds the
   // selection the line gives.
   screen.load_steps = {
       RecordingModeAvailability(Withholding::kHideButtons),
-      FeatureFlag(kVosSwitchFlagPosition, {"Frame8"}),
-      FeatureFlag(kVosLevelFlagPosition, {"Frame2"}),
-      SettingStep{kRecordingModePosition, "Frame1"},
-      SettingStep{kVosSwitchPosition, "Frame8"},
-      SettingStep{kVosLevelPosition, "Frame2"},
+      FeatureFlag(kVosSwitchFlagPosition, {kVosSwitchFrame}),
+      FeatureFlag(kVosLevelFlagPosition, {kVosLevelFrame}),
+      SettingStep{kRecordingModePosition, kRecordingModeFrame},
+      SettingStep{kVosSwitchPosition, kVosSwitchFrame},
+      SettingStep{kVosLevelPosition, kVosLevelFrame},
   };
   screen.block = {"Frame1", "Frame2", "", "", "", "", "", "Frame8"};
   return screen;

@@ -1,5 +1,6 @@
 #include "screens/form12.h"
 
+#include "screens/line_positions.h"
 #include "screens/recording_mode.h"
 
 namespace screens {
@@ -32,7 +33,7 @@ ScreenDescription Describe() {
   screen.groups = {RecordingModeGroup()};
   screen.load_steps = {
       RecordingModeAvailability(Withholding::kHideButtons),
-      SettingStep{kRecordingModePosition, "Frame1"},
+      SettingStep{kRecordingModePosition, kRecordingModeFrame},
   };
   screen.block = {"Frame1"};
   return screen;

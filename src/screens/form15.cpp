@@ -1,6 +1,7 @@
 #include "screens/form15.h"
 
 #include "screens/feature_flag.h"
+#include "screens/line_positions.h"
 #include "screens/recording_mode.h"
 
 namespace screens {
@@ -118,7 +119,7 @@ FlagStep ModeFlag() {
 }
 
 FlagStep MicInputFlag() {
-  FlagStep step = Feature(14, "Combo12", "Label13");
+  FlagStep step = Feature(kMicInputFlagPosition, "Combo12", "Label13");
   // Without the microphone choice the clock frame and Start move up into its row.
   Actions& compact = step.outcomes[0];
   compact.push_back({A::kMove, "Frame3", {}, 6460});
@@ -129,33 +130,34 @@ FlagStep MicInputFlag() {
 
 std::vector<LoadStep> LoadSteps() {
   return {
-      SettingStep{27, "Combo10"},
-      SettingStep{18, "Combo1"},
-      SettingStep{25, "Combo8"},
-      SettingStep{19, "Combo2"},
-      SettingStep{20, "Combo3"},
-      SettingStep{21, "Combo4"},
-      SettingStep{24, "Combo7"},
-      SettingStep{23, "Combo6"},
-      SettingStep{22, "Combo5"},
-      SettingStep{28, "Combo11"},
-      SettingStep{29, "Combo12"},
-      Feature(12, "Combo10", "Label14"),
+      SettingStep{kLanguagePosition, "Combo10"},
+      SettingStep{kRecordingModePosition, "Combo1"},
+      SettingStep{kVosSwitchPosition, "Combo8"},
+      SettingStep{kVosLevelPosition, "Combo2"},
+      SettingStep{kMicSensePosition, "Combo3"},
+      SettingStep{kLowCutPosition, "Combo4"},
+      SettingStep{kEqualizerPosition, "Combo7"},
+      SettingStep{kRepeatPosition, "Combo6"},
+      SettingStep{kScreenOffTimerPosition, "Combo5"},
+      SettingStep{kAutoPowerOffPosition, "Combo11"},
+      SettingStep{kMicInputPosition, "Combo12"},
+      Feature(kLanguageFlagPosition, "Combo10", "Label14"),
       ModeFlag(),
-      Feature(10, "Combo8", "Label12"),
-      Feature(4, "Combo2", "Label6"),
-      Feature(5, "Combo3", "Label7",
+      Feature(kVosSwitchFlagPosition, "Combo8", "Label12"),
+      Feature(kVosLevelFlagPosition, "Combo2", "Label6"),
+      Feature(kMicSenseFlagPosition, "Combo3", "Label7",
               {{2, Remove("Combo3", {"  Low"})}, {3, Remove("Combo3", {"  Normal"})}}),
-      Feature(6, "Combo4", "Label8",
+      Feature(kLowCutFlagPosition, "Combo4", "Label8",
               {{2, {{A::kRelabel, "Label8", "ALC(Auto Level Contol)", 0, true}}}}),
-      Feature(9, "Combo7", "Label11"),
-      Feature(8, "Combo6", "Label10",
+      Feature(kEqualizerFlagPosition, "Combo7", "Label11"),
+      Feature(kRepeatFlagPosition, "Combo6", "Label10",
               {{2, Remove("Combo6", {"  All"})},
                {3, Remove("Combo6", {"  Folder"})},
                {4, Remove("Combo6", {"  All", "  Folder"})},
                {5, Remove("Combo6", {"  1"})}}),
-      Feature(7, "Combo5", "Label9", {{2, Remove("Combo5", {"  3 second"})}}),
-      Feature(13, "Combo11", "Label15"),
+      Feature(kScreenOffTimerFlagPosition, "Combo5", "Label9",
+              {{2, Remove("Combo5", {"  3 second"})}}),
+      Feature(kAutoPowerOffFlagPosition, "Combo11", "Label15"),
       MicInputFlag(),
   };
 }

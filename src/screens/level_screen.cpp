@@ -1,18 +1,18 @@
 #include "screens/level_screen.h"
 
+#include "screens/feature_flag.h"
+#include "screens/line_positions.h"
 #include "screens/recording_mode.h"
 #include "screens/vos.h"
 
 namespace screens {
-namespace {
-
-using K = ControlKind;
 
 // All five recording modes sit in Frame1 as one exclusive group, top to bottom PCM, XHQ, HQ, SP,
 // LP. Were PCM, SP and LP buttons of the window instead, they would form a second group beside
 // XHQ and HQ (two modes selected at once), and hiding Frame1 would leave them on screen.
-ScreenDescription Describe(std::string_view name, std::string_view level_caption,
-                           int version_label_width) {
+ScreenDescription LevelScreen(std::string_view name, std::string_view level_caption,
+                              int version_label_width) {
+  using K = ControlKind;
   ScreenDescription screen;
   screen.window = {
       name,
@@ -44,27 +44,15 @@ ScreenDescription Describe(std::string_view name, std::string_view level_caption
   screen.file_error = kFileError;
   screen.groups = {
       RecordingModeGroup(),
-      {"Frame2", {"Option7", "Option8", "Option9", "Option10", "Option11"}},
+      VosLevelGroup(),
   };
   screen.load_steps = {
       RecordingModeAvailability(Withholding::kHideButtons),
-      FeatureFlag(kVosLevelFlagPosition, {"Frame2"}),
-      SettingStep{kRecordingModePosition, "Frame1"},
-      SettingStep{kVosLevelPosition, "Frame2"},
+      FeatureFlag(kVosLevelFlagPosition, {kVosLevelFrame}),
+      SettingStep{kRecordingModePosition, kRecordingModeFrame},
+      SettingStep{kVosLevelPosition, kVosLevelFrame},
   };
   screen.block = {"Frame1", "Frame2"};
-  return screen;
-}
-
-}  // namespace
-
-const ScreenDescription& Form10() {
-  static const ScreenDescription screen = Describe("Form10", "SVOS Level", 1215);
-  return screen;
-}
-
-const ScreenDescription& Form13() {
-  static const ScreenDescription screen = Describe("Form13", "VOS Level", 1335);
   return screen;
 }
 

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "screens/feature_flag.h"
+#include "screens/line_positions.h"
 #include "screens/recording_mode.h"
+#include "screens/vos.h"
 
 namespace screens {
 namespace {
@@ -31,36 +33,36 @@ std::vector<OptionSetting> CommonOptionSettings() {
   return {
       {RecordingModeAvailability(Withholding::kDisableButtons), kRecordingModePosition,
        RecordingModeGroup()},
-      {FrameFlag(10, "Frame8"), 25, {"Frame8", {"Option34", "Option35"}}},
-      {FrameFlag(4, "Frame2"),
-       19,
-       {"Frame2", {"Option7", "Option8", "Option9", "Option10", "Option11"}}},
-      {FrameFlag(5, "Frame3", {{2, {"Option14"}}, {3, {"Option13"}}}),
-       20,
+      {FrameFlag(kVosSwitchFlagPosition, kVosSwitchFrame), kVosSwitchPosition, VosSwitchGroup()},
+      {FrameFlag(kVosLevelFlagPosition, kVosLevelFrame), kVosLevelPosition, VosLevelGroup()},
+      {FrameFlag(kMicSenseFlagPosition, "Frame3", {{2, {"Option14"}}, {3, {"Option13"}}}),
+       kMicSensePosition,
        {"Frame3", {"Option12", "Option13", "Option14"}}},
-      {FrameFlag(6, "Frame4"), 21, {"Frame4", {"Option15", "Option16"}}},
+      {FrameFlag(kLowCutFlagPosition, "Frame4"),
+       kLowCutPosition,
+       {"Frame4", {"Option15", "Option16"}}},
   };
 }
 
 std::vector<OptionSetting> ExtendedOptionSettings() {
   return {
-      {FrameFlag(7, "Frame5", {{2, {"Option21"}}}),
-       22,
+      {FrameFlag(kScreenOffTimerFlagPosition, "Frame5", {{2, {"Option21"}}}),
+       kScreenOffTimerPosition,
        {"Frame5", {"Option17", "Option18", "Option19", "Option20", "Option21"}}},
-      {FrameFlag(8, "Frame6",
+      {FrameFlag(kRepeatFlagPosition, "Frame6",
                  {{2, {"Option25"}},
                   {3, {"Option24"}},
                   {4, {"Option24", "Option25"}},
                   {5, {"Option23"}}}),
-       23,
+       kRepeatPosition,
        {"Frame6", {"Option22", "Option23", "Option24", "Option25"}}},
-      {FrameFlag(9, "Frame7"),
-       24,
+      {FrameFlag(kEqualizerFlagPosition, "Frame7"),
+       kEqualizerPosition,
        {"Frame7",
         {"Option26", "Option27", "Option28", "Option29", "Option30", "Option31", "Option32",
          "Option33"}}},
-      {FrameFlag(11, "Frame9", {{2, {"Option38", "Option39"}}}),
-       26,
+      {FrameFlag(kFolderFlagPosition, "Frame9", {{2, {"Option38", "Option39"}}}),
+       kFolderPosition,
        {"Frame9", {"Option36", "Option37", "Option38", "Option39"}}},
   };
 }

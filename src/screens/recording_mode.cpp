@@ -1,7 +1,12 @@
 #include "screens/recording_mode.h"
 
+#include "screens/line_positions.h"
+
 namespace screens {
 namespace {
+
+constexpr std::array<std::string_view, kRecordingModeCount> kRecordingModeButtons = {
+    "Option1", "Option2", "Option3", "Option4", "Option5"};
 
 struct Withheld {
   int code;
@@ -56,12 +61,11 @@ FlagStep ModeAvailability(std::string_view frame,
 }
 
 OptionGroup RecordingModeGroup() {
-  return {"Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"}};
+  return {kRecordingModeFrame, {kRecordingModeButtons.begin(), kRecordingModeButtons.end()}};
 }
 
 FlagStep RecordingModeAvailability(Withholding withholding) {
-  return ModeAvailability("Frame1", {"Option1", "Option2", "Option3", "Option4", "Option5"},
-                          withholding);
+  return ModeAvailability(kRecordingModeFrame, kRecordingModeButtons, withholding);
 }
 
 }  // namespace screens

@@ -9,8 +9,8 @@ namespace screens {
 
 // The recording modes in code order: PCM "0", XHQ "1", HQ "2", SP "3", LP "4".
 inline constexpr int kRecordingModeCount = 5;
-inline constexpr int kModeAvailabilityPosition = 3;
-inline constexpr int kRecordingModePosition = 18;
+// The frame whose option buttons are the recording modes on the screens that show buttons.
+inline constexpr std::string_view kRecordingModeFrame = "Frame1";
 
 // How a screen takes away a recording mode that the model lacks.
 enum class Withholding {
@@ -19,9 +19,9 @@ enum class Withholding {
   kRemoveItems,     // the list loses the items
 };
 
-// The mode availability code (position 3) of a screen whose five recording modes are the buttons
-// or items `modes` (in code order) in `frame`: "0" hides `frame`, "1" offers all five modes,
-// "2" to "9" withhold the modes that the model lacks.
+// The mode availability code (kModeAvailabilityPosition) of a screen whose five recording modes are
+// the buttons or items `modes` (in code order) in `frame`: "0" hides `frame`, "1" offers all five
+// modes, "2" to "9" withhold the modes that the model lacks.
 FlagStep ModeAvailability(std::string_view frame,
                           const std::array<std::string_view, kRecordingModeCount>& modes,
                           Withholding withholding);

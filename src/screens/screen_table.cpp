@@ -1,13 +1,14 @@
 #include "screens/screen_table.h"
 
 #include "screens/form1.h"
+#include "screens/form10.h"
 #include "screens/form11.h"
 #include "screens/form12.h"
+#include "screens/form13.h"
 #include "screens/form15.h"
 #include "screens/form2.h"
 #include "screens/form3.h"
 #include "screens/form4.h"
-#include "screens/level_screen.h"
 
 namespace screens {
 namespace {

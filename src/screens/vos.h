@@ -2,14 +2,23 @@
 
 #include <string_view>
 
-#include "screens/feature_flag.h"
+#include "screens/screen.h"
 
 namespace screens {
 
-// Positions of the voice-operated recording (VOS) flags and settings in the settings line.
-inline constexpr int kVosLevelFlagPosition = 4;
-inline constexpr int kVosSwitchFlagPosition = 10;
-inline constexpr int kVosLevelPosition = 19;
-inline constexpr int kVosSwitchPosition = 25;
+// The voice-operated recording (VOS) option groups, the same frames and buttons on every screen
+// that shows them.
+inline constexpr std::string_view kVosLevelFrame = "Frame2";
+inline constexpr std::string_view kVosSwitchFrame = "Frame8";
+
+// VOS level +2, +1, 0, -1, -2.
+inline OptionGroup VosLevelGroup() {
+  return {kVosLevelFrame, {"Option7", "Option8", "Option9", "Option10", "Option11"}};
+}
+
+// VOS off, on.
+inline OptionGroup VosSwitchGroup() {
+  return {kVosSwitchFrame, {"Option34", "Option35"}};
+}
 
 }  // namespace screens

@@ -1,4 +1,5 @@
-#include "screens/level_screen.h"
+#include "screens/form10.h"
+#include "screens/form13.h"
 
 #include <gtest/gtest.h>
 

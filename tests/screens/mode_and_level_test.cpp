@@ -8,9 +8,10 @@
 
 #include "device/errors.h"
 #include "line_builder.h"
+#include "screens/form10.h"
 #include "screens/form11.h"
 #include "screens/form12.h"
-#include "screens/level_screen.h"
+#include "screens/form13.h"
 
 namespace screens {
 namespace {

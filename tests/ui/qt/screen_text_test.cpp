@@ -4,12 +4,13 @@
 #include <QLabel>
 
 #include "device/clock.h"
+#include "screens/form10.h"
 #include "screens/form11.h"
 #include "screens/form12.h"
+#include "screens/form13.h"
 #include "screens/form15.h"
 #include "screens/form3.h"
 #include "screens/form4.h"
-#include "screens/level_screen.h"
 #include "ui/qt/screen_window.h"
 
 namespace ui::qt {
