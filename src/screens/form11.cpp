@@ -57,7 +57,7 @@ ScreenDescription Describe() {
       SettingStep{kVosSwitchPosition, kVosSwitchFrame},
       SettingStep{kVosLevelPosition, kVosLevelFrame},
   };
-  screen.block = {"Frame1", "Frame2", "", "", "", "", "", "Frame8"};
+  PlaceSettingsInBlock(screen);
   return screen;
 }
 

@@ -35,7 +35,7 @@ ScreenDescription Describe() {
       RecordingModeAvailability(Withholding::kHideButtons),
       SettingStep{kRecordingModePosition, kRecordingModeFrame},
   };
-  screen.block = {"Frame1"};
+  PlaceSettingsInBlock(screen);
   return screen;
 }
 

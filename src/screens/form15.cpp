@@ -168,8 +168,7 @@ ScreenDescription Describe() {
   screen.file_error = kModelFileError;
   screen.lists = Lists();
   screen.load_steps = LoadSteps();
-  screen.block = {"Combo1", "Combo2", "Combo3",  "Combo4",  "Combo5",  "Combo6", "Combo7",
-                  "Combo8", "",       "Combo10", "Combo11", "Combo12", "",       ""};
+  PlaceSettingsInBlock(screen);
   return screen;
 }
 

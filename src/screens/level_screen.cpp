@@ -52,7 +52,7 @@ ScreenDescription LevelScreen(std::string_view name, std::string_view level_capt
       SettingStep{kRecordingModePosition, kRecordingModeFrame},
       SettingStep{kVosLevelPosition, kVosLevelFrame},
   };
-  screen.block = {"Frame1", "Frame2"};
+  PlaceSettingsInBlock(screen);
   return screen;
 }
 

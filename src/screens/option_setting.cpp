@@ -75,12 +75,11 @@ ScreenDescription OptionSettingScreen(WindowLayout window,
   for (const OptionSetting& setting : settings) {
     screen.groups.push_back(setting.group);
     screen.load_steps.emplace_back(setting.flag);
-    screen.block.at(static_cast<std::size_t>(setting.position - device::kSettingsBlockPosition)) =
-        setting.group.frame;
   }
   for (const OptionSetting& setting : settings) {
     screen.load_steps.emplace_back(SettingStep{setting.position, setting.group.frame});
   }
+  PlaceSettingsInBlock(screen);
   return screen;
 }
 
