@@ -1,13 +1,10 @@
 #include "app/utf8_text.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace app {
-namespace {
 
-// The length of the valid UTF-8 sequence at the start of `text`, or 0.
-std::size_t SequenceLength(std::string_view text) {
+std::size_t Utf8SequenceLength(std::string_view text) {
   // By the sequence's length: the code bits of its lead byte, and its smallest code point (a
   // smaller one is an overlong form).
   constexpr unsigned kLeadBits[] = {0, 0x7f, 0x1f, 0x0f, 0x07};
@@ -25,8 +22,6 @@ std::size_t SequenceLength(std::string_view text) {
   if (code < minimum || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff)) return 0;
   return length;
 }
-
-}  // namespace
 
 std::size_t Utf8LeadLength(unsigned char lead) {
   if (lead < 0x80) return 1;
@@ -53,7 +48,7 @@ std::string Utf8FromLatin1(std::string_view bytes) {
 std::string Printable(std::string_view utf8) {
   std::string printable;
   for (std::size_t i = 0; i < utf8.size();) {
-    const std::size_t length = SequenceLength(utf8.substr(i));
+    const std::size_t length = Utf8SequenceLength(utf8.substr(i));
     const auto lead = static_cast<unsigned char>(utf8[i]);
     // C0 controls, DEL and the C1 controls U+0080 to U+009F.
     const bool control =
@@ -68,58 +63,6 @@ std::string Printable(std::string_view utf8) {
     }
   }
   return printable;
-}
-
-std::string JsonString(std::string_view utf8) {
-  std::string json = "\"";
-  for (std::size_t i = 0; i < utf8.size();) {
-    const std::size_t length = SequenceLength(utf8.substr(i));
-    const char c = utf8[i];
-    if (length == 0) {
-      json += "\\ufffd";
-      ++i;
-      continue;
-    }
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += c;
-    } else if (c == '\n') {
-      json += "\\n";
-    } else if (c == '\r') {
-      json += "\\r";
-    } else if (c == '\t') {
-      json += "\\t";
-    } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
-      json += escaped;
-    } else {
-      json += utf8.substr(i, length);
-    }
-    i += length;
-  }
-  return json + "\"";
-}
-
-std::size_t Utf8Width(std::string_view utf8) {
-  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
-  }));
-}
-
-std::string Tidy(std::string_view text) {
-  std::string tidy;
-  bool blank = false;
-  for (const char c : text) {
-    if (c == ' ' || c == '\t') {
-      blank = true;
-      continue;
-    }
-    if (blank && !tidy.empty()) tidy += ' ';
-    blank = false;
-    tidy += c;
-  }
-  return tidy;
 }
 
 }  // namespace app

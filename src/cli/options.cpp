@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/utf8_text.h"
 #include "cli/option_table.h"
+#include "cli/output_text.h"
 
 namespace cli {
 namespace {
@@ -25,7 +25,7 @@ std::optional<SetRequest> ParseSet(std::string_view text) {
   const std::size_t equals = text.find('=');
   if (equals == std::string_view::npos) return std::nullopt;
   SetRequest request{std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
-  if (app::Tidy(request.name).empty() || app::Tidy(request.choice).empty()) return std::nullopt;
+  if (Tidy(request.name).empty() || Tidy(request.choice).empty()) return std::nullopt;
   return request;
 }
 

@@ -3,15 +3,13 @@
 #include <algorithm>
 
 #include "app/utf8_text.h"
+#include "cli/output_text.h"
 
 namespace cli {
 namespace {
 
-using app::JsonString;
 using app::Printable;
-using app::Tidy;
 using app::Utf8FromLatin1;
-using app::Utf8Width;
 
 std::string Padded(const std::string& text, std::size_t width) {
   return text + std::string(width > Utf8Width(text) ? width - Utf8Width(text) : 0, ' ');

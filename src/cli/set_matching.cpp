@@ -4,14 +4,13 @@
 #include <set>
 #include <variant>
 
-#include "app/utf8_text.h"
+#include "cli/output_text.h"
 #include "cli/shown_settings.h"
 #include "screens/screen_table.h"
 
 namespace cli {
 namespace {
 
-using app::Tidy;
 using screens::ScreenDescription;
 using screens::ScreenState;
 

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/busy_retry_windows.h"
 
 #include <algorithm>
@@ -39,5 +37,3 @@ DWORD BusyRetry::Run(const std::function<DWORD()>& attempt, const std::filesyste
 }
 
 }  // namespace device
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifndef _WIN32
-
 #include <sys/timex.h>
 
 #include "device/clock.h"
@@ -15,5 +13,3 @@ ClockSync SystemClockSync() {
 }
 
 }  // namespace device
-
-#endif

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include <string>
 
 #include "device/clock.h"
@@ -51,5 +49,3 @@ ClockSync SystemClockSync() {
 }
 
 }  // namespace device
-
-#endif

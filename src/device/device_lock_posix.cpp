@@ -1,5 +1,3 @@
-#ifndef _WIN32
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -86,5 +84,3 @@ DeviceLock::~DeviceLock() {
 }
 
 }  // namespace device
-
-#endif  // !_WIN32

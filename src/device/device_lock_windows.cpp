@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/windows_headers.h"
 // After windows.h, which it needs.
 #include <sddl.h>
@@ -130,5 +128,3 @@ DeviceLock::~DeviceLock() {
 }
 
 }  // namespace device
-
-#endif  // _WIN32

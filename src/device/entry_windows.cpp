@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/entry_windows.h"
 
 #include "device/reparse_tag.h"
@@ -40,5 +38,3 @@ bool LookAt(const std::wstring& path, EntryInfo& entry) {
 }
 
 }  // namespace device
-
-#endif  // _WIN32

@@ -1,8 +1,5 @@
-#ifndef _WIN32
-
 #include <dirent.h>
 #include <fcntl.h>
-#include <linux/magic.h>
 #include <linux/msdos_fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -21,8 +18,8 @@
 
 #include "device/descriptor_posix.h"
 #include "device/errors.h"
+#include "device/fat_volume_posix.h"
 #include "device/file_system.h"
-#include "device/root_search.h"
 #include "device/temporary_name.h"
 
 namespace device {
@@ -47,14 +44,9 @@ Descriptor OpenEntry(const std::filesystem::path& path) {
   return Descriptor(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
 }
 
-// The kernel's vfat and msdos drivers both report this type.
-bool IsFat(const struct statfs& volume) {
-  return volume.f_type == MSDOS_SUPER_MAGIC;
-}
-
 bool IsFat(int fd) {
   struct statfs volume {};
-  return ::fstatfs(fd, &volume) == 0 && IsFat(volume);
+  return ::fstatfs(fd, &volume) == 0 && IsFatVolume(volume);
 }
 
 // user.DOSATTRIB holds the attribute bits as hexadecimal text, such as "0x2".
@@ -316,11 +308,6 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   SyncFolder(path.parent_path(), device_path);
 }
 
-bool OnRecorderVolume(const std::filesystem::path& folder) {
-  struct statfs volume {};
-  return ::statfs(folder.c_str(), &volume) == 0 && IsFat(volume);
-}
-
 bool IsFolder(const std::filesystem::path& path) {
   struct stat status {};
   return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
@@ -359,5 +346,3 @@ std::vector<std::string> FileSystem::RootFileNames() const {
 }
 
 }  // namespace device
-
-#endif  // !_WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/windows_headers.h"
 
 #include <algorithm>
@@ -468,5 +466,3 @@ std::vector<std::string> FileSystem::RootFileNames() const {
 }
 
 }  // namespace device
-
-#endif  // _WIN32

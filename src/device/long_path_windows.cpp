@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/windows_headers.h"
 
 #include <string_view>
@@ -47,5 +45,3 @@ std::wstring ExtendedPath(const std::filesystem::path& path) {
 }
 
 }  // namespace device
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifndef _WIN32
-
 #include "device/mount_departures.h"
 
 #include <poll.h>
@@ -77,5 +75,3 @@ void MountDepartures::Look() {
 }
 
 }  // namespace device
-
-#endif  // !_WIN32

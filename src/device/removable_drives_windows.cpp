@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/windows_headers.h"
 // After windows.h, which it needs.
 #include <winioctl.h>
@@ -108,5 +106,3 @@ std::filesystem::path ExecutableFolder() {
 }
 
 }  // namespace device
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/system_error_windows.h"
 
 #include <string_view>
@@ -20,5 +18,3 @@ std::string SystemErrorText(DWORD error) {
 }
 
 }  // namespace device
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/windows_headers.h"
 
 #include "device/long_path_windows.h"
@@ -39,5 +37,3 @@ std::wstring VolumeNameAt(const std::wstring& mount_point) {
 }
 
 }  // namespace device
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifndef _WIN32
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -141,5 +139,3 @@ WatchLock::~WatchLock() {
 }
 
 }  // namespace device
-
-#endif  // !_WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/windows_headers.h"
 // After windows.h, which they need.
 #include <aclapi.h>
@@ -144,5 +142,3 @@ WatchLock::~WatchLock() {
 }
 
 }  // namespace device
-
-#endif  // _WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/windows_headers.h"
 
 #include "device/wide_text.h"
@@ -18,5 +16,3 @@ std::string Utf8FromWide(std::wstring_view wide) {
 }
 
 }  // namespace device
-
-#endif  // _WIN32

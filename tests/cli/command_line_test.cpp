@@ -11,6 +11,7 @@
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
 #include "cli/headless_front_end.h"
+#include "cli/output_text.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
 #include "support/device_snapshot.h"
@@ -19,7 +20,6 @@
 namespace cli {
 namespace {
 
-using app::JsonString;
 using app::kExitDone;
 using app::kExitRuntimeFailure;
 using app::kExitUsage;

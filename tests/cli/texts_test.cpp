@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/utf8_text.h"
+#include "cli/output_text.h"
 
 namespace cli {
 namespace {
@@ -34,7 +34,7 @@ TEST(HelpTextTest, FitsIn79ColumnsAndSpeaksOfItsSystem) {
     std::size_t start = 0;
     for (std::size_t end; (end = help.find('\n', start)) != std::string::npos; start = end + 1) {
       const std::string line = help.substr(start, end - start);
-      EXPECT_LE(app::Utf8Width(line), 79u) << line;
+      EXPECT_LE(Utf8Width(line), 79u) << line;
     }
     EXPECT_EQ(start, help.size()) << "the help ends with a line break";
     for (const char* text : c.says) EXPECT_NE(help.find(text), std::string::npos) << text;

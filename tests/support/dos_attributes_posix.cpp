@@ -1,5 +1,3 @@
-#ifndef _WIN32
-
 #include <fcntl.h>
 #include <linux/msdos_fs.h>
 #include <sys/ioctl.h>
@@ -82,5 +80,3 @@ bool IsReadOnly(const std::filesystem::path& path) {
 }
 
 }  // namespace testing_support
-
-#endif  // !_WIN32

@@ -1,5 +1,3 @@
-#ifdef _WIN32
-
 #include "device/windows_headers.h"
 
 #include <stdexcept>
@@ -48,5 +46,3 @@ bool IsReadOnly(const std::filesystem::path& path) {
 }
 
 }  // namespace testing_support
-
-#endif  // _WIN32

@@ -3,8 +3,8 @@
 #include <system_error>
 #include <vector>
 
-#include "app/mounted_volumes.h"
 #include "cli/run_program.h"
+#include "device/mounted_volumes.h"
 #include "ui/qt/front_end.h"
 #include "ui/qt/watch_system.h"
 
@@ -24,6 +24,6 @@ int main(int argc, char* argv[]) {
   // Taken before the QApplication removes the toolkit's own arguments.
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   ui::qt::FrontEnd front_end(argc, argv);
-  return cli::RunProgram(front_end, arguments, ProgramFolder(argv[0]), app::MountedFatVolumes(),
+  return cli::RunProgram(front_end, arguments, ProgramFolder(argv[0]), device::MountedFatVolumes(),
                          ui::qt::MakeWatchSystem);
 }

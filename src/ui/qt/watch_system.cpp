@@ -1,8 +1,5 @@
 #include "ui/qt/watch_system.h"
 
-#include <poll.h>
-#include <signal.h>
-#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -11,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
-#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -23,12 +19,8 @@
 #include <thread>
 #include <utility>
 
-#include "app/mounted_volumes.h"
 #include "app/program.h"
-#include "device/descriptor_posix.h"
-#include "device/mount_departures.h"
-#include "device/mount_table.h"
-#include "device/root_search.h"
+#include "cli/linux_watch_wait.h"
 #include "ui/qt/text.h"
 
 namespace ui::qt {
@@ -37,27 +29,6 @@ namespace {
 constexpr int kNotifyTimeoutMs = 2000;  // a notification service that hangs does not stop a watch
 // How many notifications wait at most while the bus is slow or stuck; past that the oldest goes.
 constexpr std::size_t kMostWaiting = 8;
-
-sigset_t StopSignals() {
-  sigset_t stop;
-  sigemptyset(&stop);
-  sigaddset(&stop, SIGINT);
-  sigaddset(&stop, SIGTERM);
-  sigaddset(&stop, SIGHUP);
-  return stop;
-}
-
-// The stop signals are blocked and read from a descriptor, so that a signal that arrives while a
-// recorder is written waits until the write is done, and one that arrives while the watch sleeps
-// wakes it like a change of the mount table.
-int BlockAndOpenStopSignals() {
-  const sigset_t stop = StopSignals();
-  ::pthread_sigmask(SIG_BLOCK, &stop, nullptr);
-  const int fd = ::signalfd(-1, &stop, SFD_CLOEXEC);
-  // Without the descriptor the signals end the program as they always do.
-  if (fd < 0) ::pthread_sigmask(SIG_UNBLOCK, &stop, nullptr);
-  return fd;
-}
 
 // One notification through the desktop's freedesktop notification service. Connecting to the
 // session bus has no time limit (a bus that takes the connection and never answers keeps it
@@ -154,17 +125,7 @@ class Notifier {
 
 class LinuxWatchSystem : public cli::WatchSystem {
  public:
-  explicit LinuxWatchSystem(std::chrono::milliseconds notify_grace)
-      // Before any thread is started (the notifications' and the D-Bus connection's), so that
-      // every thread inherits the blocked stop signals.
-      : signals_(BlockAndOpenStopSignals()),
-        mount_table_(device::OpenMountTableChanges()),
-        departures_(app::MountedFatMounts),
-        notify_grace_(notify_grace) {
-    // A reader of standard output that went away (`--watch | head -1`) makes writes fail instead
-    // of ending the watch.
-    ::signal(SIGPIPE, SIG_IGN);
-  }
+  explicit LinuxWatchSystem(std::chrono::milliseconds notify_grace) : notify_grace_(notify_grace) {}
 
   LinuxWatchSystem(const LinuxWatchSystem&) = delete;
   LinuxWatchSystem& operator=(const LinuxWatchSystem&) = delete;
@@ -175,17 +136,7 @@ class LinuxWatchSystem : public cli::WatchSystem {
     if (notifier_ && !notifier_->Finish(notify_grace_)) EndWatchNow();
   }
 
-  bool WaitForChange() override {
-    pollfd fds[2] = {{signals_.get(), POLLIN, 0}, {mount_table_.get(), POLLPRI, 0}};
-    const int watched = mount_table_.valid() ? 2 : 1;
-    const int timeout = mount_table_.valid() ? -1 : device::kDriveLookIntervalMs;
-    int ready;
-    do {
-      ready = ::poll(fds, watched, timeout);
-    } while (ready < 0 && errno == EINTR);
-    if (ready < 0) return false;
-    return (fds[0].revents & POLLIN) == 0;
-  }
+  bool WaitForChange() override { return wait_.WaitForChange(); }
 
   void Notify(std::string_view title, std::string_view text) override {
     if (!notifier_) {
@@ -200,14 +151,14 @@ class LinuxWatchSystem : public cli::WatchSystem {
   }
 
   void WatchDepartures(const std::vector<std::string>& mounts) override {
-    departures_.Watch(mounts);
+    wait_.WatchDepartures(mounts);
   }
-  std::vector<std::string> Departed() override { return departures_.Departed(); }
+  std::vector<std::string> Departed() override { return wait_.Departed(); }
 
  private:
-  device::Descriptor signals_;
-  device::Descriptor mount_table_;
-  device::MountDepartures departures_;  // after the signals are blocked: it starts a thread
+  // First, before any thread is started (the notifications' and the D-Bus connection's), so
+  // that every thread inherits the blocked stop signals.
+  cli::LinuxWatchWait wait_;
   const std::chrono::milliseconds notify_grace_;
   std::unique_ptr<QCoreApplication> application_;
   std::unique_ptr<Notifier> notifier_;  // after the application, so that it goes first

@@ -7,20 +7,20 @@
 #include "device/root_search.h"
 #include "device/volume_label.h"
 
-namespace app {
+namespace device {
 
 // Where the mounted volumes and their labels are read from.
 struct MountSources {
   std::filesystem::path mount_table = "/proc/self/mountinfo";
-  std::filesystem::path label_folder = device::kLabelFolder;
+  std::filesystem::path label_folder = kLabelFolder;
 };
 
 // The recorders that a Linux system has mounted: its FAT volumes, with their labels, their device
-// numbers and the mounts of their places (device::Volume).
-device::VolumeSource MountedFatVolumes(const MountSources& sources = {});
+// numbers and the mounts of their places (Volume).
+VolumeSource MountedFatVolumes(const MountSources& sources = {});
 
-// The mounts of every FAT volume mounted now (device::Volume::mounts), without their labels: what
+// The mounts of every FAT volume mounted now (Volume::mounts), without their labels: what
 // --watch compares to notice which of them go away.
 std::vector<std::string> MountedFatMounts();
 
-}  // namespace app
+}  // namespace device

@@ -1,4 +1,4 @@
-#include "app/mounted_volumes.h"
+#include "device/mounted_volumes.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "support/temp_device.h"
 
-namespace app {
+namespace device {
 namespace {
 
 // Two FAT volumes in a mount table, one of them labelled, and one volume of another type.
@@ -24,12 +24,10 @@ TEST(MountedVolumesTest, TheFatVolumesOfTheMountTableWithTheirLabels) {
   place.Write("mountinfo", "41 1 8:17 / " + at + "rec\\040a rw - vfat " + at + "sdb1 rw\n" +
                                "42 1 8:2 / " + at + "home rw - ext4 " + at + "sda2 rw\n" +
                                "43 1 8:33 / " + at + "rec\\040b rw - vfat " + at + "sdc1 rw\n");
-  const device::VolumeSource volumes =
-      MountedFatVolumes({place.Path("mountinfo"), place.Path("by-label")});
-  EXPECT_EQ(volumes(),
-            (std::vector<device::Volume>{{place.Path("rec a"), "REC_A", "8:17", {"41 8:17"}},
-                                         {place.Path("rec b"), "", "8:33", {"43 8:33"}}}));
+  const VolumeSource volumes = MountedFatVolumes({place.Path("mountinfo"), place.Path("by-label")});
+  EXPECT_EQ(volumes(), (std::vector<Volume>{{place.Path("rec a"), "REC_A", "8:17", {"41 8:17"}},
+                                            {place.Path("rec b"), "", "8:33", {"43 8:33"}}}));
 }
 
 }  // namespace
-}  // namespace app
+}  // namespace device
