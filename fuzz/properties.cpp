@@ -11,12 +11,13 @@
 #include "device/settings_line.h"
 #include "device/write_back.h"
 #include "report.h"
+#include "screens/form10.h"
 #include "screens/form11.h"
 #include "screens/form12.h"
+#include "screens/form13.h"
 #include "screens/form15.h"
 #include "screens/form3.h"
 #include "screens/form4.h"
-#include "screens/level_screen.h"
 #include "screens/screen.h"
 
 namespace fuzz {
