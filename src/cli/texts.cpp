@@ -25,6 +25,8 @@ std::string UsageLines() {
       if ((option.modes & ModeBit(mode.action)) == 0) continue;
       if (option.role == OptionRole::kRepeatable)
         line.append(" [").append(option.name).append(" ").append(option.argument).append("]...");
+      if (option.role == OptionRole::kValue)
+        line.append(" [").append(option.name).append(" ").append(option.argument).append("]");
       if (option.role == OptionRole::kFlag) line.append(" [").append(option.name).append("]");
     }
     std::string_view forms = mode.usage_roots;
@@ -53,7 +55,8 @@ std::string OptionHelp(const OptionSpec& option, HelpSystem system) {
   names.resize(std::max(names.size() + 2, kHelpColumn), ' ');
 
   std::string help;
-  if (option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag)
+  if (option.role == OptionRole::kRepeatable || option.role == OptionRole::kValue ||
+      option.role == OptionRole::kFlag)
     help.append("with ").append(ModeNames(option.modes, " or ")).append(": ");
   help.append(option.help).append(windows ? option.windows_help : option.linux_help);
 
