@@ -8,6 +8,7 @@
 
 #include "app/program.h"
 #include "app/utf8_path.h"
+#include "cli/login_arguments.h"
 #include "cli/run_command_line.h"
 #include "cli/watch_command.h"
 #include "device/settings_line.h"
@@ -302,6 +303,28 @@ TEST_F(ProfileTest, WatchServesAMixedFleet) {
             std::string::npos)
       << err;
   EXPECT_EQ(err.find(Utf8(model6.root()) + not_shown), std::string::npos) << err;
+}
+
+// A start at every login begins in another folder: the profile goes with an absolute path, and
+// nothing else changes.
+TEST(ArgumentsForLoginTest, MakeTheProfileAbsolute) {
+  const std::string here = Utf8(std::filesystem::absolute("p.json"));
+  const std::string elsewhere = Utf8(std::filesystem::absolute("/fleet/p.txt"));
+  struct Case {
+    std::vector<std::string> given;
+    std::vector<std::string> for_login;
+  };
+  const Case cases[] = {
+      {{"--watch", "--profile", "p.json"}, {"--watch", "--profile", here}},
+      {{"--profile=p.json", "--watch"}, {"--profile=" + here, "--watch"}},
+      {{"--watch", "--profile", elsewhere}, {"--watch", "--profile", elsewhere}},
+      {{"--watch", "--set", "--profile=x", "--set=A=p"},
+       {"--watch", "--set", "--profile=x", "--set=A=p"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.given.back());
+    EXPECT_EQ(ArgumentsForLogin(c.given), c.for_login);
+  }
 }
 
 }  // namespace
