@@ -100,52 +100,55 @@ std::string NoScreenReason(Session& session) {
   return "this recorder's model has no settings screen";
 }
 
-// Names on stderr the profile's settings that the recorder does not show.
-void TellNotShown(const Root& root, const std::vector<std::string>& not_shown) {
+// Picks the requests on a session's screen; gives the refusal that ends the Start, if any.
+using Picker =
+    std::function<std::optional<std::string>(Session& session, const RecorderRequests& requests)>;
+
+// A Start after `pick` on the sets and the profile's entries that the recorder's screen shows;
+// the profile's settings that it does not show are named on stderr.
+Outcome StartWith(const Root& root, const std::vector<SetRequest>& sets, const Profile& profile,
+                  const Picker& pick, const device::Clock& clock) {
+  std::vector<std::string> not_shown;
+  Outcome outcome = Start(
+      root, !sets.empty() || !profile.entries.empty(),
+      [&](Session& session) -> SetsApplied {
+        const RecorderRequests requests =
+            RequestsFor(session.screen(), session.window()->state(), sets, profile);
+        not_shown = requests.not_shown;
+        if (auto refused = pick(session, requests)) return {requests.Worded(*refused)};
+        return {std::nullopt, !requests.requests.empty()};
+      },
+      clock);
   if (!not_shown.empty())
     std::cerr << app::Printable(NotShownText(root.shown, not_shown)) << std::endl;
+  return outcome;
 }
 
 }  // namespace
 
 Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets, const device::Clock& clock,
                  const Profile& profile) {
-  std::vector<std::string> not_shown;
-  Outcome outcome = Start(
-      root, !sets.empty() || !profile.entries.empty(),
-      [&](Session& session) -> SetsApplied {
-        const RecorderRequests requests =
-            RequestsFor(session.screen(), session.window()->state(), sets, profile);
-        not_shown = requests.not_shown;
-        const auto refused =
-            ApplySets(session.screen(), session.window()->state(), requests.requests);
-        if (refused) return {requests.Worded(*refused)};
-        return {std::nullopt, !requests.requests.empty()};
+  return StartWith(
+      root, sets, profile,
+      [](Session& session, const RecorderRequests& requests) {
+        return ApplySets(session.screen(), session.window()->state(), requests.requests);
       },
       clock);
-  TellNotShown(root, not_shown);
-  return outcome;
 }
 
 Outcome RunWatchStart(const Root& root, const std::vector<SetRequest>& sets,
                       const device::Clock& clock, std::vector<std::string>& left_out,
                       const Profile& profile) {
-  std::vector<std::string> not_shown;
-  Outcome outcome = Start(
-      root, !sets.empty() || !profile.entries.empty(),
-      [&](Session& session) -> SetsApplied {
+  return StartWith(
+      root, sets, profile,
+      [&](Session& session, const RecorderRequests& requests) -> std::optional<std::string> {
         // What the second pass leaves out counts: the device may have changed since the check.
-        const RecorderRequests requests =
-            RequestsFor(session.screen(), session.window()->state(), sets, profile);
-        not_shown = requests.not_shown;
         left_out = ApplyEachSet(session.screen(), session.window()->state(), requests.requests,
                                 session.screen() ? "" : NoScreenReason(session));
         for (std::string& message : left_out) message = requests.Worded(message);
-        return {std::nullopt, !requests.requests.empty()};
+        return std::nullopt;
       },
       clock);
-  TellNotShown(root, not_shown);
-  return outcome;
 }
 
 }  // namespace cli
