@@ -262,6 +262,9 @@ TEST_F(ProfileTest, ABrokenFileEndsWith64) {
   const Ran folder = Command({"--watch", "--profile", Utf8(place.root())});
   EXPECT_EQ(folder.status, kExitUsage);
   EXPECT_NE(folder.err.find("is a folder"), std::string::npos) << folder.err;
+  EXPECT_NE(
+      Command({"--show", "--profile", "a"}).err.find("--profile goes with --start or --watch"),
+      std::string::npos);
   EXPECT_EQ(
       Command({"--start", "--profile", "a", "--profile", "b"}).err.find(": give --profile once\n"),
       std::string("datetime-cfg-creator").size());
