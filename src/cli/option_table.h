@@ -12,7 +12,8 @@ namespace cli {
 enum class OptionRole {
   kMode,        // picks what the program does; one command line picks one
   kRepeatable,  // takes an argument and may be given again: "[--set NAME=CHOICE]..."
-  kValue,       // takes an argument, once: "[--profile FILE]"
+  kValue,       // takes an argument, once; left out of the usage lines, which it would carry past
+                // 80 columns (help2man takes no continued usage line): --help lists it
   kFlag,        // "[--json]"
   kRootChoice,  // stands in place of the device roots, in the modes' root forms
   kInfo,        // prints something and exits, whatever else is given

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "cli/option_table.h"
 #include "screens/program_text.h"
@@ -14,47 +13,28 @@ constexpr std::string_view kProgram = "datetime-cfg-creator";
 // Where the options' help starts on each line of --help.
 constexpr std::size_t kHelpColumn = 21;
 
-// Where the usage lines and the help end: a terminal of 80 columns.
-constexpr std::size_t kLineWidth = 79;
-
-// A usage line: "or:", the program and `words`, broken before a word that would pass the last
-// column and continued under the first word.
-std::string UsageLine(const std::vector<std::string>& words) {
-  const std::string lead = "  or:  " + std::string(kProgram);
-  std::string text, line = lead;
-  for (const std::string& word : words) {
-    if (line.size() > lead.size() && line.size() + 1 + word.size() > kLineWidth) {
-      text += line + "\n";
-      line = std::string(lead.size(), ' ');
-    }
-    line += " " + word;
-  }
-  return text + line + "\n";
-}
-
 // The usage lines: the window's, then one for each mode and form of its roots.
 std::string UsageLines() {
   std::string lines = "Usage: ";
   lines.append(kProgram).append(" [DEVICE_ROOT]\n");
   for (const OptionSpec& mode : Options()) {
     if (mode.role != OptionRole::kMode) continue;
-    std::vector<std::string> words = {std::string(mode.name)};
+    std::string line = "  or:  ";
+    line.append(kProgram).append(" ").append(mode.name);
     for (const OptionSpec& option : Options()) {
       if ((option.modes & ModeBit(mode.action)) == 0) continue;
-      const std::string name(option.name), argument(option.argument);
       if (option.role == OptionRole::kRepeatable)
-        words.push_back("[" + name + " " + argument + "]...");
-      if (option.role == OptionRole::kValue) words.push_back("[" + name + " " + argument + "]");
-      if (option.role == OptionRole::kFlag) words.push_back("[" + name + "]");
+        line.append(" [").append(option.name).append(" ").append(option.argument).append("]...");
+      if (option.role == OptionRole::kFlag) line.append(" [").append(option.name).append("]");
     }
     std::string_view forms = mode.usage_roots;
     for (bool more = true; more;) {
       const std::size_t end = forms.find('\n');
       more = end != std::string_view::npos;
       const std::string_view form = forms.substr(0, end);
-      std::vector<std::string> line = words;
-      if (!form.empty()) line.emplace_back(form);
-      lines += UsageLine(line);
+      lines += line;
+      if (!form.empty()) lines.append(" ").append(form);
+      lines += "\n";
       if (more) forms.remove_prefix(end + 1);
     }
   }

@@ -48,12 +48,10 @@ TEST(UsageTextTest, NamesEachModeWithItsOptions) {
   const std::string usage(UsageText());
   EXPECT_EQ(usage,
             "Usage: datetime-cfg-creator [DEVICE_ROOT]\n"
-            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... [--profile FILE]\n"
-            "                            [DEVICE_ROOT...]\n"
-            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... [--profile FILE]\n"
-            "                            --all\n"
+            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... [DEVICE_ROOT...]\n"
+            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... --all\n"
             "  or:  datetime-cfg-creator --show [--json] [--all | DEVICE_ROOT...]\n"
-            "  or:  datetime-cfg-creator --watch [--set NAME=CHOICE]... [--profile FILE]\n");
+            "  or:  datetime-cfg-creator --watch [--set NAME=CHOICE]...\n");
   for (const HelpSystem system : {HelpSystem::kLinux, HelpSystem::kWindows})
     EXPECT_TRUE(HelpText(system).starts_with(usage));
   EXPECT_TRUE(UsageErrorText("why").starts_with("datetime-cfg-creator: why\n" + usage));
