@@ -35,6 +35,11 @@ std::optional<std::size_t> FirstNonUtf8(std::string_view text) {
   return std::nullopt;
 }
 
+// "--profile "FILE": ", which begins every message about the file.
+std::string AtFile(const std::string& file) {
+  return "--profile \"" + file + "\": ";
+}
+
 std::string LineText(std::size_t line) {
   return "line " + std::to_string(line);
 }
@@ -54,7 +59,7 @@ Read ParseText(const std::string& file, std::string_view text) {
     const std::string where = LineText(line + 1);
     const std::size_t equals = tidy.find('=');
     const auto broken = [&](const std::string& why) {
-      return "--profile \"" + file + "\": " + where + ": " + why + " in \"" + tidy + "\"";
+      return AtFile(file) + where + ": " + why + " in \"" + tidy + "\"";
     };
     if (equals == std::string::npos) return broken("no \"=\"");
     SetRequest request{Tidy(tidy.substr(0, equals)), Tidy(tidy.substr(equals + 1))};
@@ -68,7 +73,7 @@ Read ParseText(const std::string& file, std::string_view text) {
 // The settings of what --show --json printed for one recorder. Several lines of it, one a
 // recorder, are refused: which recorder's settings to take cannot be told.
 Read ParseJson(const std::string& file, std::string_view text) {
-  const std::string at_file = "--profile \"" + file + "\": ";
+  const std::string at_file = AtFile(file);
   const JsonReadResult read = ReadJson(text);
   if (!read.value) {
     const std::size_t first_end = text.find('\n', text.find_first_not_of(" \t\r\n"));
@@ -144,14 +149,14 @@ std::string NameKey(std::string_view name) {
 }
 
 std::string Profile::Where(const ProfileEntry& entry) const {
-  return "--profile \"" + file + "\": " + entry.where + ": ";
+  return AtFile(file) + entry.where + ": ";
 }
 
 Read ParseProfile(const std::string& file, std::string_view bytes) {
   std::string_view text = bytes;
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   if (const auto wrong = FirstNonUtf8(text))
-    return "--profile \"" + file + "\": " + LineText(LineAt(text, *wrong)) + ": not UTF-8 text";
+    return AtFile(file) + LineText(LineAt(text, *wrong)) + ": not UTF-8 text";
   const std::size_t first = text.find_first_not_of(" \t\r\n");
   Read read = first != std::string_view::npos && text[first] == '{' ? ParseJson(file, text)
                                                                     : ParseText(file, text);
@@ -162,7 +167,7 @@ Read ParseProfile(const std::string& file, std::string_view bytes) {
 }
 
 Read ReadProfile(const std::string& file) {
-  const std::string at_file = "--profile \"" + file + "\": ";
+  const std::string at_file = AtFile(file);
   const std::filesystem::path path = app::PathFromUtf8(file);
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
