@@ -30,7 +30,7 @@ wait_for() {  # wait_for SECONDS CONDITION, looking every 20 ms
 (cd "$work/app" && exec wine program.com --watch --profile office.txt) >"$work/out.txt" \
   2>"$work/err.txt" </dev/null &
 pid=$!
-check "the watch starts within 20 s (got: $(cat "$work/err.txt"))" \
+check "the watch starts within 20 s (got: $(cat "$work/err.txt" 2>/dev/null))" \
   'wait_for 20 "grep -q \"Watching for recorders\" \"$work/err.txt\""'
 wine_plug in R: "$work/recorder" --broadcast || check "wine_plug in R:" false
 check "date_time.cfg on R within 5 s" 'wait_for 5 "[ -f \"$work/recorder/date_time.cfg\" ]"'
