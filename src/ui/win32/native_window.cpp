@@ -1,7 +1,5 @@
 #include "ui/win32/native_window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "ui/twips.h"
