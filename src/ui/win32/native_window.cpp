@@ -102,15 +102,16 @@ NativeControl* NativeWindow::Add(const screens::Control& control, HWND parent, i
 // layout (places, sizes and fonts) is scaled down until it fits, so that Start stays on screen.
 void NativeWindow::FitToWorkArea() {
   const RECT work = WorkArea(handle_);
-  const UINT dpi = scaling_.dpi;
-  const SIZE frame = OuterSize(0, 0, kStyle, kExStyle, dpi);
-  const int width = TwipsToPixels(client_width_, dpi);
-  const int height = state_.outer_height ? TwipsToPixels(*state_.outer_height, dpi) - frame.cy
-                                         : TwipsToPixels(client_height_, dpi);
+  const Scaling unscaled{scaling_.dpi};
+  const SIZE frame = OuterSize(0, 0, kStyle, kExStyle, unscaled.dpi);
+  const int width = unscaled.Pixels(client_width_);
+  const int height = state_.outer_height ? unscaled.Pixels(*state_.outer_height) - frame.cy
+                                         : unscaled.Pixels(client_height_);
   scaling_.scale = FitScale(width, height, (work.right - work.left) - frame.cx,
                             (work.bottom - work.top) - frame.cy);
-  if (fonts_ && fonts_->dpi() == dpi * scaling_.scale) return;
-  fonts_ = std::make_unique<FontCache>(dpi * scaling_.scale);
+  const double font_dpi = scaling_.dpi * scaling_.scale;
+  if (fonts_ && fonts_->dpi() == font_dpi) return;
+  fonts_ = std::make_unique<FontCache>(font_dpi);
   // The old fonts are gone; a new font may get an old one's handle.
   for (const auto& control : controls_) control->placed_font = nullptr;
 }
