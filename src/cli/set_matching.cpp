@@ -2,17 +2,18 @@
 
 #include <algorithm>
 #include <set>
-#include <variant>
 
 #include "cli/output_text.h"
-#include "cli/shown_settings.h"
+#include "screens/screen_lookup.h"
 #include "screens/screen_table.h"
+#include "screens/shown_settings.h"
 
 namespace cli {
 namespace {
 
 using screens::ScreenDescription;
 using screens::ScreenState;
+using screens::ShownSetting;
 
 std::string Normalized(std::string_view text) {
   std::string normalized = Tidy(text);
@@ -59,50 +60,8 @@ std::optional<std::size_t> FindChoice(const ShownSetting& setting, std::string_v
   return std::nullopt;
 }
 
-void Select(const ScreenDescription& screen, const ShownSetting& setting, std::size_t choice,
-            ScreenState& state) {
-  if (setting.current == choice) return;
-  if (const screens::OptionGroup* group = FindGroup(screen, setting.control)) {
-    for (std::size_t i = 0; i < group->buttons.size(); ++i) {
-      state.at(group->buttons[i]).selected = i == choice;
-    }
-  } else {
-    state.at(setting.control).current = static_cast<int>(choice);
-  }
-}
-
 std::string Refused(const SetRequest& request, const std::string& why) {
   return "--set \"" + request.name + "=" + request.choice + "\": " + why;
-}
-
-// The settings screen of every model, each once.
-std::vector<const ScreenDescription*> EveryScreen() {
-  std::vector<const ScreenDescription*> screens;
-  for (char code = '0'; code <= '9'; ++code) {
-    const screens::ShownScreen shown =
-        screens::ScreenFor(device::SettingsLine(std::string(1, code)));
-    if (shown.settings != nullptr &&
-        std::find(screens.begin(), screens.end(), shown.settings) == screens.end()) {
-      screens.push_back(shown.settings);
-    }
-  }
-  return screens;
-}
-
-// The captions that a load may give the control `target` in place of its own.
-std::vector<std::string> Relabels(const ScreenDescription& screen, std::string_view target) {
-  std::vector<std::string> captions;
-  for (const screens::LoadStep& step : screen.load_steps) {
-    const auto* flag = std::get_if<screens::FlagStep>(&step);
-    if (flag == nullptr) continue;
-    for (const auto& [value, actions] : flag->outcomes) {
-      for (const screens::Action& action : actions) {
-        if (action.kind == screens::Action::Kind::kRelabel && action.target == target)
-          captions.emplace_back(action.text);
-      }
-    }
-  }
-  return captions;
 }
 
 // Every name a setting of `screen` can go by: the captions it can show, then its control's name.
@@ -110,10 +69,8 @@ std::vector<std::string> Relabels(const ScreenDescription& screen, std::string_v
 void AddNames(const ScreenDescription& screen, std::vector<std::string>& captions,
               std::vector<std::string>& controls) {
   for (const screens::Control& control : screen.window.controls) {
-    const bool group = FindGroup(screen, control.name) != nullptr;
-    const bool list =
-        std::any_of(screen.lists.begin(), screen.lists.end(),
-                    [&](const auto& setting) { return setting.list == control.name; });
+    const bool group = screens::FindGroup(screen, control.name) != nullptr;
+    const bool list = screens::FindList(screen, control.name) != nullptr;
     if (!group && !list) continue;
     controls.emplace_back(control.name);
     std::vector<std::string_view> captioned;  // the frame, or the labels that name the list
@@ -124,7 +81,8 @@ void AddNames(const ScreenDescription& screen, std::vector<std::string>& caption
     for (const screens::Control& named : screen.window.controls) {
       if (std::find(captioned.begin(), captioned.end(), named.name) == captioned.end()) continue;
       captions.emplace_back(named.caption);
-      for (std::string& relabel : Relabels(screen, named.name)) captions.push_back(relabel);
+      for (const std::string_view relabel : screens::Relabels(screen, named.name))
+        captions.emplace_back(relabel);
     }
   }
 }
@@ -149,7 +107,7 @@ std::optional<std::string> ApplySets(const ScreenDescription* screen, ScreenStat
     return refused(requests.front(),
                    "this recorder's screen has no settings; --start sets its clock only.");
   }
-  const std::vector<ShownSetting> settings = SettingsOf(*screen, state);
+  const std::vector<ShownSetting> settings = screens::SettingsOf(*screen, state);
   std::vector<std::pair<const ShownSetting*, std::size_t>> picks;
   std::set<std::string> named;
   for (const SetRequest& request : requests) {
@@ -175,7 +133,9 @@ std::optional<std::string> ApplySets(const ScreenDescription* screen, ScreenStat
     }
     picks.emplace_back(setting, *choice);
   }
-  for (const auto& [setting, choice] : picks) Select(*screen, *setting, choice, state);
+  for (const auto& [setting, choice] : picks) {
+    if (setting->current != choice) screens::SelectChoice(*screen, setting->control, choice, state);
+  }
   return std::nullopt;
 }
 
@@ -204,7 +164,8 @@ std::vector<std::string> ApplyEachSet(const ScreenDescription* screen, ScreenSta
 
 std::optional<std::string> NameNoScreenHas(const std::vector<SetRequest>& requests) {
   std::vector<std::string> captions, controls;
-  for (const ScreenDescription* screen : EveryScreen()) AddNames(*screen, captions, controls);
+  for (const ScreenDescription* screen : screens::EverySettingsScreen())
+    AddNames(*screen, captions, controls);
   std::set<std::string> names;
   for (const std::string& name : captions) names.insert(Normalized(name));
   for (const std::string& name : controls) names.insert(Normalized(name));

@@ -2,23 +2,10 @@
 
 #include "device/errors.h"
 #include "screens/screen.h"
+#include "screens/screen_lookup.h"
 
 namespace screens {
 namespace {
-
-const OptionGroup* FindGroup(const ScreenDescription& screen, std::string_view frame) {
-  for (const auto& group : screen.groups) {
-    if (group.frame == frame) return &group;
-  }
-  return nullptr;
-}
-
-const ListSetting* FindList(const ScreenDescription& screen, std::string_view list) {
-  for (const auto& setting : screen.lists) {
-    if (setting.list == list) return &setting;
-  }
-  return nullptr;
-}
 
 void RemoveItem(ControlState& list, std::string_view text) {
   const auto found = std::find(list.items.begin(), list.items.end(), text);
@@ -77,9 +64,7 @@ void Select(const ScreenDescription& screen, const SettingStep& step,
   const int code = device::DigitAt(line, step.position);
   if (const OptionGroup* group = FindGroup(screen, step.control)) {
     if (code >= static_cast<int>(group->buttons.size())) Reject(screen);
-    for (std::size_t i = 0; i < group->buttons.size(); ++i) {
-      state.at(group->buttons[i]).selected = static_cast<int>(i) == code;
-    }
+    SelectChoice(screen, step.control, static_cast<std::size_t>(code), state);
     return;
   }
   const ListSetting* list = FindList(screen, step.control);
@@ -91,7 +76,8 @@ void Select(const ScreenDescription& screen, const SettingStep& step,
       control.current.reset();
       control.unlisted_text = std::string(item.text);
     } else {
-      control.current = static_cast<int>(shown - control.items.begin());
+      SelectChoice(screen, step.control, static_cast<std::size_t>(shown - control.items.begin()),
+                   state);
     }
     return;
   }

@@ -1,41 +1,28 @@
-#include "cli/shown_settings.h"
+#include "screens/shown_settings.h"
 
-namespace cli {
+#include <variant>
+
+#include "screens/screen_lookup.h"
+
+namespace screens {
 namespace {
 
-using screens::ScreenDescription;
-using screens::ScreenState;
-
-const screens::Control* FindControl(const screens::WindowLayout& layout, std::string_view name) {
-  for (const screens::Control& control : layout.controls) {
-    if (control.name == name) return &control;
-  }
-  return nullptr;
-}
-
 // A caption as the window shows it: the one the load gave it, else the layout's.
-std::string CaptionOf(const screens::Control& control, const ScreenState& state) {
-  const screens::ControlState& shown = state.at(control.name);
+std::string CaptionOf(const Control& control, const ScreenState& state) {
+  const ControlState& shown = state.at(control.name);
   return shown.caption ? *shown.caption : std::string(control.caption);
 }
 
-const screens::ListSetting* FindList(const ScreenDescription& screen, std::string_view list) {
-  for (const screens::ListSetting& setting : screen.lists) {
-    if (setting.list == list) return &setting;
-  }
-  return nullptr;
-}
-
-ShownSetting GroupSetting(const ScreenDescription& screen, const screens::OptionGroup& group,
+ShownSetting GroupSetting(const ScreenDescription& screen, const OptionGroup& group,
                           const ScreenState& state) {
-  const screens::ControlState& frame = state.at(group.frame);
+  const ControlState& frame = state.at(group.frame);
   ShownSetting setting{CaptionOf(*FindControl(screen.window, group.frame), state),
                        std::string(group.frame),
                        frame.visible,
                        {},
                        std::nullopt};
   for (std::size_t i = 0; i < group.buttons.size(); ++i) {
-    const screens::ControlState& button = state.at(group.buttons[i]);
+    const ControlState& button = state.at(group.buttons[i]);
     setting.choices.push_back({CaptionOf(*FindControl(screen.window, group.buttons[i]), state),
                                static_cast<int>(i),
                                frame.visible && frame.enabled && button.visible && button.enabled});
@@ -44,19 +31,19 @@ ShownSetting GroupSetting(const ScreenDescription& screen, const screens::Option
   return setting;
 }
 
-int ItemCode(const screens::ListSetting& list, std::string_view text) {
-  for (const screens::ListItem& item : list.items) {
+int ItemCode(const ListSetting& list, std::string_view text) {
+  for (const ListItem& item : list.items) {
     if (item.text == text) return item.code;
   }
   return -1;
 }
 
-ShownSetting ListSettingOf(const ScreenDescription& screen, const screens::ListSetting& list,
+ShownSetting ListSettingOf(const ScreenDescription& screen, const ListSetting& list,
                            const ScreenState& state) {
-  const screens::ControlState& shown = state.at(list.list);
+  const ControlState& shown = state.at(list.list);
   ShownSetting setting{
       std::string(list.list), std::string(list.list), shown.visible, {}, std::nullopt};
-  for (const screens::Control& control : screen.window.controls) {
+  for (const Control& control : screen.window.controls) {
     if (control.buddy == list.list) setting.name = CaptionOf(control, state);
   }
   for (const std::string& item : shown.items) {
@@ -73,13 +60,6 @@ ShownSetting ListSettingOf(const ScreenDescription& screen, const screens::ListS
 
 }  // namespace
 
-const screens::OptionGroup* FindGroup(const ScreenDescription& screen, std::string_view frame) {
-  for (const screens::OptionGroup& group : screen.groups) {
-    if (group.frame == frame) return &group;
-  }
-  return nullptr;
-}
-
 std::vector<std::string> ShownSetting::OfferedTexts() const {
   std::vector<std::string> texts;
   for (const SettingChoice& choice : choices) {
@@ -90,14 +70,29 @@ std::vector<std::string> ShownSetting::OfferedTexts() const {
 
 std::vector<ShownSetting> SettingsOf(const ScreenDescription& screen, const ScreenState& state) {
   std::vector<ShownSetting> settings;
-  for (const screens::Control& control : screen.window.controls) {
-    if (const screens::OptionGroup* group = FindGroup(screen, control.name)) {
+  for (const Control& control : screen.window.controls) {
+    if (const OptionGroup* group = FindGroup(screen, control.name)) {
       settings.push_back(GroupSetting(screen, *group, state));
-    } else if (const screens::ListSetting* list = FindList(screen, control.name)) {
+    } else if (const ListSetting* list = FindList(screen, control.name)) {
       settings.push_back(ListSettingOf(screen, *list, state));
     }
   }
   return settings;
 }
 
-}  // namespace cli
+std::vector<std::string_view> Relabels(const ScreenDescription& screen, std::string_view control) {
+  std::vector<std::string_view> captions;
+  for (const LoadStep& step : screen.load_steps) {
+    const auto* flag = std::get_if<FlagStep>(&step);
+    if (flag == nullptr) continue;
+    for (const auto& [value, actions] : flag->outcomes) {
+      for (const Action& action : actions) {
+        if (action.kind == Action::Kind::kRelabel && action.target == control)
+          captions.push_back(action.text);
+      }
+    }
+  }
+  return captions;
+}
+
+}  // namespace screens

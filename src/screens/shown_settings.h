@@ -8,7 +8,7 @@
 
 #include "screens/screen.h"
 
-namespace cli {
+namespace screens {
 
 // One button or list item of a setting.
 struct SettingChoice {
@@ -31,11 +31,9 @@ struct ShownSetting {
 };
 
 // Every setting of `screen` in `state`, in the order of its window's controls, hidden ones too.
-std::vector<ShownSetting> SettingsOf(const screens::ScreenDescription& screen,
-                                     const screens::ScreenState& state);
+std::vector<ShownSetting> SettingsOf(const ScreenDescription& screen, const ScreenState& state);
 
-// The option group of `screen` whose frame is `frame`, or none.
-const screens::OptionGroup* FindGroup(const screens::ScreenDescription& screen,
-                                      std::string_view frame);
+// The captions that a load of `screen` may give the control `control` in place of its own.
+std::vector<std::string_view> Relabels(const ScreenDescription& screen, std::string_view control);
 
-}  // namespace cli
+}  // namespace screens
