@@ -130,13 +130,14 @@ ScreenState Load(const ScreenDescription& screen, const device::SettingsLine& li
   return state;
 }
 
-void PlaceSettingsInBlock(ScreenDescription& screen) {
+ScreenDescription WithSettingsPlaced(ScreenDescription screen) {
   for (const LoadStep& step : screen.load_steps) {
     if (const auto* setting = std::get_if<SettingStep>(&step)) {
       const int offset = setting->position - device::kSettingsBlockPosition;
       screen.block.at(static_cast<std::size_t>(offset)) = setting->control;
     }
   }
+  return screen;
 }
 
 std::string Block(const ScreenDescription& screen, const ScreenState& state) {
