@@ -1,6 +1,5 @@
 #include "cli/set_matching.h"
 
-#include <algorithm>
 #include <set>
 
 #include "cli/output_text.h"
@@ -64,34 +63,11 @@ std::string Refused(const SetRequest& request, const std::string& why) {
   return "--set \"" + request.name + "=" + request.choice + "\": " + why;
 }
 
-// Every name a setting of `screen` can go by: the captions it can show, then its control's name.
-// A list's caption is that of the label that names it.
-void AddNames(const ScreenDescription& screen, std::vector<std::string>& captions,
-              std::vector<std::string>& controls) {
-  for (const screens::Control& control : screen.window.controls) {
-    const bool group = screens::FindGroup(screen, control.name) != nullptr;
-    const bool list = screens::FindList(screen, control.name) != nullptr;
-    if (!group && !list) continue;
-    controls.emplace_back(control.name);
-    std::vector<std::string_view> captioned;  // the frame, or the labels that name the list
-    if (group) captioned.push_back(control.name);
-    for (const screens::Control& label : screen.window.controls) {
-      if (list && label.buddy == control.name) captioned.push_back(label.name);
-    }
-    for (const screens::Control& named : screen.window.controls) {
-      if (std::find(captioned.begin(), captioned.end(), named.name) == captioned.end()) continue;
-      captions.emplace_back(named.caption);
-      for (const std::string_view relabel : screens::Relabels(screen, named.name))
-        captions.emplace_back(relabel);
-    }
-  }
-}
-
 // `texts` tidied, each once whatever its case, in their order.
-std::vector<std::string> Distinct(const std::vector<std::string>& texts) {
+std::vector<std::string> Distinct(const std::vector<std::string_view>& texts) {
   std::vector<std::string> distinct;
   std::set<std::string> seen;
-  for (const std::string& text : texts) {
+  for (const std::string_view text : texts) {
     if (!Tidy(text).empty() && seen.insert(Normalized(text)).second) distinct.push_back(Tidy(text));
   }
   return distinct;
@@ -163,16 +139,16 @@ std::vector<std::string> ApplyEachSet(const ScreenDescription* screen, ScreenSta
 }
 
 std::optional<std::string> NameNoScreenHas(const std::vector<SetRequest>& requests) {
-  std::vector<std::string> captions, controls;
+  screens::SettingNames every;
   for (const ScreenDescription* screen : screens::EverySettingsScreen())
-    AddNames(*screen, captions, controls);
+    screens::AddSettingNames(*screen, every);
   std::set<std::string> names;
-  for (const std::string& name : captions) names.insert(Normalized(name));
-  for (const std::string& name : controls) names.insert(Normalized(name));
+  for (const std::string_view name : every.captions) names.insert(Normalized(name));
+  for (const std::string_view name : every.controls) names.insert(Normalized(name));
   for (const SetRequest& request : requests) {
     if (names.contains(Normalized(request.name))) continue;
     return Refused(request, "no recorder's screen has a setting \"" + request.name +
-                                "\". The settings: " + Joined(Distinct(captions)));
+                                "\". The settings: " + Joined(Distinct(every.captions)));
   }
   return std::nullopt;
 }

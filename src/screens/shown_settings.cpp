@@ -1,5 +1,6 @@
 #include "screens/shown_settings.h"
 
+#include <algorithm>
 #include <variant>
 
 #include "screens/screen_lookup.h"
@@ -58,6 +59,22 @@ ShownSetting ListSettingOf(const ScreenDescription& screen, const ListSetting& l
   return setting;
 }
 
+// The captions that a load of `screen` may give the control `control` in place of its own.
+std::vector<std::string_view> Relabels(const ScreenDescription& screen, std::string_view control) {
+  std::vector<std::string_view> captions;
+  for (const LoadStep& step : screen.load_steps) {
+    const auto* flag = std::get_if<FlagStep>(&step);
+    if (flag == nullptr) continue;
+    for (const auto& [value, actions] : flag->outcomes) {
+      for (const Action& action : actions) {
+        if (action.kind == Action::Kind::kRelabel && action.target == control)
+          captions.push_back(action.text);
+      }
+    }
+  }
+  return captions;
+}
+
 }  // namespace
 
 std::vector<std::string> ShownSetting::OfferedTexts() const {
@@ -80,19 +97,24 @@ std::vector<ShownSetting> SettingsOf(const ScreenDescription& screen, const Scre
   return settings;
 }
 
-std::vector<std::string_view> Relabels(const ScreenDescription& screen, std::string_view control) {
-  std::vector<std::string_view> captions;
-  for (const LoadStep& step : screen.load_steps) {
-    const auto* flag = std::get_if<FlagStep>(&step);
-    if (flag == nullptr) continue;
-    for (const auto& [value, actions] : flag->outcomes) {
-      for (const Action& action : actions) {
-        if (action.kind == Action::Kind::kRelabel && action.target == control)
-          captions.push_back(action.text);
-      }
+void AddSettingNames(const ScreenDescription& screen, SettingNames& names) {
+  for (const Control& control : screen.window.controls) {
+    const bool group = FindGroup(screen, control.name) != nullptr;
+    const bool list = FindList(screen, control.name) != nullptr;
+    if (!group && !list) continue;
+    names.controls.push_back(control.name);
+    std::vector<std::string_view> captioned;  // the frame, or the labels that name the list
+    if (group) captioned.push_back(control.name);
+    for (const Control& label : screen.window.controls) {
+      if (list && label.buddy == control.name) captioned.push_back(label.name);
+    }
+    for (const Control& named : screen.window.controls) {
+      if (std::find(captioned.begin(), captioned.end(), named.name) == captioned.end()) continue;
+      names.captions.push_back(named.caption);
+      for (const std::string_view relabel : Relabels(screen, named.name))
+        names.captions.push_back(relabel);
     }
   }
-  return captions;
 }
 
 }  // namespace screens

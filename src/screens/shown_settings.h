@@ -33,7 +33,15 @@ struct ShownSetting {
 // Every setting of `screen` in `state`, in the order of its window's controls, hidden ones too.
 std::vector<ShownSetting> SettingsOf(const ScreenDescription& screen, const ScreenState& state);
 
-// The captions that a load of `screen` may give the control `control` in place of its own.
-std::vector<std::string_view> Relabels(const ScreenDescription& screen, std::string_view control);
+// The names the settings of screens can go by.
+struct SettingNames {
+  // The captions a setting can show: its frame's, or those of the labels that name its list, each
+  // with those a load may give it in their place.
+  std::vector<std::string_view> captions;
+  std::vector<std::string_view> controls;  // its frame's or its list's name
+};
+
+// Adds the names of every setting of `screen`, in the order of its window's controls.
+void AddSettingNames(const ScreenDescription& screen, SettingNames& names);
 
 }  // namespace screens
