@@ -3,7 +3,7 @@
 #include <set>
 
 #include "cli/output_text.h"
-#include "screens/screen_lookup.h"
+#include "screens/choice_selection.h"
 #include "screens/screen_table.h"
 #include "screens/shown_settings.h"
 

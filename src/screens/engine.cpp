@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "device/errors.h"
+#include "screens/choice_selection.h"
 #include "screens/screen.h"
 #include "screens/screen_lookup.h"
 
