@@ -70,10 +70,11 @@ void Program::CloseWindow() {
   closed_.push_back(std::move(window_));
 }
 
-void Program::Show(std::unique_ptr<Window> window) {
+void Program::Show(std::unique_ptr<Window> window, const screens::ScreenDescription* screen) {
   CloseWindow();
   if (exit_status_) return;
   window_ = std::move(window);
+  screen_ = screen;
   window_->OnClosedByUser([this] { End(kExitDone); });
   window_->Show();
 }

@@ -11,6 +11,10 @@
 #include "device/clock.h"
 #include "device/file_system.h"
 
+namespace screens {
+struct ScreenDescription;
+}
+
 namespace app {
 
 // Exit statuses of the program.
@@ -44,13 +48,15 @@ class Program {
   // Ends the program at once: the open window closes and the event loop stops.
   void End(int status);
 
-  // Closes the open window, then shows `window` in its place. Closing it by the user ends the
-  // program without writing anything.
-  void Show(std::unique_ptr<Window> window);
+  // Closes the open window, then shows `window` in its place, the window of `screen` when it is a
+  // settings screen. Closing it by the user ends the program without writing anything.
+  void Show(std::unique_ptr<Window> window, const screens::ScreenDescription* screen = nullptr);
   // Closes the open window without ending the program, before the next one loads.
   void CloseWindow();
 
   Window* window() const { return window_.get(); }
+  // The settings screen that the open window shows, or none.
+  const screens::ScreenDescription* screen() const { return window_ ? screen_ : nullptr; }
   std::optional<int> exit_status() const { return exit_status_; }
 
  private:
@@ -60,6 +66,7 @@ class Program {
   const device::Clock& clock_;
   FrontEnd& front_end_;
   std::unique_ptr<Window> window_;
+  const screens::ScreenDescription* screen_ = nullptr;
   // Windows closed while one of their own handlers may still be running: destroyed when the
   // next handler starts, or with the program.
   std::vector<std::unique_ptr<Window>> closed_;

@@ -38,7 +38,7 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
     device::CommitSettings(program.file_system(), program.clock(), block, same_model);
     program.End(kExitDone);
   });
-  program.Show(std::move(window));
+  program.Show(std::move(window), &screen);
 }
 
 }  // namespace app

@@ -16,7 +16,11 @@ namespace cli {
 // its selections where a user would click, and presses its buttons. It never ticks.
 class HeadlessWindow : public app::Window {
  public:
-  explicit HeadlessWindow(const screens::WindowLayout& layout) : layout_(layout) {}
+  // `shown` is where the front end keeps the window that is shown: this one from Show until it
+  // closes.
+  HeadlessWindow(const screens::WindowLayout& layout, HeadlessWindow*& shown)
+      : layout_(layout), shown_(shown) {}
+  ~HeadlessWindow() override { Close(); }
 
   void Apply(const screens::ScreenState& state) override { state_ = state; }
   screens::ScreenState CurrentState() const override { return state_; }
@@ -26,8 +30,10 @@ class HeadlessWindow : public app::Window {
   void StartTimer(int, std::function<void()>) override { timer_running_ = true; }
   bool TimerRunning() const override { return timer_running_; }
   void OnDrivesChanged(std::function<void()>) override {}
-  void Show() override {}
-  void Close() override {}
+  void Show() override { shown_ = this; }
+  void Close() override {
+    if (shown_ == this) shown_ = nullptr;
+  }
 
   const screens::WindowLayout& layout() const { return layout_; }
   // The selections, changed in place as clicks and choices would change them.
@@ -37,6 +43,7 @@ class HeadlessWindow : public app::Window {
 
  private:
   const screens::WindowLayout& layout_;
+  HeadlessWindow*& shown_;
   screens::ScreenState state_;
   std::map<std::string, std::function<void()>, std::less<>> handlers_;
   bool timer_running_ = false;
@@ -48,7 +55,7 @@ class HeadlessWindow : public app::Window {
 class HeadlessFrontEnd : public app::FrontEnd {
  public:
   std::unique_ptr<app::Window> CreateWindow(const screens::WindowLayout& layout) override {
-    return std::make_unique<HeadlessWindow>(layout);
+    return std::make_unique<HeadlessWindow>(layout, shown_);
   }
   void ShowMessage(std::string_view text) override { messages_.emplace_back(text); }
   bool Ask(std::string_view) override { return false; }
@@ -60,12 +67,15 @@ class HeadlessFrontEnd : public app::FrontEnd {
   void Quit(int status) override { quit_status_ = status; }
 
   const std::vector<std::string>& messages() const { return messages_; }
+  // The window shown and not yet closed, or none.
+  HeadlessWindow* shown_window() const { return shown_; }
 
   static constexpr int kNotQuit = -1;
 
  private:
   std::vector<std::string> messages_;
   std::optional<int> quit_status_;
+  HeadlessWindow* shown_ = nullptr;
 };
 
 }  // namespace cli

@@ -43,7 +43,7 @@ std::string ShowText(const ShowReport& report) {
                                 : "No settings file: --start sets the clock only.\n");
   }
   std::vector<std::vector<std::string>> rows = {{"Setting", "Control", "Value", "Choices"}};
-  for (const ShownSetting& setting : report.settings) {
+  for (const screens::ShownSetting& setting : report.settings) {
     std::string choices;
     for (const std::string& choice : setting.OfferedTexts()) {
       choices += (choices.empty() ? "" : ", ") + ShownText(choice);
@@ -73,7 +73,7 @@ std::string ShowJson(const ShowReport& report) {
   json += ", \"model\": " + (report.model ? std::to_string(*report.model) : "null");
   json += ", \"screen\": " + JsonString(report.screen) + ", \"settings\": [";
   for (std::size_t i = 0; i < report.settings.size(); ++i) {
-    const ShownSetting& setting = report.settings[i];
+    const screens::ShownSetting& setting = report.settings[i];
     json += i == 0 ? "{" : ", {";
     json += "\"name\": " + JsonString(Utf8FromLatin1(Tidy(setting.name)));
     json += ", \"control\": " + JsonString(setting.control);

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/shown_settings.h"
+#include "screens/shown_settings.h"
 
 namespace cli {
 
@@ -15,8 +15,8 @@ struct ShowReport {
   std::optional<int> model;            // none without a settings file
   std::string screen;                  // the window whose settings are shown ("Form15")
   std::optional<std::string> version;  // the version text (device bytes); none without a file
-  std::vector<ShownSetting> settings;  // the shown ones
-  std::optional<bool> pc_clock_synchronised;  // none where the system does not tell
+  std::vector<screens::ShownSetting> settings;  // the shown ones
+  std::optional<bool> pc_clock_synchronised;    // none where the system does not tell
 };
 
 // The report as aligned text for a person, one line a setting.

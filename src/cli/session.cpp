@@ -4,7 +4,6 @@
 #include "device/errors.h"
 #include "screens/control_names.h"
 #include "screens/form2.h"
-#include "screens/screen_table.h"
 
 namespace cli {
 namespace {
@@ -45,11 +44,11 @@ void Session::Click(std::string_view button) {
 }
 
 HeadlessWindow* Session::window() const {
-  return static_cast<HeadlessWindow*>(program_.window());
+  return front_end_.shown_window();
 }
 
 const screens::ScreenDescription* Session::screen() const {
-  return window() != nullptr ? screens::SettingsScreenNamed(window()->layout().name) : nullptr;
+  return program_.screen();
 }
 
 std::string Session::failure() const {

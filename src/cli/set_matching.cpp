@@ -1,18 +1,18 @@
 #include "cli/set_matching.h"
 
-#include <algorithm>
 #include <set>
-#include <variant>
 
 #include "cli/output_text.h"
-#include "cli/shown_settings.h"
+#include "screens/choice_selection.h"
 #include "screens/screen_table.h"
+#include "screens/shown_settings.h"
 
 namespace cli {
 namespace {
 
 using screens::ScreenDescription;
 using screens::ScreenState;
+using screens::ShownSetting;
 
 std::string Normalized(std::string_view text) {
   std::string normalized = Tidy(text);
@@ -59,81 +59,15 @@ std::optional<std::size_t> FindChoice(const ShownSetting& setting, std::string_v
   return std::nullopt;
 }
 
-void Select(const ScreenDescription& screen, const ShownSetting& setting, std::size_t choice,
-            ScreenState& state) {
-  if (setting.current == choice) return;
-  if (const screens::OptionGroup* group = FindGroup(screen, setting.control)) {
-    for (std::size_t i = 0; i < group->buttons.size(); ++i) {
-      state.at(group->buttons[i]).selected = i == choice;
-    }
-  } else {
-    state.at(setting.control).current = static_cast<int>(choice);
-  }
-}
-
 std::string Refused(const SetRequest& request, const std::string& why) {
   return "--set \"" + request.name + "=" + request.choice + "\": " + why;
 }
 
-// The settings screen of every model, each once.
-std::vector<const ScreenDescription*> EveryScreen() {
-  std::vector<const ScreenDescription*> screens;
-  for (char code = '0'; code <= '9'; ++code) {
-    const screens::ShownScreen shown =
-        screens::ScreenFor(device::SettingsLine(std::string(1, code)));
-    if (shown.settings != nullptr &&
-        std::find(screens.begin(), screens.end(), shown.settings) == screens.end()) {
-      screens.push_back(shown.settings);
-    }
-  }
-  return screens;
-}
-
-// The captions that a load may give the control `target` in place of its own.
-std::vector<std::string> Relabels(const ScreenDescription& screen, std::string_view target) {
-  std::vector<std::string> captions;
-  for (const screens::LoadStep& step : screen.load_steps) {
-    const auto* flag = std::get_if<screens::FlagStep>(&step);
-    if (flag == nullptr) continue;
-    for (const auto& [value, actions] : flag->outcomes) {
-      for (const screens::Action& action : actions) {
-        if (action.kind == screens::Action::Kind::kRelabel && action.target == target)
-          captions.emplace_back(action.text);
-      }
-    }
-  }
-  return captions;
-}
-
-// Every name a setting of `screen` can go by: the captions it can show, then its control's name.
-// A list's caption is that of the label that names it.
-void AddNames(const ScreenDescription& screen, std::vector<std::string>& captions,
-              std::vector<std::string>& controls) {
-  for (const screens::Control& control : screen.window.controls) {
-    const bool group = FindGroup(screen, control.name) != nullptr;
-    const bool list =
-        std::any_of(screen.lists.begin(), screen.lists.end(),
-                    [&](const auto& setting) { return setting.list == control.name; });
-    if (!group && !list) continue;
-    controls.emplace_back(control.name);
-    std::vector<std::string_view> captioned;  // the frame, or the labels that name the list
-    if (group) captioned.push_back(control.name);
-    for (const screens::Control& label : screen.window.controls) {
-      if (list && label.buddy == control.name) captioned.push_back(label.name);
-    }
-    for (const screens::Control& named : screen.window.controls) {
-      if (std::find(captioned.begin(), captioned.end(), named.name) == captioned.end()) continue;
-      captions.emplace_back(named.caption);
-      for (std::string& relabel : Relabels(screen, named.name)) captions.push_back(relabel);
-    }
-  }
-}
-
 // `texts` tidied, each once whatever its case, in their order.
-std::vector<std::string> Distinct(const std::vector<std::string>& texts) {
+std::vector<std::string> Distinct(const std::vector<std::string_view>& texts) {
   std::vector<std::string> distinct;
   std::set<std::string> seen;
-  for (const std::string& text : texts) {
+  for (const std::string_view text : texts) {
     if (!Tidy(text).empty() && seen.insert(Normalized(text)).second) distinct.push_back(Tidy(text));
   }
   return distinct;
@@ -149,7 +83,7 @@ std::optional<std::string> ApplySets(const ScreenDescription* screen, ScreenStat
     return refused(requests.front(),
                    "this recorder's screen has no settings; --start sets its clock only.");
   }
-  const std::vector<ShownSetting> settings = SettingsOf(*screen, state);
+  const std::vector<ShownSetting> settings = screens::SettingsOf(*screen, state);
   std::vector<std::pair<const ShownSetting*, std::size_t>> picks;
   std::set<std::string> named;
   for (const SetRequest& request : requests) {
@@ -175,7 +109,9 @@ std::optional<std::string> ApplySets(const ScreenDescription* screen, ScreenStat
     }
     picks.emplace_back(setting, *choice);
   }
-  for (const auto& [setting, choice] : picks) Select(*screen, *setting, choice, state);
+  for (const auto& [setting, choice] : picks) {
+    if (setting->current != choice) screens::SelectChoice(*screen, setting->control, choice, state);
+  }
   return std::nullopt;
 }
 
@@ -203,15 +139,16 @@ std::vector<std::string> ApplyEachSet(const ScreenDescription* screen, ScreenSta
 }
 
 std::optional<std::string> NameNoScreenHas(const std::vector<SetRequest>& requests) {
-  std::vector<std::string> captions, controls;
-  for (const ScreenDescription* screen : EveryScreen()) AddNames(*screen, captions, controls);
+  screens::SettingNames every;
+  for (const ScreenDescription* screen : screens::EverySettingsScreen())
+    screens::AddSettingNames(*screen, every);
   std::set<std::string> names;
-  for (const std::string& name : captions) names.insert(Normalized(name));
-  for (const std::string& name : controls) names.insert(Normalized(name));
+  for (const std::string_view name : every.captions) names.insert(Normalized(name));
+  for (const std::string_view name : every.controls) names.insert(Normalized(name));
   for (const SetRequest& request : requests) {
     if (names.contains(Normalized(request.name))) continue;
     return Refused(request, "no recorder's screen has a setting \"" + request.name +
-                                "\". The settings: " + Joined(Distinct(captions)));
+                                "\". The settings: " + Joined(Distinct(every.captions)));
   }
   return std::nullopt;
 }

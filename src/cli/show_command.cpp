@@ -9,6 +9,7 @@
 #include "device/errors.h"
 #include "device/settings_line.h"
 #include "screens/screen_table.h"
+#include "screens/shown_settings.h"
 
 namespace cli {
 
@@ -32,7 +33,7 @@ Outcome RunShow(const Root& root, bool json, const device::Clock& clock) {
   if (const device::ClockSync sync = clock.Synchronisation(); sync != device::ClockSync::kUnknown)
     report.pc_clock_synchronised = sync == device::ClockSync::kSynchronised;
   if (const screens::ScreenDescription* screen = session.screen()) {
-    for (ShownSetting& setting : SettingsOf(*screen, session.window()->state())) {
+    for (screens::ShownSetting& setting : screens::SettingsOf(*screen, session.window()->state())) {
       if (setting.shown) report.settings.push_back(std::move(setting));
     }
   }

@@ -1,24 +1,12 @@
 #include <algorithm>
 
 #include "device/errors.h"
+#include "screens/choice_selection.h"
 #include "screens/screen.h"
+#include "screens/screen_lookup.h"
 
 namespace screens {
 namespace {
-
-const OptionGroup* FindGroup(const ScreenDescription& screen, std::string_view frame) {
-  for (const auto& group : screen.groups) {
-    if (group.frame == frame) return &group;
-  }
-  return nullptr;
-}
-
-const ListSetting* FindList(const ScreenDescription& screen, std::string_view list) {
-  for (const auto& setting : screen.lists) {
-    if (setting.list == list) return &setting;
-  }
-  return nullptr;
-}
 
 void RemoveItem(ControlState& list, std::string_view text) {
   const auto found = std::find(list.items.begin(), list.items.end(), text);
@@ -77,9 +65,7 @@ void Select(const ScreenDescription& screen, const SettingStep& step,
   const int code = device::DigitAt(line, step.position);
   if (const OptionGroup* group = FindGroup(screen, step.control)) {
     if (code >= static_cast<int>(group->buttons.size())) Reject(screen);
-    for (std::size_t i = 0; i < group->buttons.size(); ++i) {
-      state.at(group->buttons[i]).selected = static_cast<int>(i) == code;
-    }
+    SelectChoice(screen, step.control, static_cast<std::size_t>(code), state);
     return;
   }
   const ListSetting* list = FindList(screen, step.control);
@@ -91,7 +77,8 @@ void Select(const ScreenDescription& screen, const SettingStep& step,
       control.current.reset();
       control.unlisted_text = std::string(item.text);
     } else {
-      control.current = static_cast<int>(shown - control.items.begin());
+      SelectChoice(screen, step.control, static_cast<std::size_t>(shown - control.items.begin()),
+                   state);
     }
     return;
   }
@@ -144,13 +131,14 @@ ScreenState Load(const ScreenDescription& screen, const device::SettingsLine& li
   return state;
 }
 
-void PlaceSettingsInBlock(ScreenDescription& screen) {
+ScreenDescription WithSettingsPlaced(ScreenDescription screen) {
   for (const LoadStep& step : screen.load_steps) {
     if (const auto* setting = std::get_if<SettingStep>(&step)) {
       const int offset = setting->position - device::kSettingsBlockPosition;
       screen.block.at(static_cast<std::size_t>(offset)) = setting->control;
     }
   }
+  return screen;
 }
 
 std::string Block(const ScreenDescription& screen, const ScreenState& state) {

@@ -10,9 +10,8 @@ namespace {
 
 using K = ControlKind;
 
-ScreenDescription Describe() {
-  ScreenDescription screen;
-  screen.window = {
+WindowLayout Window() {
+  return {
       "Form11",
       kAppTitle,
       8070,
@@ -41,30 +40,23 @@ ScreenDescription Describe() {
           {"Command1", K::kButton, "", "Start", 5160, 3840, 2535, 855, 0, kBoldFont},
       },
   };
-  screen.file_error = kFileError;
-  screen.groups = {
-      RecordingModeGroup(),
-      VosSwitchGroup(),
-      VosLevelGroup(),
-  };
-  // The flags hide their frames before the settings select, so a hidden frame still holds the
-  // selection the line gives.
-  screen.load_steps = {
-      RecordingModeAvailability(Withholding::kHideButtons),
-      FeatureFlag(kVosSwitchFlagPosition, {kVosSwitchFrame}),
-      FeatureFlag(kVosLevelFlagPosition, {kVosLevelFrame}),
-      SettingStep{kRecordingModePosition, kRecordingModeFrame},
-      SettingStep{kVosSwitchPosition, kVosSwitchFrame},
-      SettingStep{kVosLevelPosition, kVosLevelFrame},
-  };
-  PlaceSettingsInBlock(screen);
-  return screen;
 }
 
 }  // namespace
 
 const ScreenDescription& Form11() {
-  static const ScreenDescription screen = Describe();
+  static const ScreenDescription screen = WithSettingsPlaced({
+      .window = Window(),
+      .groups = {RecordingModeGroup(), VosSwitchGroup(), VosLevelGroup()},
+      // The flags hide their frames before the settings select, so a hidden frame still holds the
+      // selection the line gives.
+      .load_steps = {RecordingModeAvailability(Withholding::kHideButtons),
+                     FeatureFlag(kVosSwitchFlagPosition, {kVosSwitchFrame}),
+                     FeatureFlag(kVosLevelFlagPosition, {kVosLevelFrame}),
+                     SettingStep{kRecordingModePosition, kRecordingModeFrame},
+                     SettingStep{kVosSwitchPosition, kVosSwitchFrame},
+                     SettingStep{kVosLevelPosition, kVosLevelFrame}},
+  });
   return screen;
 }
 

@@ -8,9 +8,8 @@ namespace {
 
 using K = ControlKind;
 
-ScreenDescription Describe() {
-  ScreenDescription screen;
-  screen.window = {
+WindowLayout Window() {
+  return {
       "Form12",
       kAppTitle,
       4830,
@@ -29,20 +28,17 @@ ScreenDescription Describe() {
           {"Option5", K::kOptionButton, "Frame1", "LP", 480, 1800, 975, 375, 10, kDefaultFont},
       },
   };
-  screen.file_error = kFileError;
-  screen.groups = {RecordingModeGroup()};
-  screen.load_steps = {
-      RecordingModeAvailability(Withholding::kHideButtons),
-      SettingStep{kRecordingModePosition, kRecordingModeFrame},
-  };
-  PlaceSettingsInBlock(screen);
-  return screen;
 }
 
 }  // namespace
 
 const ScreenDescription& Form12() {
-  static const ScreenDescription screen = Describe();
+  static const ScreenDescription screen = WithSettingsPlaced({
+      .window = Window(),
+      .groups = {RecordingModeGroup()},
+      .load_steps = {RecordingModeAvailability(Withholding::kHideButtons),
+                     SettingStep{kRecordingModePosition, kRecordingModeFrame}},
+  });
   return screen;
 }
 

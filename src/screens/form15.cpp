@@ -162,20 +162,15 @@ std::vector<LoadStep> LoadSteps() {
   };
 }
 
-ScreenDescription Describe() {
-  ScreenDescription screen;
-  screen.window = Window();
-  screen.file_error = kModelFileError;
-  screen.lists = Lists();
-  screen.load_steps = LoadSteps();
-  PlaceSettingsInBlock(screen);
-  return screen;
-}
-
 }  // namespace
 
 const ScreenDescription& Form15() {
-  static const ScreenDescription screen = Describe();
+  static const ScreenDescription screen = WithSettingsPlaced({
+      .window = Window(),
+      .file_error = kModelFileError,
+      .lists = Lists(),
+      .load_steps = LoadSteps(),
+  });
   return screen;
 }
 

@@ -1,5 +1,7 @@
 #include "screens/level_screen.h"
 
+#include <utility>
+
 #include "screens/feature_flag.h"
 #include "screens/line_positions.h"
 #include "screens/recording_mode.h"
@@ -13,8 +15,7 @@ namespace screens {
 ScreenDescription LevelScreen(std::string_view name, std::string_view level_caption,
                               int version_label_width) {
   using K = ControlKind;
-  ScreenDescription screen;
-  screen.window = {
+  WindowLayout window = {
       name,
       kAppTitle,
       5760,
@@ -41,19 +42,14 @@ ScreenDescription LevelScreen(std::string_view name, std::string_view level_capt
            "Text1"},
       },
   };
-  screen.file_error = kFileError;
-  screen.groups = {
-      RecordingModeGroup(),
-      VosLevelGroup(),
-  };
-  screen.load_steps = {
-      RecordingModeAvailability(Withholding::kHideButtons),
-      FeatureFlag(kVosLevelFlagPosition, {kVosLevelFrame}),
-      SettingStep{kRecordingModePosition, kRecordingModeFrame},
-      SettingStep{kVosLevelPosition, kVosLevelFrame},
-  };
-  PlaceSettingsInBlock(screen);
-  return screen;
+  return WithSettingsPlaced({
+      .window = std::move(window),
+      .groups = {RecordingModeGroup(), VosLevelGroup()},
+      .load_steps = {RecordingModeAvailability(Withholding::kHideButtons),
+                     FeatureFlag(kVosLevelFlagPosition, {kVosLevelFrame}),
+                     SettingStep{kRecordingModePosition, kRecordingModeFrame},
+                     SettingStep{kVosLevelPosition, kVosLevelFrame}},
+  });
 }
 
 }  // namespace screens

@@ -69,9 +69,7 @@ std::vector<OptionSetting> ExtendedOptionSettings() {
 
 ScreenDescription OptionSettingScreen(WindowLayout window,
                                       const std::vector<OptionSetting>& settings) {
-  ScreenDescription screen;
-  screen.window = std::move(window);
-  screen.file_error = kFileError;
+  ScreenDescription screen{.window = std::move(window)};
   for (const OptionSetting& setting : settings) {
     screen.groups.push_back(setting.group);
     screen.load_steps.emplace_back(setting.flag);
@@ -79,8 +77,7 @@ ScreenDescription OptionSettingScreen(WindowLayout window,
   for (const OptionSetting& setting : settings) {
     screen.load_steps.emplace_back(SettingStep{setting.position, setting.group.frame});
   }
-  PlaceSettingsInBlock(screen);
-  return screen;
+  return WithSettingsPlaced(std::move(screen));
 }
 
 }  // namespace screens

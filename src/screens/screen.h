@@ -65,23 +65,24 @@ struct ListSetting {
   std::vector<ListItem> items;
 };
 
-// A settings screen as data: its window, its settings, the steps of its load in the order they
-// are validated, and where each setting goes in the 14-character settings block (an empty
-// source is always "0"; PlaceSettingsInBlock fills it from the setting steps).
-struct ScreenDescription {
-  WindowLayout window;
-  std::string_view file_error;
-  std::vector<OptionGroup> groups;
-  std::vector<ListSetting> lists;
-  std::vector<LoadStep> load_steps;
-  std::array<std::string_view, device::kSettingsBlockLength> block;
-};
-
 inline constexpr std::string_view kFileError = "Ravlen_setting.ini File Error";
 inline constexpr char kNoChoiceCode = '9';
 
-// Fills `screen.block` from its setting steps: each setting goes to the block at its line position.
-void PlaceSettingsInBlock(ScreenDescription& screen);
+// A settings screen as data: its window, its settings, the steps of its load in the order they
+// are validated, and where each setting goes in the 14-character settings block (an empty
+// source is always "0"; WithSettingsPlaced fills it from the setting steps).
+struct ScreenDescription {
+  WindowLayout window = {};
+  std::string_view file_error = kFileError;
+  std::vector<OptionGroup> groups = {};
+  std::vector<ListSetting> lists = {};
+  std::vector<LoadStep> load_steps = {};
+  std::array<std::string_view, device::kSettingsBlockLength> block = {};
+};
+
+// `screen` with its block filled from its setting steps: each setting goes to the block at its
+// line position.
+ScreenDescription WithSettingsPlaced(ScreenDescription screen);
 
 // The screen state for a settings line: every control visible and enabled, the lists filled, then
 // the load steps in order. Throws device::FileError with the screen's message for a value the

@@ -49,11 +49,10 @@ std::optional<int> ModelCode(const device::SettingsLine& line) {
   return code[0] - '0';
 }
 
-const ScreenDescription* SettingsScreenNamed(std::string_view window_name) {
-  for (const ModelRow& row : kModels) {
-    if (row.settings().window.name == window_name) return &row.settings();
-  }
-  return nullptr;
+std::vector<const ScreenDescription*> EverySettingsScreen() {
+  std::vector<const ScreenDescription*> screens;
+  for (const ModelRow& row : kModels) screens.push_back(&row.settings());
+  return screens;
 }
 
 }  // namespace screens

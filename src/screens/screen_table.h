@@ -1,7 +1,7 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
+#include <vector>
 
 #include "device/settings_line.h"
 #include "screens/layout.h"
@@ -30,8 +30,7 @@ ShownScreen ScreenFor(const std::optional<device::SettingsLine>& line);
 // The model code of a settings line, or none for a character that is not a digit.
 std::optional<int> ModelCode(const device::SettingsLine& line);
 
-// The settings screen of the table whose window is named `window_name` ("Form15"), or none for a
-// window that holds no setting (the start and basic screens).
-const ScreenDescription* SettingsScreenNamed(std::string_view window_name);
+// The settings screen of every model, each once, in the order of the model codes.
+std::vector<const ScreenDescription*> EverySettingsScreen();
 
 }  // namespace screens

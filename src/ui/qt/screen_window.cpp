@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "device/mount_table.h"
+#include "screens/tab_order.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/text.h"
 #include "ui/twips.h"
@@ -97,10 +98,6 @@ QWidget* CreateWidget(const Control& control, QWidget* parent) {
 
 void SetLabelText(QLabel* label, const QString& text) {
   label->setText(label->buddy() == nullptr ? text : ShownLiterally(text));
-}
-
-bool TakesFocus(ControlKind kind) {
-  return kind != ControlKind::kLabel && kind != ControlKind::kFrame;
 }
 
 }  // namespace
@@ -215,22 +212,9 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
   // Places, sizes and fonts, once every label has its text to fit.
   PlaceControls();
 
-  std::vector<const Control*> tab_order;
-  for (const Control& control : layout.controls) {
-    if (TakesFocus(control.kind)) tab_order.push_back(&control);
-  }
   // A frame's option buttons stand together at the frame's place, so that the one of them that
   // is a Tab stop (MakeTheChoiceTheTabStop) is reached where a Windows dialog reaches the group.
-  const auto place = [&layout](const Control* control) {
-    for (const Control& frame : layout.controls) {
-      if (!control->container.empty() && frame.name == control->container) {
-        return std::pair(frame.tab_index, control->tab_index);
-      }
-    }
-    return std::pair(control->tab_index, control->tab_index);
-  };
-  std::stable_sort(tab_order.begin(), tab_order.end(),
-                   [&place](const Control* a, const Control* b) { return place(a) < place(b); });
+  const std::vector<const Control*> tab_order = screens::TabOrder(layout);
   for (std::size_t i = 1; i < tab_order.size(); ++i) {
     setTabOrder(Widget(tab_order[i - 1]->name), Widget(tab_order[i]->name));
   }

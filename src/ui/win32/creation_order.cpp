@@ -2,41 +2,13 @@
 
 #include <algorithm>
 
+#include "screens/tab_order.h"
+
 namespace ui::win32 {
-namespace {
-
-using screens::ControlKind;
-
-// By tab index, except that the option buttons of the container stay together at the place of
-// the first.
-std::vector<const screens::Control*> InTabOrder(const std::vector<screens::Control>& controls,
-                                                std::string_view container) {
-  std::vector<const screens::Control*> ordered;
-  int first_option = -1;
-  for (const screens::Control& control : controls) {
-    if (control.container != container) continue;
-    ordered.push_back(&control);
-    if (control.kind == ControlKind::kOptionButton &&
-        (first_option < 0 || control.tab_index < first_option)) {
-      first_option = control.tab_index;
-    }
-  }
-  const auto key = [first_option](const screens::Control* control) {
-    return control->kind == ControlKind::kOptionButton ? first_option : control->tab_index;
-  };
-  std::stable_sort(ordered.begin(), ordered.end(),
-                   [&](const screens::Control* a, const screens::Control* b) {
-                     if (key(a) != key(b)) return key(a) < key(b);
-                     return a->tab_index < b->tab_index;
-                   });
-  return ordered;
-}
-
-}  // namespace
 
 std::vector<const screens::Control*> InCreationOrder(const std::vector<screens::Control>& controls,
                                                      std::string_view container) {
-  const std::vector<const screens::Control*> tab_order = InTabOrder(controls, container);
+  const std::vector<const screens::Control*> tab_order = screens::InTabOrder(controls, container);
   const auto here = [&tab_order](std::string_view name) {
     return std::any_of(tab_order.begin(), tab_order.end(),
                        [name](const screens::Control* control) { return control->name == name; });

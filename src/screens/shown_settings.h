@@ -8,7 +8,7 @@
 
 #include "screens/screen.h"
 
-namespace cli {
+namespace screens {
 
 // One button or list item of a setting.
 struct SettingChoice {
@@ -31,11 +31,17 @@ struct ShownSetting {
 };
 
 // Every setting of `screen` in `state`, in the order of its window's controls, hidden ones too.
-std::vector<ShownSetting> SettingsOf(const screens::ScreenDescription& screen,
-                                     const screens::ScreenState& state);
+std::vector<ShownSetting> SettingsOf(const ScreenDescription& screen, const ScreenState& state);
 
-// The option group of `screen` whose frame is `frame`, or none.
-const screens::OptionGroup* FindGroup(const screens::ScreenDescription& screen,
-                                      std::string_view frame);
+// The names the settings of screens can go by.
+struct SettingNames {
+  // The captions a setting can show: its frame's, or those of the labels that name its list, each
+  // with those a load may give it in their place.
+  std::vector<std::string_view> captions;
+  std::vector<std::string_view> controls;  // its frame's or its list's name
+};
 
-}  // namespace cli
+// Adds the names of every setting of `screen`, in the order of its window's controls.
+void AddSettingNames(const ScreenDescription& screen, SettingNames& names);
+
+}  // namespace screens
