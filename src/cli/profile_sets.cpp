@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <optional>
 
-#include "cli/shown_settings.h"
+#include "screens/shown_settings.h"
 
 namespace cli {
 namespace {
 
 // The control of the shown setting that `name` names, by its caption or its control's name.
-std::optional<std::string> ShownControl(const std::vector<ShownSetting>& settings,
+std::optional<std::string> ShownControl(const std::vector<screens::ShownSetting>& settings,
                                         std::string_view name) {
   const std::string key = NameKey(name);
-  for (const ShownSetting& setting : settings) {
+  for (const screens::ShownSetting& setting : settings) {
     if (setting.shown && (NameKey(setting.name) == key || NameKey(setting.control) == key))
       return setting.control;
   }
@@ -37,8 +37,8 @@ RecorderRequests RequestsFor(const screens::ScreenDescription* screen,
                              const Profile& profile) {
   RecorderRequests result{sets, {}, {}};
   if (profile.entries.empty()) return result;
-  std::vector<ShownSetting> settings;
-  if (screen != nullptr) settings = SettingsOf(*screen, state);
+  std::vector<screens::ShownSetting> settings;
+  if (screen != nullptr) settings = screens::SettingsOf(*screen, state);
   std::vector<std::string> set_controls;
   for (const SetRequest& set : sets) {
     if (auto control = ShownControl(settings, set.name)) set_controls.push_back(*control);
