@@ -5,7 +5,7 @@
 namespace app {
 namespace {
 
-using testing_support::kSomeTimeText;
+using support::kSomeTimeText;
 
 // A model 3 line whose other flags and unedited settings are not "0", so that the write-back
 // shows what it keeps and what it clears.

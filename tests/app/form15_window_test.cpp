@@ -8,8 +8,8 @@
 namespace app {
 namespace {
 
+using support::kSomeTimeText;
 using testing_support::Key;
-using testing_support::kSomeTimeText;
 
 // Every tested flag "1"; the block holds 4 2 1 0 3 1 5 1 7 2 4 1 8 9.
 constexpr std::string_view kLine =
@@ -138,7 +138,7 @@ TEST(Form15SwappedRecorderTest, OnlyALineOfTheSameModelTakesTheWindowsBlock) {
     run.StartUp();
     ASSERT_EQ(run.screen.WindowName(), "Form15");
     run.device.Write("ravlen_setting.ini", c.line + "\r\n");
-    const auto swapped = testing_support::Snapshot(run.device);
+    const auto swapped = support::Snapshot(run.device);
     testing::internal::CaptureStderr();
     run.screen.PressStart();
     const std::string said = testing::internal::GetCapturedStderr();
@@ -154,7 +154,7 @@ TEST(Form15SwappedRecorderTest, OnlyALineOfTheSameModelTakesTheWindowsBlock) {
     EXPECT_EQ(run.messages,
               std::vector<std::string>{std::string(screens::kRecorderChangedMessage)});
     EXPECT_NE(said.find(screens::kRecorderChangedMessage), std::string::npos) << said;
-    EXPECT_EQ(testing_support::Snapshot(run.device), swapped);
+    EXPECT_EQ(support::Snapshot(run.device), swapped);
     EXPECT_EQ(run.screen.WindowName(), "none");
   }
 }
