@@ -4,6 +4,7 @@
 #include "program_fixture.h"
 #include "screens/program_text.h"
 #include "support/device_snapshot.h"
+#include "support/settings_line_builder.h"
 
 namespace app {
 namespace {
@@ -12,16 +13,11 @@ using support::kSomeTimeText;
 using testing_support::Key;
 
 // Every tested flag "1"; the block holds 4 2 1 0 3 1 5 1 7 2 4 1 8 9.
-constexpr std::string_view kLine =
-    "60111111111111110"
-    "42103151724189"
-    "0"
-    "FW 6.00 MODEL-6";
-
-std::string Line(std::vector<std::pair<int, char>> changes = {}) {
-  std::string bytes(kLine);
-  for (const auto& [position, character] : changes) bytes[position - 1] = character;
-  return bytes;
+std::string Line(const support::LineChanges& changes = {}) {
+  return support::WithChanges(
+      support::BuildSettingsLine(
+          {.model = '6', .block = "42103151724189", .version = "FW 6.00 MODEL-6"}),
+      changes);
 }
 
 class Form15WindowTest : public ProgramTest {
