@@ -9,8 +9,8 @@
 #include "app/program.h"
 #include "app/start_up.h"
 #include "device/file_system.h"
-#include "support/recording_front_end.h"
 #include "support/fixed_clock.h"
+#include "support/recording_front_end.h"
 #include "support/temp_device.h"
 #include "support/window_driver.h"
 

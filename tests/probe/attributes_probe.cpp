@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
       file_system.WriteLine(device_path, argv[4]);
     } else if (command == "mark") {
       support::SetDosBits(file_system.root() / std::string(name),
-                                  static_cast<unsigned>(std::strtoul(argv[4], nullptr, 16)));
+                          static_cast<unsigned>(std::strtoul(argv[4], nullptr, 16)));
     } else if (command == "read-only") {
       support::SetReadOnly(file_system.root() / std::string(name), true);
     } else {
