@@ -7,6 +7,7 @@
 #include "harness.h"
 #include "screens/form3.h"
 #include "screens/form4.h"
+#include "support/settings_line_builder.h"
 #include "support/temp_folder.h"
 
 namespace bench {
@@ -14,16 +15,13 @@ namespace {
 
 // Every capability flag "1" and every setting "0", then the version text.
 std::string Line(char model) {
-  return std::string(1, model) + "0" + std::string(14, '1') + "0" + std::string(14, '0') + "0" +
-         "FW 1.00 BENCH-1";
+  return support::BuildSettingsLine({.model = model, .version = "FW 1.00 BENCH-1"});
 }
 
 // The model 6 lists do not all take "0"; this block selects an item in each.
 std::string Model6Line() {
-  return "60111111111111110"
-         "42103151724189"
-         "0"
-         "FW 6.00 MODEL-6";
+  return support::BuildSettingsLine(
+      {.model = '6', .block = "42103151724189", .version = "FW 6.00 MODEL-6"});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iterator>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "device/temporary_name.h"
 #include "device/write_back.h"
 #include "report.h"
+#include "support/device_folder.h"
+#include "support/dos_attributes.h"
 #include "support/fixed_clock.h"
 
 namespace fuzz {
@@ -30,12 +33,27 @@ constexpr std::string_view kSettingsPaths[] = {kIniPath, kBakPath, "\\system_set
 constexpr std::string_view kStaleBackup = "4 stale backup\r\n";
 constexpr std::string_view kOldClockLine = "1999 01 01 00 00 00\r\n";
 constexpr std::string_view kLeftover = "left by an earlier run\r\n";
-constexpr unsigned kHiddenBit = 0x2;
+using support::kHiddenBit;
 
 // "\name" → "name", as the scratch folder takes it.
 std::string NameOf(std::string_view device_path) {
   if (!device_path.empty() && device_path.front() == '\\') device_path.remove_prefix(1);
   return std::string(device_path);
+}
+
+// Where the file system keeps no user attributes there are no hidden files, and the layout goes
+// on without them; Scratch::keeps_attributes says so.
+void Hide(const support::DeviceFolder& folder, std::string_view name) {
+  try {
+    folder.SetDosBits(name, kHiddenBit);
+  } catch (const std::runtime_error&) {
+  }
+}
+
+// A file's bytes; none where no file has that name (gone, or a folder now).
+std::optional<std::string> FileBytes(const support::DeviceFolder& folder, std::string_view name) {
+  if (!folder.IsFile(name)) return std::nullopt;
+  return folder.Read(name);
 }
 
 // The recorder's root before Start.
@@ -131,28 +149,29 @@ struct Laid {
   }
 };
 
-Laid LayOut(const ScratchFolder& folder, Layout layout, std::string_view bytes) {
+Laid LayOut(const support::DeviceFolder& folder, Layout layout, std::string_view bytes) {
   Laid laid;
   const std::string settings = NameOf(ReadPath(layout));
-  folder.Reset(settings, bytes);
+  folder.Empty();
+  folder.Write(settings, bytes);
   laid.File(ReadPath(layout), bytes);
   switch (layout) {
     case Layout::kIni:
       break;
     case Layout::kIniBesideOldFiles:
       folder.Write(NameOf(kBakPath), kStaleBackup);
-      folder.SetDosBits(NameOf(kBakPath), kHiddenBit);
-      folder.SetReadOnly(NameOf(kBakPath));
+      Hide(folder, NameOf(kBakPath));
+      folder.SetReadOnly(NameOf(kBakPath), true);
       laid.File(kBakPath, kStaleBackup);
       folder.Write(NameOf(kClockPath), kOldClockLine);
       laid.File(kClockPath, kOldClockLine);
       break;
     case Layout::kHiddenSystemBak:
-      folder.SetDosBits(settings, kHiddenBit);
+      Hide(folder, settings);
       break;
     case Layout::kHiddenReadOnlyIni:
-      folder.SetDosBits(settings, kHiddenBit);
-      folder.SetReadOnly(settings);
+      Hide(folder, settings);
+      folder.SetReadOnly(settings, true);
       break;
     case Layout::kTemporaryNamesTaken: {
       const std::string clock_temporary = device::TemporaryNameFor(kClockPath, 0);
@@ -165,7 +184,7 @@ Laid LayOut(const ScratchFolder& folder, Layout layout, std::string_view bytes) 
     }
     case Layout::kReadOnlyClockFile:
       folder.Write(NameOf(kClockPath), kOldClockLine);
-      folder.SetReadOnly(NameOf(kClockPath));
+      folder.SetReadOnly(NameOf(kClockPath), true);
       laid.File(kClockPath, kOldClockLine);
       break;
     case Layout::kClockFileFolder:
@@ -183,7 +202,7 @@ Laid LayOut(const ScratchFolder& folder, Layout layout, std::string_view bytes) 
 // Counts the steps and acts at the planned one.
 class Saboteur {
  public:
-  Saboteur(const Plan& plan, const ScratchFolder& folder) : plan_(plan), folder_(folder) {}
+  Saboteur(const Plan& plan, const support::DeviceFolder& folder) : plan_(plan), folder_(folder) {}
 
   void operator()(std::string_view step, std::string_view path) {
     if (path.find(".tmp") != std::string_view::npos) temporary_ = path;
@@ -255,7 +274,7 @@ class Saboteur {
   }
 
   const Plan& plan_;
-  const ScratchFolder& folder_;
+  const support::DeviceFolder& folder_;
   int calls_ = 0;
   std::string temporary_;
   bool past_clock_ = false;
@@ -297,7 +316,7 @@ bool Names(const std::string& message, const Expected& expected) {
 
 // What a Start may leave, failed or not: what was there, what the hook made, the clock file and
 // the .bak, and nothing else.
-void CheckNothingLeftBehind(const ScratchFolder& folder, const Laid& laid, const Laid& made,
+void CheckNothingLeftBehind(const support::DeviceFolder& folder, const Laid& laid, const Laid& made,
                             std::string_view backup, const std::string& context) {
   for (const std::string& name : folder.Names()) {
     if (laid.Find(name) || made.Find(name)) continue;
@@ -310,7 +329,7 @@ void CheckNothingLeftBehind(const ScratchFolder& folder, const Laid& laid, const
     const bool settings =
         std::any_of(std::begin(kSettingsPaths), std::end(kSettingsPaths),
                     [&name = name](std::string_view path) { return NameOf(path) == name; });
-    if (!settings && folder.Read(name) != *bytes) {
+    if (!settings && FileBytes(folder, name) != *bytes) {
       Fail("a file the program did not write is left as it was", context + ": " + name);
     }
   }
@@ -318,9 +337,9 @@ void CheckNothingLeftBehind(const ScratchFolder& folder, const Laid& laid, const
 
 // The settings line is found whole, old or new; every settings file holds what it held or the
 // whole new line; the clock file is absent, old or whole.
-void CheckNothingLost(const ScratchFolder& folder, const Laid& laid, const std::string& old_line,
-                      const std::string& new_line, const std::string& clock_line, bool clock_done,
-                      const std::string& context) {
+void CheckNothingLost(const support::DeviceFolder& folder, const Laid& laid,
+                      const std::string& old_line, const std::string& new_line,
+                      const std::string& clock_line, bool clock_done, const std::string& context) {
   std::string found;
   try {
     found = device::LookUpSettingsLine(device::FileSystem(folder.root())).bytes();
@@ -372,7 +391,7 @@ void CheckFinished(const Scratch& scratch, const Laid& laid, const Laid& made,
   if (scratch.commit.IsFile(NameOf(kIniPath))) {
     Fail("Start deletes the .ini", context + ": " + Listing(scratch.commit.Names()));
   }
-  const std::string written = scratch.commit.Read(NameOf(backup));
+  const std::string written = FileBytes(scratch.commit, NameOf(backup)).value_or("");
   if (written != new_line + "\r\n") {
     Fail("the .bak holds the rebuilt line",
          context + ": " + Quoted(written) + ", expected " + Quoted(new_line + "\r\n"));
@@ -381,7 +400,7 @@ void CheckFinished(const Scratch& scratch, const Laid& laid, const Laid& made,
     Fail("the .bak is hidden alone",
          context + ": attribute bits " + std::to_string(scratch.commit.DosBits(NameOf(backup))));
   }
-  const std::string clock = scratch.commit.Read(NameOf(kClockPath));
+  const std::string clock = FileBytes(scratch.commit, NameOf(kClockPath)).value_or("");
   if (clock != clock_line) {
     Fail("the clock file is the clock line with settings",
          context + ": " + Quoted(clock) + ", expected " + Quoted(clock_line));

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "device/settings_line.h"
-#include "scratch_folder.h"
+#include "scratch.h"
 
 namespace fuzz {
 

@@ -160,7 +160,7 @@ std::optional<std::string> CheckLoad(const NamedScreen& screen, const device::Se
   return block;
 }
 
-void CheckUntouched(const ScratchFolder& folder, std::string_view bytes) {
+void CheckUntouched(const support::DeviceFolder& folder, std::string_view bytes) {
   const std::vector<std::string> names = folder.Names();
   if (names != std::vector<std::string>{std::string(kSettingsFile)}) {
     std::string listing;
@@ -176,7 +176,8 @@ void CheckUntouched(const ScratchFolder& folder, std::string_view bytes) {
 
 void CheckSettingsFile(const Scratch& scratch, std::string_view bytes) {
   SetInput(bytes);
-  scratch.read.Reset(kSettingsFile, bytes);
+  scratch.read.Empty();
+  scratch.read.Write(kSettingsFile, bytes);
   const device::FileSystem file_system(scratch.read.root());
   const std::optional<device::SettingsLine> line = CheckRead(file_system, bytes);
   if (!line) return;

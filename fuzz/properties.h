@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "scratch_folder.h"
+#include "scratch.h"
 
 namespace fuzz {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "properties.h"
-#include "scratch_folder.h"
+#include "scratch.h"
 
 namespace {
 

@@ -26,19 +26,7 @@ windows() { wine "$windows_probe" "$windows_folder" "$@" | tr -d '\r'; }
 fresh() { printf 'old line\r\n' >"$folder/$1"; }
 # The stored text of user.DOSATTRIB, or "none".
 stored() { getfattr --only-values -n user.DOSATTRIB "$folder/$1" 2>/dev/null || echo none; }
-
-checks=0
-failures=0
-expect() {
-  local what=$1 wanted=$2 got=$3
-  checks=$((checks + 1))
-  if [ "$got" = "$wanted" ]; then
-    echo "ok    $what: $got"
-  else
-    echo "FAIL  $what: wanted \"$wanted\", got \"$got\""
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/checks.sh"
 
 hidden_file="file=1 entry=1 hidden=1 system=0 read-only=0"
 hidden_system="file=0 entry=1 hidden=1 system=1 read-only=0"
@@ -47,54 +35,54 @@ normal_file="file=1 entry=1 hidden=0 system=0 read-only=0"
 # Linux marks, Windows reads.
 fresh a
 linux a mark 2
-expect "user.DOSATTRIB 0x2 set on Linux, read on Windows" "$hidden_file" "$(windows a report)"
+expect "user.DOSATTRIB 0x2 set on Linux, read on Windows" "$(windows a report)" "$hidden_file"
 fresh b
 linux b mark 6
-expect "user.DOSATTRIB 0x6 set on Linux, read on Windows" "$hidden_system" "$(windows b report)"
+expect "user.DOSATTRIB 0x6 set on Linux, read on Windows" "$(windows b report)" "$hidden_system"
 fresh c
 linux c hide
-expect "hidden by Linux FileSystem, read on Windows" "$hidden_file" "$(windows c report)"
+expect "hidden by Linux FileSystem, read on Windows" "$(windows c report)" "$hidden_file"
 fresh d
 linux d read-only
-expect "read-only on Linux, read on Windows" "file=1 entry=1 hidden=0 system=0 read-only=1" \
-  "$(windows d report)"
+expect "read-only on Linux, read on Windows" "$(windows d report)" \
+  "file=1 entry=1 hidden=0 system=0 read-only=1"
 mkdir "$folder/VOICE"
 linux VOICE mark 6
-expect "hidden system folder on Linux, read on Windows" \
-  "file=0 entry=1 hidden=1 system=1 read-only=0" "$(windows VOICE report)"
+expect "hidden system folder on Linux, read on Windows" "$(windows VOICE report)" \
+  "file=0 entry=1 hidden=1 system=1 read-only=0"
 
 # Windows marks, Linux reads.
 fresh e
 windows e hide
-expect "hidden by Windows FileSystem, stored" "0x2" "$(stored e)"
-expect "hidden by Windows FileSystem, read on Linux" "$hidden_file" "$(linux e report)"
+expect "hidden by Windows FileSystem, stored" "$(stored e)" "0x2"
+expect "hidden by Windows FileSystem, read on Linux" "$(linux e report)" "$hidden_file"
 fresh f
 windows f mark 6
-expect "hidden and system set on Windows, stored" "0x6" "$(stored f)"
-expect "hidden and system set on Windows, read on Linux" "$hidden_system" "$(linux f report)"
+expect "hidden and system set on Windows, stored" "$(stored f)" "0x6"
+expect "hidden and system set on Windows, read on Linux" "$(linux f report)" "$hidden_system"
 windows b normal
-expect "Linux's 0x6 made normal by Windows FileSystem, stored" "none" "$(stored b)"
-expect "Linux's 0x6 made normal by Windows FileSystem, read on Linux" "$normal_file" \
-  "$(linux b report)"
+expect "Linux's 0x6 made normal by Windows FileSystem, stored" "$(stored b)" "none"
+expect "Linux's 0x6 made normal by Windows FileSystem, read on Linux" "$(linux b report)" \
+  "$normal_file"
 windows VOICE normal
-expect "Linux's hidden system folder made normal by Windows" "none" "$(stored VOICE)"
+expect "Linux's hidden system folder made normal by Windows" "$(stored VOICE)" "none"
 fresh g
 windows g read-only
-expect "read-only on Windows, read on Linux" "file=1 entry=1 hidden=0 system=0 read-only=1" \
-  "$(linux g report)"
+expect "read-only on Windows, read on Linux" "$(linux g report)" \
+  "file=1 entry=1 hidden=0 system=0 read-only=1"
 
 # A file replaced by one side keeps the attributes that the other side gave it.
 fresh h
 linux h mark 6
 windows h write "new line"
-expect "Linux's hidden system file rewritten on Windows, contents" "new line" \
-  "$(tr -d '\r' <"$folder/h")"
-expect "Linux's hidden system file rewritten on Windows, stored" "0x6" "$(stored h)"
+expect "Linux's hidden system file rewritten on Windows, contents" "$(tr -d '\r' <"$folder/h")" \
+  "new line"
+expect "Linux's hidden system file rewritten on Windows, stored" "$(stored h)" "0x6"
 fresh i
 windows i hide
 linux i write "new line"
-expect "Windows' hidden file rewritten on Linux, read on Windows" "$hidden_file" \
-  "$(windows i report)"
+expect "Windows' hidden file rewritten on Linux, read on Windows" "$(windows i report)" \
+  "$hidden_file"
 
 echo "cross-check: $((checks - failures)) of $checks agree"
 [ "$failures" -eq 0 ]

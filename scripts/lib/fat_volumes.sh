@@ -1,4 +1,5 @@
-# The device on prepared FAT volumes; sourced by scripts/fat-test, whose helpers it uses.
+# The device on prepared FAT volumes; sourced by scripts/fat-test, whose helpers (and `expect` from
+# scripts/lib/checks.sh) it uses.
 
 # Runs `inner` (a script) in UML on the image with vfat `options`, and prints its console lines
 # from "inner-begin" on. A `second_image` is the kernel's /dev/ubdb, left for `inner` to mount.
@@ -7,16 +8,6 @@ volume_run() {
   uml_write_init "$work/init.sh" "$mount_point" "$inner" "$options"
   (uml_boot "$image" "$work/init.sh" "$second_image") 2>&1 | tr -d '\r' |
     sed -n '/^inner-begin/,$p'
-}
-
-# Expects `actual` to be `expected`; `what` names the check.
-expect() {
-  local what=$1 actual=$2 expected=$3
-  if [ "$actual" = "$expected" ]; then
-    echo "ok: $what"
-  else
-    fail "$what: $actual where $expected was expected"
-  fi
 }
 
 # A file's bytes from the host, quoted as `quoted` quotes them, or "absent".

@@ -1,3 +1,5 @@
+#include <ostream>
+
 #include "program_fixture.h"
 #include "screens/line_builder.h"
 
@@ -5,8 +7,8 @@ namespace app {
 namespace {
 
 using Changes = std::vector<std::pair<int, char>>;
+using support::kSomeTimeText;
 using testing_support::Key;
-using testing_support::kSomeTimeText;
 
 // A settings line of model `model`: every flag "1", every setting "0", then the changes.
 std::string Line(char model, const Changes& changes = {}) {
@@ -28,7 +30,18 @@ class BasicScreenTest : public ProgramTest {
 template <typename Case>
 class CaseTest : public BasicScreenTest, public ::testing::WithParamInterface<Case> {};
 
+// Every case row below starts with its name, which becomes the test's name and shows as its value.
+constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
+template <typename Case>
+requires requires(const Case& row) {
+  row.name;
+}
+void PrintTo(const Case& row, std::ostream* out) {
+  *out << row.name;
+}
+
 struct Opened {
+  const char* name;
   char model;
   const char* window;
   int width;  // twips
@@ -52,8 +65,9 @@ TEST_P(SettingTest, OpensTheModelsOptionSettingScreenInPlaceOfTheBasicScreen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothModels, SettingTest,
-                         ::testing::Values(Opened{'0', "Form3", 9450, 6750, "Command1"},
-                                           Opened{'1', "Form4", 13950, 8535, "Text1"}));
+                         ::testing::Values(Opened{"Model0", '0', "Form3", 9450, 6750, "Command1"},
+                                           Opened{"Model1", '1', "Form4", 13950, 8535, "Text1"}),
+                         kRowName);
 
 // A version too long for its box is read from its start, also while the box has the focus.
 TEST_F(BasicScreenTest, ALongVersionIsShownFromItsStart) {
@@ -66,6 +80,7 @@ TEST_F(BasicScreenTest, ALongVersionIsShownFromItsStart) {
 }
 
 struct Replaced {
+  const char* name;
   std::string line;  // the settings line when Setting is pressed
   std::string message;
   int status;
@@ -87,10 +102,12 @@ TEST_P(ReplacedTest, SettingReadsTheLineAfreshAndEndsWithoutWriting) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ReplacedTest,
-    ::testing::Values(Replaced{Line('4'), "Ravlen_setting.ini File Error", kExitFileError},
-                      Replaced{Line('X'), "position 1", kExitRuntimeFailure},
-                      Replaced{Line('0', {{10, '2'}}), "Ravlen_setting.ini File Error",
-                               kExitFileError}));
+    ::testing::Values(Replaced{"OtherModel", Line('4'), "Ravlen_setting.ini File Error",
+                               kExitFileError},
+                      Replaced{"NoModelDigit", Line('X'), "position 1", kExitRuntimeFailure},
+                      Replaced{"FlagOutOfRange", Line('0', {{10, '2'}}),
+                               "Ravlen_setting.ini File Error", kExitFileError}),
+    kRowName);
 
 TEST_F(BasicScreenTest, BasicScreenIsGoneBeforeTheOptionSettingScreenLoads) {
   StartUpWith(Line('1'));
@@ -138,6 +155,7 @@ TEST_F(BasicScreenTest, EnterPressesTheFocusedButton) {
 }
 
 struct TabInto {
+  const char* name;
   Changes changes;
   const char* clicked;  // before the Tab; none: the load's choice stays
   const char* from;     // the Tab stop before the group
@@ -155,13 +173,16 @@ TEST_P(TabIntoTest, TabEntersAGroupAtItsChoice) {
 }
 
 // Frame2's buttons are reached from "- 2" (Option11) up, Frame3's from "Low" (Option14) up.
-INSTANTIATE_TEST_SUITE_P(Groups, TabIntoTest,
-                         ::testing::Values(TabInto{{}, nullptr, "Option1", "Option7"},
-                                           TabInto{{{19, '2'}}, nullptr, "Option1", "Option9"},
-                                           TabInto{{}, "Option10", "Option1", "Option10"},
-                                           TabInto{{{20, '1'}}, nullptr, "Option7", "Option13"}));
+INSTANTIATE_TEST_SUITE_P(
+    Groups, TabIntoTest,
+    ::testing::Values(TabInto{"LoadedFirst", {}, nullptr, "Option1", "Option7"},
+                      TabInto{"LoadedThird", {{19, '2'}}, nullptr, "Option1", "Option9"},
+                      TabInto{"Clicked", {}, "Option10", "Option1", "Option10"},
+                      TabInto{"NextGroupLoaded", {{20, '1'}}, nullptr, "Option7", "Option13"}),
+    kRowName);
 
 struct Version {
+  const char* name;
   std::size_t length;  // of the settings line
   const char* shown;   // UTF-8
   char last = 'A';     // the version text's last byte (Latin-1)
@@ -176,11 +197,15 @@ TEST_P(VersionTest, Label2ShowsTheVersionTextThereIs) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, VersionTest,
-                         ::testing::Values(Version{40, "VERSION "}, Version{30, ""},
-                                           Version{55, "VERSION 1.0.0.A"},
-                                           Version{55, "VERSION 1.0.0.\xc2\xb5", '\xb5'}));
+                         ::testing::Values(Version{"CutInTheVersion", 40, "VERSION "},
+                                           Version{"EndingBeforeTheVersion", 30, ""},
+                                           Version{"WithTrailingText", 55, "VERSION 1.0.0.A"},
+                                           Version{"Latin1Byte", 55, "VERSION 1.0.0.\xc2\xb5",
+                                                   '\xb5'}),
+                         kRowName);
 
 struct Clicks {
+  const char* name;
   char model;
   Changes changes;
   const char* chosen;               // clicked first; none: the load's selection stays
@@ -209,13 +234,22 @@ TEST_P(ClicksTest, GreyedButtonCannotBeChosen) {
 INSTANTIATE_TEST_SUITE_P(
     Flags, ClicksTest,
     ::testing::Values(
-        Clicks{'0', {{3, '5'}}, "Option2", {"Option1"}, "10000000000000"},
-        Clicks{'0', {{5, '2'}, {20, '2'}}, "Option13", {"Option14"}, "00100000000000"},
-        Clicks{'1', {{8, '4'}}, "Option23", {"Option24", "Option25"}, "00000100000000"},
-        Clicks{'1', {{8, '5'}}, nullptr, {"Option23"}, "00000000000000"},
-        Clicks{'1', {{11, '2'}, {26, '3'}}, nullptr, {"Option38"}, "00000000300000"}));
+        Clicks{"Model0Flag3", '0', {{3, '5'}}, "Option2", {"Option1"}, "10000000000000"},
+        Clicks{
+            "Model0Flag5", '0', {{5, '2'}, {20, '2'}}, "Option13", {"Option14"}, "00100000000000"},
+        Clicks{"Model1Flag8Is4",
+               '1',
+               {{8, '4'}},
+               "Option23",
+               {"Option24", "Option25"},
+               "00000100000000"},
+        Clicks{"Model1Flag8Is5", '1', {{8, '5'}}, nullptr, {"Option23"}, "00000000000000"},
+        Clicks{
+            "Model1Flag11", '1', {{11, '2'}, {26, '3'}}, nullptr, {"Option38"}, "00000000300000"}),
+    kRowName);
 
 struct FullFlags {
+  const char* name;
   char model;
   std::string settings;  // positions 18 to 31
   std::string block;
@@ -240,9 +274,11 @@ TEST_P(FullFlagsTest, StartWithoutChangesWritesTheBlockToBothFiles) {
   EXPECT_FALSE(device.Exists("ravlen_setting.ini"));
 }
 
-INSTANTIATE_TEST_SUITE_P(BothModels, FullFlagsTest,
-                         ::testing::Values(FullFlags{'0', "21015551999999", "21010001000000"},
-                                           FullFlags{'1', "32104370299999", "32104370200000"}));
+INSTANTIATE_TEST_SUITE_P(
+    BothModels, FullFlagsTest,
+    ::testing::Values(FullFlags{"Model0", '0', "21015551999999", "21010001000000"},
+                      FullFlags{"Model1", '1', "32104370299999", "32104370200000"}),
+    kRowName);
 
 }  // namespace
 }  // namespace app

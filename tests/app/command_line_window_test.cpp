@@ -5,11 +5,12 @@
 #include "cli/run_command_line.h"
 #include "program_fixture.h"
 #include "support/device_snapshot.h"
+#include "support/settings_line_builder.h"
 
 namespace app {
 namespace {
 
-using testing_support::Snapshot;
+using support::Snapshot;
 
 // --start without --set and an untouched Start in the window leave the same device, on every
 // screen that start-up can open: files, bytes and attributes, "\VOICE" included.
@@ -18,26 +19,28 @@ TEST(CommandLineWindowTest, StartWithoutSetWritesWhatAnUntouchedStartWrites) {
     const char* file;  // none: no settings file
     std::string line;
   };
-  const std::string flags(14, '1');
-  const std::string version = "0FW 2.10 REC-X";
+  const auto line = [](char model, const char* block, std::string flags = "11111111111111") {
+    return support::BuildSettingsLine(
+        {.model = model, .flags = flags, .block = block, .version = "FW 2.10 REC-X"});
+  };
   const Case cases[] = {
       {nullptr, ""},
-      {"ravlen_setting.ini", "00" + flags + "0" + "32110001000000" + version},
-      {"ravlen_setting.bak", "10" + flags + "0" + "32111271300000" + version},
-      {"ravlen_setting.ini", "20" + flags + "0" + "12000000000000" + version},
-      {"system_setting.ini", "30" + flags + "0" + "41000001000000" + version},
-      {"system_setting.bak", "40" + flags + "0" + "20000000000000" + version},
-      {"ravlen_setting.ini", "50" + flags + "0" + "34000000000000" + version},
-      {"ravlen_setting.ini", "60" + flags + "0" + "42103151724189" + version},
-      {"ravlen_setting.ini", "60" + std::string(14, '0') + "0" + "42103151724189" + version},
-      {"ravlen_setting.ini", "70" + flags + "0" + "99999999999999" + version},
+      {"ravlen_setting.ini", line('0', "32110001000000")},
+      {"ravlen_setting.bak", line('1', "32111271300000")},
+      {"ravlen_setting.ini", line('2', "12000000000000")},
+      {"system_setting.ini", line('3', "41000001000000")},
+      {"system_setting.bak", line('4', "20000000000000")},
+      {"ravlen_setting.ini", line('5', "34000000000000")},
+      {"ravlen_setting.ini", line('6', "42103151724189")},
+      {"ravlen_setting.ini", line('6', "42103151724189", std::string(14, '0'))},
+      {"ravlen_setting.ini", line('7', "99999999999999")},
   };
-  testing_support::TempDevice program_folder;
+  support::TempDevice program_folder;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
     ProgramOnDevice window;
-    testing_support::TempDevice command;
-    for (const testing_support::TempDevice* device : {&window.device, &command}) {
+    support::TempDevice command;
+    for (const support::TempDevice* device : {&window.device, &command}) {
       std::filesystem::create_directory(device->Path("VOICE"));
       device->SetDosBits("VOICE", 0x6);
       if (c.file == nullptr) continue;

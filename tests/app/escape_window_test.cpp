@@ -3,6 +3,7 @@
 
 #include "program_fixture.h"
 #include "support/device_snapshot.h"
+#include "support/settings_line_builder.h"
 
 namespace app {
 namespace {
@@ -11,8 +12,9 @@ using testing_support::Key;
 
 // A settings line: model code, every capability flag "1", a settings block, a version text.
 std::string Line(char model, std::string_view block) {
-  return std::string(1, model) + "0" + std::string(14, '1') + "0" + std::string(block) + "0" +
-         "FW 1.00 MODEL-" + model;
+  return support::BuildSettingsLine({.model = model,
+                                     .block = std::string(block),
+                                     .version = std::string("FW 1.00 MODEL-") + model});
 }
 
 // Escape closes every window as its close box does: the program ends with status 0 and writes
@@ -42,12 +44,12 @@ TEST(EscapeWindowTest, ClosesTheWindowWritingNothing) {
     run.StartUp();
     if (c.setting) run.screen.Click("Command2");
     ASSERT_EQ(run.screen.WindowName(), c.window);
-    const auto before = testing_support::Snapshot(run.device);
+    const auto before = support::Snapshot(run.device);
     run.screen.Press(c.focused, Key::kEscape);
     EXPECT_EQ(run.screen.WindowName(), "none");
     EXPECT_EQ(run.quits, std::vector<int>{kExitDone});
     EXPECT_TRUE(run.messages.empty());
-    EXPECT_EQ(testing_support::Snapshot(run.device), before);
+    EXPECT_EQ(support::Snapshot(run.device), before);
   }
 }
 

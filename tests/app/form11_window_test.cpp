@@ -1,21 +1,23 @@
 #include <utility>
 
 #include "program_fixture.h"
+#include "support/settings_line_builder.h"
 
 namespace app {
 namespace {
 
-using testing_support::kSomeTimeText;
+using support::kSomeTimeText;
 
 // A model 3 line whose other flags and unedited settings are not "0", so that the write-back
 // shows what it keeps and what it clears.
-std::string Line(const std::vector<std::pair<int, char>>& changes) {
-  std::string line = std::string("3") + "0" + "11" + "2345611789" + "01" + "7" + "11" + "12345" +
-                     "1" + "678901" + "#" + "FW 3.10 TEST-XY" + "TRAILING";
-  for (const auto& [position, character] : changes) {
-    line[static_cast<std::size_t>(position - 1)] = character;
-  }
-  return line;
+std::string Line(const support::LineChanges& changes) {
+  return support::WithChanges(support::BuildSettingsLine({.model = '3',
+                                                          .flags = "11234561178901",
+                                                          .after_flags = '7',
+                                                          .block = "11123451678901",
+                                                          .after_block = '#',
+                                                          .version = "FW 3.10 TEST-XYTRAILING"}),
+                              changes);
 }
 
 std::string Rebuilt(const std::string& line, std::string_view block) {

@@ -2,21 +2,30 @@
 #include <utility>
 
 #include "program_fixture.h"
+#include "support/settings_line_builder.h"
 
 namespace app {
 namespace {
 
-using testing_support::kSomeTimeText;
+using support::kSomeTimeText;
 
 // A model 4 line: flags "1" after the mode availability code, the version text at 33.
 std::string Line(char availability, char mode) {
-  return std::string("40") + availability + std::string(14, '1') + mode + std::string(13, '1') +
-         "#" + "FW 4.01 TEST-XY" + "TRAILING";
+  return support::BuildSettingsLine({.model = '4',
+                                     .flags = availability + std::string(13, '1'),
+                                     .after_flags = '1',
+                                     .block = mode + std::string(13, '1'),
+                                     .after_block = '#',
+                                     .version = "FW 4.01 TEST-XYTRAILING"});
 }
 
 std::string Rebuilt(char availability, std::string_view block) {
-  return std::string("40") + availability + std::string(14, '1') + std::string(block) + "#" +
-         "FW 4.01 TEST-XY";
+  return support::BuildSettingsLine({.model = '4',
+                                     .flags = availability + std::string(13, '1'),
+                                     .after_flags = '1',
+                                     .block = std::string(block),
+                                     .after_block = '#',
+                                     .version = "FW 4.01 TEST-XY"});
 }
 
 class Form12WindowTest : public ProgramTest {};

@@ -4,24 +4,20 @@
 #include "program_fixture.h"
 #include "screens/program_text.h"
 #include "support/device_snapshot.h"
+#include "support/settings_line_builder.h"
 
 namespace app {
 namespace {
 
+using support::kSomeTimeText;
 using testing_support::Key;
-using testing_support::kSomeTimeText;
 
 // Every tested flag "1"; the block holds 4 2 1 0 3 1 5 1 7 2 4 1 8 9.
-constexpr std::string_view kLine =
-    "60111111111111110"
-    "42103151724189"
-    "0"
-    "FW 6.00 MODEL-6";
-
-std::string Line(std::vector<std::pair<int, char>> changes = {}) {
-  std::string bytes(kLine);
-  for (const auto& [position, character] : changes) bytes[position - 1] = character;
-  return bytes;
+std::string Line(const support::LineChanges& changes = {}) {
+  return support::WithChanges(
+      support::BuildSettingsLine(
+          {.model = '6', .block = "42103151724189", .version = "FW 6.00 MODEL-6"}),
+      changes);
 }
 
 class Form15WindowTest : public ProgramTest {
@@ -138,7 +134,7 @@ TEST(Form15SwappedRecorderTest, OnlyALineOfTheSameModelTakesTheWindowsBlock) {
     run.StartUp();
     ASSERT_EQ(run.screen.WindowName(), "Form15");
     run.device.Write("ravlen_setting.ini", c.line + "\r\n");
-    const auto swapped = testing_support::Snapshot(run.device);
+    const auto swapped = support::Snapshot(run.device);
     testing::internal::CaptureStderr();
     run.screen.PressStart();
     const std::string said = testing::internal::GetCapturedStderr();
@@ -154,7 +150,7 @@ TEST(Form15SwappedRecorderTest, OnlyALineOfTheSameModelTakesTheWindowsBlock) {
     EXPECT_EQ(run.messages,
               std::vector<std::string>{std::string(screens::kRecorderChangedMessage)});
     EXPECT_NE(said.find(screens::kRecorderChangedMessage), std::string::npos) << said;
-    EXPECT_EQ(testing_support::Snapshot(run.device), swapped);
+    EXPECT_EQ(support::Snapshot(run.device), swapped);
     EXPECT_EQ(run.screen.WindowName(), "none");
   }
 }

@@ -3,11 +3,12 @@
 #include <utility>
 
 #include "program_fixture.h"
+#include "support/settings_line_builder.h"
 
 namespace app {
 namespace {
 
-using testing_support::kSomeTimeText;
+using support::kSomeTimeText;
 
 constexpr const char* kModes[] = {"Option1", "Option2", "Option3", "Option4", "Option5"};
 
@@ -27,13 +28,14 @@ void PrintTo(const Screen& screen, std::ostream* out) {
 
 // A settings line whose flags after the first two, and whose unedited settings, are not "0", so
 // that the write-back shows what it keeps and what it clears.
-std::string Line(char model, const std::vector<std::pair<int, char>>& changes) {
-  std::string line = std::string(1, model) + "0" + "11" + "234567890123" + "7" + "20" +
-                     "123456789012" + "#" + "FW 2.05 TEST-XY" + "TRAILING";
-  for (const auto& [position, character] : changes) {
-    line[static_cast<std::size_t>(position - 1)] = character;
-  }
-  return line;
+std::string Line(char model, const support::LineChanges& changes) {
+  return support::WithChanges(support::BuildSettingsLine({.model = model,
+                                                          .flags = "11234567890123",
+                                                          .after_flags = '7',
+                                                          .block = "20123456789012",
+                                                          .after_block = '#',
+                                                          .version = "FW 2.05 TEST-XYTRAILING"}),
+                              changes);
 }
 
 std::string Rebuilt(const std::string& line, std::string_view block) {

@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "app/start_up.h"
 #include "device/file_system.h"
+#include "support/fixed_clock.h"
 #include "support/recording_front_end.h"
 #include "support/temp_device.h"
 #include "support/window_driver.h"
@@ -23,8 +24,8 @@ struct ProgramOnDevice {
     program.Run([this] { app::StartUp(program); });
   }
 
-  testing_support::TempDevice device;
-  testing_support::FixedClock clock{testing_support::kSomeTime};
+  support::TempDevice device;
+  support::FixedClock clock{support::kSomeTime};
   device::FileSystem file_system{device.root()};
   std::unique_ptr<testing_support::WindowDriver> driver = testing_support::MakeWindowDriver();
   testing_support::WindowDriver& screen = *driver;

@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
+#include "support/fixed_clock.h"
 #include "support/recording_front_end.h"
 #include "support/temp_device.h"
 #include "support/window_driver.h"
@@ -19,7 +20,7 @@
 namespace app {
 namespace {
 
-using testing_support::kSomeTimeText;
+using support::kSomeTimeText;
 
 // Two recorders on removable volumes, one of them labelled, and an empty program folder.
 class RunProgramTest : public ::testing::Test {
@@ -42,7 +43,7 @@ class RunProgramTest : public ::testing::Test {
     return std::string(text.begin(), text.end());
   }
 
-  testing_support::TempDevice place;
+  support::TempDevice place;
   const std::vector<device::Volume> volumes = {{place.Path("rec a"), "REC_A"},
                                                {place.Path("rec b"), ""}};
   std::unique_ptr<testing_support::WindowDriver> driver = testing_support::MakeWindowDriver();

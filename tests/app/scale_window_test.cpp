@@ -9,6 +9,7 @@
 #include "program_fixture.h"
 #include "screens/control_names.h"
 #include "screens/screen_table.h"
+#include "support/settings_line_builder.h"
 
 namespace app {
 namespace {
@@ -24,8 +25,10 @@ struct ScreenCase {
 };
 
 std::string Line(char model, std::string_view flags, std::string_view block) {
-  return std::string(1, model) + "0" + std::string(flags) + "0" + std::string(block) + "0" +
-         "FW 1.00 MODEL-" + model;
+  return support::BuildSettingsLine({.model = model,
+                                     .flags = std::string(flags),
+                                     .block = std::string(block),
+                                     .version = std::string("FW 1.00 MODEL-") + model});
 }
 
 constexpr std::string_view kEveryFeature = "11111111111111";
@@ -92,8 +95,8 @@ TEST_P(ScaleWindowTest, FitsTheWorkAreaWithTextWholeAndStartWrites) {
 
   screen.PressStart();
   EXPECT_EQ(quits, std::vector<int>{kExitDone});
-  EXPECT_EQ(device.Read("date_time.cfg").substr(0, testing_support::kSomeTimeText.size()),
-            testing_support::kSomeTimeText);
+  EXPECT_EQ(device.Read("date_time.cfg").substr(0, support::kSomeTimeText.size()),
+            support::kSomeTimeText);
   // The start and basic screens set the clock only.
   EXPECT_EQ(device.Exists("ravlen_setting.bak"),
             shown.settings != nullptr &&

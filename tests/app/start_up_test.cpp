@@ -3,7 +3,7 @@
 namespace app {
 namespace {
 
-using testing_support::kSomeTimeText;
+using support::kSomeTimeText;
 
 class StartUpTest : public ProgramTest {};
 
@@ -104,8 +104,8 @@ TEST_F(StartUpTest, VoiceEntryBecomesNormalWhateverItIs) {
 }
 
 TEST_F(StartUpTest, SymlinkedVoiceIsLeftAlone) {
-  if (!testing_support::CanMakeSymlinks()) GTEST_SKIP() << "no symbolic links here";
-  testing_support::TempDevice elsewhere;
+  if (!support::CanMakeSymlinks()) GTEST_SKIP() << "no symbolic links here";
+  support::TempDevice elsewhere;
   elsewhere.Write("target", "");
   elsewhere.SetDosBits("target", 0x2);
   std::filesystem::create_symlink(elsewhere.Path("target"), device.Path("VOICE"));

@@ -15,10 +15,10 @@ namespace app {
 namespace {
 
 using std::filesystem::perms;
+using support::Snapshot;
+using support::TempDevice;
 using testing_support::OrdinaryUser;
 using testing_support::PermissionsStopReads;
-using testing_support::Snapshot;
-using testing_support::TempDevice;
 
 // A model 4 recorder's settings line.
 const std::string kLine = "40111111111111111300000000000000FW 4.01";
@@ -64,8 +64,8 @@ void Lay(const TempDevice& device, const Case& c) {
   std::filesystem::permissions(device.root(), c.root_mode);
 }
 
-std::vector<std::string> WithoutVoice(std::vector<std::string> snapshot) {
-  std::erase_if(snapshot, [](const std::string& entry) { return entry.starts_with("VOICE "); });
+std::vector<support::EntryState> WithoutVoice(std::vector<support::EntryState> snapshot) {
+  std::erase_if(snapshot, [](const support::EntryState& entry) { return entry.name == "VOICE"; });
   return snapshot;
 }
 

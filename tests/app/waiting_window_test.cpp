@@ -10,6 +10,7 @@
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
 #include "screens/program_text.h"
+#include "support/fixed_clock.h"
 #include "support/recording_front_end.h"
 #include "support/temp_device.h"
 #include "support/window_driver.h"
@@ -45,10 +46,10 @@ struct StartedWithoutRecorder {
   bool Written(const char* folder) const {
     return place.Exists(std::string(folder) + "/date_time.cfg") &&
            place.Read(std::string(folder) + "/date_time.cfg").size() ==
-               testing_support::kSomeTimeText.size() + 2;
+               support::kSomeTimeText.size() + 2;
   }
 
-  testing_support::TempDevice place;
+  support::TempDevice place;
   std::vector<device::Volume> plugged;
   std::unique_ptr<testing_support::WindowDriver> driver = testing_support::MakeWindowDriver();
   testing_support::RecordingFrontEnd front_end{*driver};

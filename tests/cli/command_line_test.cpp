@@ -5,16 +5,18 @@
 #include <algorithm>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/program.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
-#include "cli/headless_front_end.h"
 #include "cli/output_text.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
 #include "support/device_snapshot.h"
+#include "support/fixed_clock.h"
+#include "support/settings_line_builder.h"
 #include "support/temp_device.h"
 
 namespace cli {
@@ -23,11 +25,10 @@ namespace {
 using app::kExitDone;
 using app::kExitRuntimeFailure;
 using app::kExitUsage;
-using app::Program;
 using app::Utf8;
-using testing_support::kSomeTimeText;
-using testing_support::Snapshot;
-using testing_support::TempDevice;
+using support::kSomeTimeText;
+using support::Snapshot;
+using support::TempDevice;
 
 #ifdef _WIN32
 constexpr bool kWindows = true;
@@ -39,8 +40,10 @@ constexpr std::string_view kVersion = "FW 1.00 \xb5REC-1";  // Latin-1: a micro 
 
 // A settings line: the model code, the capability flags, the settings block and the version.
 std::string Line(char model, std::string flags, std::string_view block) {
-  return std::string(1, model) + "0" + flags + "0" + std::string(block) + "0" +
-         std::string(kVersion);
+  return support::BuildSettingsLine({.model = model,
+                                     .flags = std::move(flags),
+                                     .block = std::string(block),
+                                     .version = std::string(kVersion)});
 }
 std::string Line(char model, std::string_view block) {
   return Line(model, std::string(14, '1'), block);
@@ -61,7 +64,7 @@ class CommandLineTest : public ::testing::Test {
 
   Ran Command(std::vector<std::string> arguments,
               std::vector<::device::Volume> volumes = {}) const {
-    const testing_support::FixedClock clock(testing_support::kSomeTime, clock_sync);
+    const support::FixedClock clock(support::kSomeTime, clock_sync);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     const int status =
@@ -399,22 +402,6 @@ TEST_F(CommandLineTest, StderrShowsControlCharactersAsQuestionMarks) {
     })) << run.err;
   }
   EXPECT_EQ(device.DosBits("VOICE"), 0x6u);
-}
-
-// The program's own failures reach stderr the same way; the message box keeps the text.
-TEST(ProgramFailureTest, StderrShowsControlCharactersAsQuestionMarks) {
-  TempDevice device;
-  ::device::FileSystem file_system(device.root());
-  const testing_support::FixedClock clock(testing_support::kSomeTime);
-  HeadlessFrontEnd front_end;
-  Program program(file_system, clock, front_end);
-  const std::string text = "Could not read the device root \"R\x1b[2J\n\xff\xc3\xbc\": reason";
-  testing::internal::CaptureStderr();
-  program.Run([&text] { throw ::device::DeviceError(text); });
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Could not read the device root \"R?[2J??\xc3\xbc\": reason\n");
-  EXPECT_EQ(front_end.messages(), std::vector<std::string>{text});
-  EXPECT_EQ(program.exit_status(), kExitRuntimeFailure);
 }
 
 // Recorders on two volumes and a folder that is none: a line each, in turn, the worst status.

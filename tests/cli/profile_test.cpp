@@ -13,6 +13,7 @@
 #include "cli/watch_command.h"
 #include "device/settings_line.h"
 #include "support/device_snapshot.h"
+#include "support/fixed_clock.h"
 #include "support/temp_device.h"
 
 namespace cli {
@@ -21,9 +22,9 @@ namespace {
 using app::kExitDone;
 using app::kExitUsage;
 using app::Utf8;
-using testing_support::kSomeTimeText;
-using testing_support::Snapshot;
-using testing_support::TempDevice;
+using support::kSomeTimeText;
+using support::Snapshot;
+using support::TempDevice;
 
 // A settings line: the model code, the capability flags, the settings block and the version.
 std::string Line(char model, std::string_view flags, std::string_view block) {
@@ -66,7 +67,7 @@ class ProfileTest : public ::testing::Test {
   // The program run with `arguments`; a --watch among them looks at `recorders` once.
   Ran Command(const std::vector<std::string>& arguments,
               const std::vector<const TempDevice*>& recorders = {}) {
-    const testing_support::FixedClock clock;
+    const support::FixedClock clock;
     std::vector<::device::Volume> volumes;
     for (const TempDevice* recorder : recorders) volumes.push_back({recorder->root(), ""});
     testing::internal::CaptureStdout();
@@ -279,7 +280,7 @@ TEST_F(ProfileTest, WatchServesAMixedFleet) {
   MakeRecorder(empty, "");
   auto read = ReadProfile(Profile("Language=English\nVOS Level=- 2\n"));
   ASSERT_TRUE(std::holds_alternative<cli::Profile>(read));
-  const testing_support::FixedClock clock;
+  const support::FixedClock clock;
   OneLook system;
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();

@@ -13,12 +13,14 @@
 #include "cli/run_command_line.h"
 #include "device/settings_line.h"
 #include "support/device_snapshot.h"
+#include "support/fixed_clock.h"
+#include "support/settings_line_builder.h"
 #include "support/temp_device.h"
 
 namespace cli {
 namespace {
 
-using testing_support::TempDevice;
+using support::TempDevice;
 
 // A drive as a look gives it: where it is mounted, and what tells it apart (device::Volume).
 struct Drive {
@@ -106,7 +108,7 @@ struct Watched {
 };
 
 Watched Watch(ScriptedSystem& system, const std::vector<SetRequest>& sets = {}) {
-  const testing_support::FixedClock clock(testing_support::kSomeTime);
+  const support::FixedClock clock(support::kSomeTime);
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
   const int status = RunWatch(
@@ -199,7 +201,8 @@ TEST(WatchCommandTest, AnUnreadableRootIsToldOfOnce) {
 
 // A recorder's settings line: the model code, the capability flags, the block, the version.
 std::string Line(char model, std::string_view block) {
-  return std::string(1, model) + "0" + std::string(14, '1') + "0" + std::string(block) + "0FW 1.00";
+  return support::BuildSettingsLine(
+      {.model = model, .block = std::string(block), .version = "FW 1.00"});
 }
 
 // The sets apply on every recorder as --start applies them; one that a recorder's screen does not
@@ -261,8 +264,7 @@ TEST(WatchCommandTest, SetsApplyWhereTheRecorderTakesThem) {
     const Watched watched = Watch(system, c.sets);
     EXPECT_EQ(system.written(), "A0 ");
     if (c.block != nullptr) {
-      EXPECT_EQ(system.clock_file('A'),
-                std::string(testing_support::kSomeTimeText) + c.block + "\r\n");
+      EXPECT_EQ(system.clock_file('A'), std::string(support::kSomeTimeText) + c.block + "\r\n");
     }
     const std::string done = app::Utf8(recorder.root()) + ": done";
     ASSERT_EQ(watched.out.rfind(done, 0), 0u) << watched.out;
@@ -302,9 +304,9 @@ TEST(WatchCommandTest, AnUnknownNameIsRefusedBeforeTheWatch) {
     SCOPED_TRACE(c.arguments.back());
     TempDevice recorder, place;
     std::filesystem::create_directory(recorder.Path("VOICE"));
-    const auto before = testing_support::Snapshot(recorder);
+    const auto before = support::Snapshot(recorder);
     bool made = false;
-    const testing_support::FixedClock clock(testing_support::kSomeTime);
+    const support::FixedClock clock(support::kSomeTime);
     const CommandEnvironment environment{
         place.root(),
         [&] {
@@ -327,7 +329,7 @@ TEST(WatchCommandTest, AnUnknownNameIsRefusedBeforeTheWatch) {
     if (c.refused) {
       EXPECT_NE(err.find(c.said), std::string::npos) << err;
       EXPECT_NE(err.find("The settings: Mode (Record Quality)"), std::string::npos) << err;
-      EXPECT_EQ(testing_support::Snapshot(recorder), before);
+      EXPECT_EQ(support::Snapshot(recorder), before);
     }
   }
 }
@@ -395,7 +397,7 @@ TEST(WatchCommandTest, NotificationNamesAnUnsynchronisedClock) {
   std::filesystem::create_directory(recorder.Path("VOICE"));
   for (const auto sync : {device::ClockSync::kNotSynchronised, device::ClockSync::kSynchronised}) {
     ScriptedSystem system({"A"}, {{'A', {&recorder, "8:1", {"20 8:1"}}}});
-    const testing_support::FixedClock clock(testing_support::kSomeTime, sync);
+    const support::FixedClock clock(support::kSomeTime, sync);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     RunWatch(
@@ -418,7 +420,7 @@ TEST(WatchCommandTest, GoesOnWhenStandardOutputFails) {
   TempDevice recorder;
   std::filesystem::create_directory(recorder.Path("VOICE"));
   ScriptedSystem system({"A", "", "A", "", "A"}, {{'A', {&recorder, "8:1", {"20 8:1"}}}});
-  const testing_support::FixedClock clock(testing_support::kSomeTime);
+  const support::FixedClock clock(support::kSomeTime);
   std::streambuf* const output = std::cout.rdbuf(&failing);
   testing::internal::CaptureStderr();
   RunWatch(

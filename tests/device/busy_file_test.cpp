@@ -26,13 +26,7 @@ namespace {
 
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
-using testing::EntryState;
-using testing::FileSpec;
-using testing::kHiddenBit;
-using testing::Lay;
-using testing::NameOf;
-using testing::Snapshot;
-using testing::TempDevice;
+using namespace testing;
 
 // A file held open as a scanner holds it, until LetGo or for `hold` at most.
 class HeldFile {

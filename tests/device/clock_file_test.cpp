@@ -7,9 +7,17 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "device/errors.h"
+#include "device/write_back.h"
+#include "device_layout.h"
 
 namespace device {
 namespace {
+
+using namespace testing;
+using namespace testing::model4;
 
 struct ClockLineCase {
   LocalTime time;
@@ -94,6 +102,59 @@ TEST(NearestLocalTimeTest, RoundsToTheNearestSecondInTheZoneSetNow) {
     ZoneVariable::Set(c.zone);
     const LocalTime got = NearestLocalTime(base + c.after_base);
     EXPECT_EQ(FormatLiveClock(got), FormatLiveClock(c.expected));
+  }
+}
+
+TEST(ClockFileTest, ReplacesAnyExistingClockFileWhole) {
+  TempDevice device;
+  device.Write(kClockName, "1999 01 01 00 00 00E12345678901234 and more\r\nsecond line\r\n");
+  FileSystem file_system(device.root());
+  WriteClockFile(file_system, FixedClock(kSomeTime));
+  EXPECT_EQ(device.Read(kClockName), "2026 12 07 09 05 03\r\n");
+  EXPECT_EQ(device.Names(), std::vector<std::string>{"date_time.cfg"});
+}
+
+// A link in its place is replaced by a file of its own; the link's target stays as it was.
+TEST(ClockFileTest, ReplacesALinkInItsPlace) {
+  if (!support::CanMakeSymlinks()) GTEST_SKIP() << "symbolic links cannot be made here";
+  TempDevice device;
+  device.Write("target.txt", "not the clock\r\n");
+  std::filesystem::create_symlink("target.txt", device.Path(kClockName));
+  FileSystem file_system(device.root());
+  WriteClockFile(file_system, FixedClock(kSomeTime), kBlock);
+  EXPECT_TRUE(device.IsFile(kClockName));
+  EXPECT_EQ(device.Read(kClockName), kClockLine);
+  EXPECT_EQ(device.Read("target.txt"), "not the clock\r\n");
+  EXPECT_EQ(device.Names(), (std::vector<std::string>{"date_time.cfg", "target.txt"}));
+}
+
+TEST(ClockFileTest, KeepsTheAttributesOfAnExistingClockFile) {
+  TempDevice device;
+  device.Write(kClockName, "old\r\n");
+  device.SetDosBits(kClockName, kHiddenBit | kSystemBit);
+  FileSystem file_system(device.root());
+  WriteClockFile(file_system, FixedClock(kSomeTime));
+  EXPECT_EQ(device.Read(kClockName), "2026 12 07 09 05 03\r\n");
+  EXPECT_EQ(device.DosBits(kClockName), kHiddenBit | kSystemBit);
+}
+
+TEST(ClockFileTest, AClockFileThatCannotBeWrittenStopsTheCommitBeforeTheSettings) {
+  const std::string settings = kOldLine + "\r\n";
+  for (const bool folder : {false, true}) {
+    SCOPED_TRACE(folder ? "clock file is a folder" : "clock file is read-only");
+    TempDevice device;
+    device.Write("ravlen_setting.ini", settings);
+    if (folder) {
+      std::filesystem::create_directory(device.Path(kClockName));
+    } else {
+      device.Write(kClockName, "old clock\r\n");
+      device.SetReadOnly(kClockName, true);
+    }
+    const auto before = Snapshot(device);
+    FileSystem file_system(device.root());
+    EXPECT_THROW(WriteClockFile(file_system, FixedClock(kSomeTime)), DeviceError);
+    EXPECT_THROW(CommitSettings(file_system, FixedClock(kSomeTime), kBlock), DeviceError);
+    EXPECT_EQ(Snapshot(device), before);
   }
 }
 

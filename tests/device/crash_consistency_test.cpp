@@ -18,20 +18,14 @@
 namespace device {
 namespace {
 
-using testing::FileSpec;
-using testing::FixedClock;
-using testing::kHiddenBit;
-using testing::kSomeTime;
-using testing::Lay;
-using testing::NameOf;
-using testing::TempDevice;
+using namespace testing;
 
 constexpr std::string_view kBlock = "42103151024100";
-const std::string kOldLine =
-    std::string("60") + "11111111111111" + "1" + "01234012301200" + "0" + "FW 6.00 OLD    ";
+const std::string kOldLine = support::BuildSettingsLine(
+    {.model = '6', .after_flags = '1', .block = "01234012301200", .version = "FW 6.00 OLD    "});
 const std::string kNewLine = RebuildSettingsLine(kOldLine, kBlock);
 const std::string kOldClock = "1999 01 01 00 00 00E00000000000000\r\n";
-const std::string kNewClock = "2026 12 07 09 05 03E" + std::string(kBlock) + "\r\n";
+const std::string kNewClock = ClockLineWith(kBlock);
 
 // Thrown from the step hook to stop the commit where it stands.
 struct Crash {};

@@ -20,21 +20,8 @@
 namespace device {
 namespace {
 
-using testing::FileSpec;
-using testing::FixedClock;
-using testing::kHiddenBit;
-using testing::kSomeTime;
-using testing::Lay;
-using testing::NameOf;
-using testing::Snapshot;
-using testing::TempDevice;
-
-constexpr std::string_view kBlock = "31020000000000";
-const std::string kOldLine =
-    std::string("40") + "11100000000000" + "0" + "00000000000000" + "0" + "V2.00 model 4  ";
-const std::string kNewLine = RebuildSettingsLine(kOldLine, kBlock);
-constexpr std::string_view kClockName = "date_time.cfg";
-const std::string kClockLine = "2026 12 07 09 05 03E" + std::string(kBlock) + "\r\n";
+using namespace testing;
+using namespace testing::model4;
 
 TEST(DeviceFaultTest, NothingIsWrittenWhenTheSettingsLineCannotBeRead) {
   struct Case {

@@ -1,25 +1,46 @@
 #pragma once
 
-// Laying out a recorder's root for the device tests, on top of the shared TempDevice. Tables name
-// files by their device paths ("\ravlen_setting.ini"), as the program does.
+// Laying out a recorder's root for the device tests, on top of the shared TempDevice, and the
+// recorder that several of them start. Tables name files by their device paths
+// ("\ravlen_setting.ini"), as the program does.
 
-#include <filesystem>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "device/write_back.h"
+#include "support/device_snapshot.h"
 #include "support/dos_attributes.h"
+#include "support/fixed_clock.h"
+#include "support/settings_line_builder.h"
 #include "support/temp_device.h"
 
 namespace device::testing {
 
-using testing_support::FixedClock;
-using testing_support::kSomeTime;
-using testing_support::TempDevice;
+using support::EntryState;
+using support::FixedClock;
+using support::kHiddenBit;
+using support::kSomeTime;
+using support::kSystemBit;
+using support::Snapshot;
+using support::TempDevice;
 
-using testing_support::kHiddenBit;
-using testing_support::kSystemBit;
+inline constexpr std::string_view kClockName = "date_time.cfg";
+
+// The clock file's line from a Start at kSomeTime that writes `block`.
+inline std::string ClockLineWith(std::string_view block) {
+  return std::string(support::kSomeTimeText) + "E" + std::string(block) + "\r\n";
+}
+
+// A model 4 recorder with capability flags "111" and every setting "0", and the settings block that
+// a Start writes over them.
+namespace model4 {
+inline constexpr std::string_view kBlock = "31020000000000";
+inline const std::string kOldLine = support::BuildSettingsLine(
+    {.model = '4', .flags = "11100000000000", .version = "V2.00 model 4  "});
+inline const std::string kNewLine = RebuildSettingsLine(kOldLine, kBlock);
+inline const std::string kClockLine = ClockLineWith(kBlock);
+}  // namespace model4
 
 // "\name" → "name", as TempDevice takes it.
 inline std::string_view NameOf(std::string_view device_path) {
@@ -40,33 +61,6 @@ inline void Lay(const TempDevice& device, const std::vector<FileSpec>& files) {
     if (file.dos_bits != 0) device.SetDosBits(NameOf(file.path), file.dos_bits);
     if (file.read_only) device.SetReadOnly(NameOf(file.path), true);
   }
-}
-
-inline bool IsRegularFile(const TempDevice& device, std::string_view device_path) {
-  return std::filesystem::is_regular_file(
-      std::filesystem::symlink_status(device.Path(NameOf(device_path))));
-}
-
-// Every entry in the root with its bytes and attributes, for before-and-after comparisons.
-struct EntryState {
-  std::string name;
-  std::string bytes;
-  unsigned dos_bits;
-  bool read_only;
-  bool operator==(const EntryState&) const = default;
-  friend void PrintTo(const EntryState& entry, std::ostream* out) {
-    *out << entry.name << " (0x" << std::hex << entry.dos_bits << std::dec
-         << (entry.read_only ? ", read-only" : "") << ") \"" << entry.bytes << '"';
-  }
-};
-
-inline std::vector<EntryState> Snapshot(const TempDevice& device) {
-  std::vector<EntryState> entries;
-  for (const std::string& name : device.Names()) {
-    entries.push_back({name, IsRegularFile(device, name) ? device.Read(name) : "",
-                       device.DosBits(name), device.IsReadOnly(name)});
-  }
-  return entries;
 }
 
 }  // namespace device::testing

@@ -20,7 +20,7 @@ namespace {
 
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
-using testing_support::TempDevice;
+using support::TempDevice;
 
 // For the clocks of two threads to disagree by.
 constexpr milliseconds kSlack{50};

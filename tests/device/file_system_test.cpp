@@ -19,11 +19,8 @@
 namespace device {
 namespace {
 
-using testing::kHiddenBit;
-using testing::kSystemBit;
-using testing::NameOf;
-using testing::TempDevice;
-using testing_support::CanMakeSymlinks;
+using namespace testing;
+using support::CanMakeSymlinks;
 
 enum class Kind {
   kFile,

@@ -62,8 +62,8 @@ TEST(MountTableTest, DecodesUdevLabelEscapes) {
 // Only reachable FAT volumes count, each once, with the label of the link that leads to their
 // device.
 TEST(MountTableTest, FatVolumesWithTheirLabels) {
-  if (!testing_support::CanMakeSymlinks()) GTEST_SKIP() << "symbolic links cannot be made here";
-  testing_support::TempDevice place;
+  if (!support::CanMakeSymlinks()) GTEST_SKIP() << "symbolic links cannot be made here";
+  support::TempDevice place;
   for (const char* name : {"sdb1", "sdc1", "sdd1", "sde1"}) place.Write(name, "");
   const std::filesystem::path labels = place.Path("by-label");
   std::filesystem::create_directory(labels);

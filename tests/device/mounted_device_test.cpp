@@ -22,17 +22,8 @@
 namespace device {
 namespace {
 
-using testing::FixedClock;
-using testing::kHiddenBit;
-using testing::kSomeTime;
-using testing::Snapshot;
-using testing::TempDevice;
-
-constexpr std::string_view kBlock = "31020000000000";
-const std::string kOldLine =
-    std::string("40") + "11100000000000" + "0" + "00000000000000" + "0" + "V2.00 model 4  ";
-constexpr std::string_view kClockName = "date_time.cfg";
-const std::string kClockLine = "2026 12 07 09 05 03E" + std::string(kBlock) + "\r\n";
+using namespace testing;
+using namespace testing::model4;
 
 // A tmpfs of four pages mounted as the device root, to meet a full or write-protected volume for
 // real.
@@ -102,7 +93,8 @@ TEST_P(FullDeviceTest, TheSettingsLineSurvivesWhole) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(FreePages, FullDeviceTest, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(FreePages, FullDeviceTest, ::testing::Values(0, 1),
+                         [](const auto& info) { return "Pages" + std::to_string(info.param); });
 
 using ReadOnlyDeviceTest = MountedDevice;
 

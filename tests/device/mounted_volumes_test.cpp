@@ -12,7 +12,7 @@ namespace {
 
 // Two FAT volumes in a mount table, one of them labelled, and one volume of another type.
 TEST(MountedVolumesTest, TheFatVolumesOfTheMountTableWithTheirLabels) {
-  testing_support::TempDevice place;
+  support::TempDevice place;
   for (const char* folder : {"rec a", "rec b", "home", "by-label"}) {
     std::filesystem::create_directory(place.Path(folder));
   }

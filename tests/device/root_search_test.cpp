@@ -13,7 +13,7 @@
 namespace device {
 namespace {
 
-using testing_support::TempDevice;
+using support::TempDevice;
 
 // The temporary folders lie on a FAT volume only in the runs on the kernel's FAT driver, which say
 // so with DTC_ON_FAT; elsewhere they are on the system's own disk, which no recorder can be.
@@ -47,7 +47,7 @@ TEST(RootSearchTest, WhatLooksLikeARecorderRoot) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.name) + (c.folder ? " folder" : " file") +
                  (c.symlink ? " behind a link" : ""));
-    if (c.symlink && !testing_support::CanMakeSymlinks()) {
+    if (c.symlink && !support::CanMakeSymlinks()) {
       left_out = true;
       continue;
     }

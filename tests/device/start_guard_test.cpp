@@ -13,10 +13,7 @@
 namespace device {
 namespace {
 
-using testing::FixedClock;
-using testing::kHiddenBit;
-using testing::kSomeTime;
-using testing::TempDevice;
+using namespace testing;
 
 enum class Kind { kFile, kHiddenFile, kFolder, kLink };
 
@@ -86,7 +83,7 @@ TEST(StartGuardTest, RemovesTheLeftoverTemporaryFilesAndNothingElse) {
     SCOPED_TRACE(c.name);
     const bool links = std::any_of(c.entries.begin(), c.entries.end(),
                                    [](const Entry& entry) { return entry.kind == Kind::kLink; });
-    if (links && !testing_support::CanMakeSymlinks()) continue;
+    if (links && !support::CanMakeSymlinks()) continue;
     TempDevice device;
     device.Write("ravlen_setting.ini", line + "\r\n");
     device.Write("linked", "a link's target");
@@ -105,7 +102,7 @@ TEST(StartGuardTest, RemovesTheLeftoverTemporaryFilesAndNothingElse) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(device.Names(), expected);
     EXPECT_EQ(device.Read("date_time.cfg"),
-              std::string(testing_support::kSomeTimeText) + "E" + block + "\r\n");
+              std::string(support::kSomeTimeText) + "E" + block + "\r\n");
     EXPECT_EQ(device.Read("ravlen_setting.bak"), RebuildSettingsLine(line, block) + "\r\n");
     EXPECT_EQ(device.Read("linked"), "a link's target");
     for (const Entry& entry : c.entries) {

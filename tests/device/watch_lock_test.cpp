@@ -26,12 +26,12 @@ using State = WatchLock::State;
 #ifdef _WIN32
 using Place = std::wstring;
 // A name of the tests' own, so that a watch running on the machine does not count.
-Place TestPlace(const testing_support::TempDevice&) {
+Place TestPlace(const support::TempDevice&) {
   return L"Global\\datetime-cfg-creator-watch-test-" + std::to_wstring(::GetCurrentProcessId());
 }
 #else
 using Place = std::filesystem::path;
-Place TestPlace(const testing_support::TempDevice& folder) {
+Place TestPlace(const support::TempDevice& folder) {
   ::chmod(folder.root().c_str(), 0700);
   return folder.root();
 }
@@ -44,7 +44,7 @@ State StateElsewhere(const Place& place) {
 
 // The first watch holds it, a second finds it held, and it goes with the first.
 TEST(WatchLockTest, OneWatchAtATime) {
-  const testing_support::TempDevice folder;
+  const support::TempDevice folder;
   const Place place = TestPlace(folder);
   std::optional<WatchLock> first(place);
   ASSERT_EQ(first->state(), State::kHeld) << first->problem();
@@ -86,7 +86,7 @@ TEST(WatchLockTest, RefusesWhatIsNotTheUsersOwn) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const testing_support::TempDevice folder;
+    const support::TempDevice folder;
     c.lay_out(TestPlace(folder));
     const WatchLock lock(folder.root());
     EXPECT_EQ(lock.state(), State::kUnavailable);
@@ -97,7 +97,7 @@ TEST(WatchLockTest, RefusesWhatIsNotTheUsersOwn) {
 
 // Made under any umask, the lock file is the user's to read and write and no one else's.
 TEST(WatchLockTest, TheFileHasMode0600) {
-  const testing_support::TempDevice folder;
+  const support::TempDevice folder;
   const mode_t umask = ::umask(0277);
   const WatchLock lock(TestPlace(folder));
   ::umask(umask);

@@ -12,17 +12,10 @@
 namespace device {
 namespace {
 
-using testing::FileSpec;
-using testing::FixedClock;
-using testing::kHiddenBit;
-using testing::kSomeTime;
-using testing::kSystemBit;
-using testing::NameOf;
-using testing::TempDevice;
+using namespace testing;
 
 constexpr std::string_view kBlock = "21034500000000";
-constexpr std::string_view kClockName = "date_time.cfg";
-constexpr std::string_view kClockWithBlock = "2026 12 07 09 05 03E21034500000000\r\n";
+const std::string kClockWithBlock = ClockLineWith(kBlock);
 
 // Positions 2, 17 and 32 hold characters that no screen would write; 33 to 47 are the version
 // text and 48 on are to be dropped.
@@ -115,59 +108,6 @@ TEST(CommitSettingsTest, WritesTheBakOfThePairReadAndDeletesItsIni) {
         EXPECT_EQ(device.Read(NameOf(file.path)), file.bytes) << file.path << " was changed";
       }
     }
-  }
-}
-
-TEST(ClockFileTest, ReplacesAnyExistingClockFileWhole) {
-  TempDevice device;
-  device.Write(kClockName, "1999 01 01 00 00 00E12345678901234 and more\r\nsecond line\r\n");
-  FileSystem file_system(device.root());
-  WriteClockFile(file_system, FixedClock(kSomeTime));
-  EXPECT_EQ(device.Read(kClockName), "2026 12 07 09 05 03\r\n");
-  EXPECT_EQ(device.Names(), std::vector<std::string>{"date_time.cfg"});
-}
-
-// A link in its place is replaced by a file of its own; the link's target stays as it was.
-TEST(ClockFileTest, ReplacesALinkInItsPlace) {
-  if (!testing_support::CanMakeSymlinks()) GTEST_SKIP() << "symbolic links cannot be made here";
-  TempDevice device;
-  device.Write("target.txt", "not the clock\r\n");
-  std::filesystem::create_symlink("target.txt", device.Path(kClockName));
-  FileSystem file_system(device.root());
-  WriteClockFile(file_system, FixedClock(kSomeTime), kBlock);
-  EXPECT_TRUE(testing::IsRegularFile(device, kClockName));
-  EXPECT_EQ(device.Read(kClockName), kClockWithBlock);
-  EXPECT_EQ(device.Read("target.txt"), "not the clock\r\n");
-  EXPECT_EQ(device.Names(), (std::vector<std::string>{"date_time.cfg", "target.txt"}));
-}
-
-TEST(ClockFileTest, KeepsTheAttributesOfAnExistingClockFile) {
-  TempDevice device;
-  device.Write(kClockName, "old\r\n");
-  device.SetDosBits(kClockName, kHiddenBit | kSystemBit);
-  FileSystem file_system(device.root());
-  WriteClockFile(file_system, FixedClock(kSomeTime));
-  EXPECT_EQ(device.Read(kClockName), "2026 12 07 09 05 03\r\n");
-  EXPECT_EQ(device.DosBits(kClockName), kHiddenBit | kSystemBit);
-}
-
-TEST(ClockFileTest, AClockFileThatCannotBeWrittenStopsTheCommitBeforeTheSettings) {
-  const std::string settings = kLine60 + "\r\n";
-  for (const bool folder : {false, true}) {
-    SCOPED_TRACE(folder ? "clock file is a folder" : "clock file is read-only");
-    TempDevice device;
-    device.Write("ravlen_setting.ini", settings);
-    if (folder) {
-      std::filesystem::create_directory(device.Path(kClockName));
-    } else {
-      device.Write(kClockName, "old clock\r\n");
-      device.SetReadOnly(kClockName, true);
-    }
-    const auto before = testing::Snapshot(device);
-    FileSystem file_system(device.root());
-    EXPECT_THROW(WriteClockFile(file_system, FixedClock(kSomeTime)), DeviceError);
-    EXPECT_THROW(CommitSettings(file_system, FixedClock(kSomeTime), kBlock), DeviceError);
-    EXPECT_EQ(testing::Snapshot(device), before);
   }
 }
 

@@ -34,12 +34,12 @@ int Usage() {
 void Report(const device::FileSystem& file_system, std::string_view name) {
   const std::filesystem::path path = file_system.root() / std::string(name);
   const std::string device_path = "\\" + std::string(name);
-  const unsigned bits = testing_support::DosBits(path);
+  const unsigned bits = support::DosBits(path);
   std::cout << "file=" << file_system.FileExists(device_path)
             << " entry=" << file_system.EntryExists(device_path)
-            << " hidden=" << ((bits & testing_support::kHiddenBit) != 0)
-            << " system=" << ((bits & testing_support::kSystemBit) != 0)
-            << " read-only=" << testing_support::IsReadOnly(path) << '\n';
+            << " hidden=" << ((bits & support::kHiddenBit) != 0)
+            << " system=" << ((bits & support::kSystemBit) != 0)
+            << " read-only=" << support::IsReadOnly(path) << '\n';
 }
 
 }  // namespace
@@ -63,10 +63,10 @@ int main(int argc, char* argv[]) {
     } else if (command == "write") {
       file_system.WriteLine(device_path, argv[4]);
     } else if (command == "mark") {
-      testing_support::SetDosBits(file_system.root() / std::string(name),
-                                  static_cast<unsigned>(std::strtoul(argv[4], nullptr, 16)));
+      support::SetDosBits(file_system.root() / std::string(name),
+                          static_cast<unsigned>(std::strtoul(argv[4], nullptr, 16)));
     } else if (command == "read-only") {
-      testing_support::SetReadOnly(file_system.root() / std::string(name), true);
+      support::SetReadOnly(file_system.root() / std::string(name), true);
     } else {
       return Usage();
     }

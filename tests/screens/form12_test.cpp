@@ -5,20 +5,18 @@
 #include <string>
 
 #include "device/errors.h"
+#include "support/settings_line_builder.h"
 
 namespace screens {
 namespace {
 
 // A model 4 settings line with the given mode availability code and recording mode.
 device::SettingsLine Line(char availability, char mode, char rest_of_block = '0') {
-  std::string line = "40";
-  line += availability;
-  line += std::string(14, '1');
-  line += mode;
-  line += std::string(13, rest_of_block);
-  line += "0";
-  line += "VERSION 1.0.0.A";
-  return device::SettingsLine(line);
+  return device::SettingsLine(
+      support::BuildSettingsLine({.model = '4',
+                                  .flags = availability + std::string(13, '1'),
+                                  .after_flags = '1',
+                                  .block = mode + std::string(13, rest_of_block)}));
 }
 
 TEST(Form12Test, BlockFollowsTheSelectionTheUserMade) {

@@ -9,23 +9,19 @@
 
 #include "device/errors.h"
 #include "device/write_back.h"
+#include "support/settings_line_builder.h"
 
 namespace screens {
 namespace {
 
 // Every tested flag "1"; the block holds 4 2 1 0 3 1 5 1 7 2 4 1 8 9 (positions 18 to 31).
-constexpr std::string_view kLine =
-    "60111111111111110"
-    "42103151724189"
-    "0"
-    "FW 6.00 MODEL-6";
+const std::string kLine = support::BuildSettingsLine(
+    {.model = '6', .block = "42103151724189", .version = "FW 6.00 MODEL-6"});
 
-using Changes = std::vector<std::pair<int, char>>;
+using Changes = support::LineChanges;
 
 std::string Bytes(const Changes& changes) {
-  std::string bytes(kLine);
-  for (const auto& [position, character] : changes) bytes[position - 1] = character;
-  return bytes;
+  return support::WithChanges(kLine, changes);
 }
 
 device::SettingsLine Line(const Changes& changes = {}) {
@@ -121,7 +117,7 @@ TEST(Form15Test, OnlyTheFirstFailureInTheOrderOfTheLoadCounts) {
       {"flag 7 after flag 8", Bytes({{7, 'x'}, {8, '9'}}), 0},
       {"flag 7 before flag 13", Bytes({{7, 'x'}, {13, '5'}}), 7},
       {"blank is no digit", Bytes({{5, ' '}}), 5},
-      {"line too short for position 29", std::string(kLine.substr(0, 28)), 29},
+      {"line too short for position 29", kLine.substr(0, 28), 29},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -19,7 +19,7 @@ inline constexpr uid_t kOrdinaryUser = 65534;  // nobody
 // device belongs to that user. Any other process runs as it is.
 class OrdinaryUser {
  public:
-  explicit OrdinaryUser(const TempDevice& device) {
+  explicit OrdinaryUser(const support::DeviceFolder& device) {
     if (::geteuid() != 0) return;
     if (::lchown(device.root().c_str(), kOrdinaryUser, static_cast<gid_t>(-1)) != 0) return;
     for (const auto& entry : std::filesystem::directory_iterator(device.root())) {
@@ -39,7 +39,7 @@ class OrdinaryUser {
 
 // Whether a file without permissions stops an ordinary user here.
 inline bool PermissionsStopReads() {
-  const TempDevice probe;
+  const support::TempDevice probe;
   probe.Write("probe", "4");
   std::filesystem::permissions(probe.Path("probe"), std::filesystem::perms::none);
   const OrdinaryUser user(probe);

@@ -58,7 +58,7 @@ TEST(QtFrontEndTest, TheEventLoopEndsWithTheProgramsStatus) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    testing_support::TempDevice device;
+    support::TempDevice device;
     if (c.clock_file_is_a_folder) std::filesystem::create_directory(device.Path("date_time.cfg"));
     AnsweredFrontEnd front_end;
     QTimer::singleShot(0, [&] {
@@ -99,7 +99,7 @@ TEST(QtFrontEndTest, TheFolderTypedInTheFolderDialogIsTheOneTaken) {
   QStandardPaths::setTestModeEnabled(true);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    testing_support::TempDevice place;
+    support::TempDevice place;
     for (const char* folder : {"program", "shown", "shown/sub", "shown/sub/VOICE", "elsewhere"})
       std::filesystem::create_directory(place.Path(folder));
     std::string typed = c.typed;

@@ -14,7 +14,7 @@
 
 #include "support/dos_attributes.h"
 
-namespace testing_support {
+namespace support {
 namespace {
 
 constexpr const char* kDosAttributeName = "user.DOSATTRIB";
@@ -79,4 +79,4 @@ bool IsReadOnly(const std::filesystem::path& path) {
   return (status.st_mode & S_IWUSR) == 0;
 }
 
-}  // namespace testing_support
+}  // namespace support

@@ -5,7 +5,7 @@
 
 #include "support/dos_attributes.h"
 
-namespace testing_support {
+namespace support {
 namespace {
 
 constexpr DWORD kDosBits = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
@@ -45,4 +45,4 @@ bool IsReadOnly(const std::filesystem::path& path) {
   return (AttributesOf(path) & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
-}  // namespace testing_support
+}  // namespace support

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-namespace testing_support {
+namespace support {
 
 inline constexpr unsigned kHiddenBit = 0x2;
 inline constexpr unsigned kSystemBit = 0x4;
@@ -18,4 +18,4 @@ unsigned DosBits(const std::filesystem::path& path);
 void SetReadOnly(const std::filesystem::path& path, bool read_only);
 bool IsReadOnly(const std::filesystem::path& path);
 
-}  // namespace testing_support
+}  // namespace support
