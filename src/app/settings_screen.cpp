@@ -27,6 +27,7 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
   const std::optional<int> model = screens::ModelCode(line);
   program.OnClick(*window, screens::kStartButton, [&program, &screen, &shown, model] {
     const std::string block = screens::Block(screen, shown.CurrentState());
+    WriteRecord& record = program.BeginWrite();
     const device::StartGuard guard(program.file_system());
     // A recorder of another model now (swapped while the window was open) gets nothing: this
     // screen's block would corrupt its settings line.
@@ -35,7 +36,12 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
         throw device::RuntimeFailure(std::string(screens::kRecorderChangedMessage));
       }
     };
-    device::CommitSettings(program.file_system(), program.clock(), block, same_model);
+    const device::SettingsWritten written =
+        device::CommitSettings(program.file_system(), program.clock(), block, same_model);
+    record.clock_written = written.clock_time;
+    record.settings_before = written.before;
+    record.settings_after = written.after;
+    record.settings_file = written.file;
     program.End(kExitDone);
   });
   program.Show(std::move(window));

@@ -13,6 +13,9 @@ namespace {
 
 using Parsed = std::variant<CommandLine, std::string>;
 
+// The one option that the window takes as well.
+constexpr std::string_view kNoHistory = "--no-history";
+
 bool SetAction(CommandLine& command_line, std::optional<CommandLine::Action>& action,
                CommandLine::Action wanted) {
   if (action && *action != wanted) return false;
@@ -62,11 +65,25 @@ std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
   return std::nullopt;
 }
 
-// Whether `action` works on device roots: those modes, and only those, take --all in their place.
-bool TakesRoots(CommandLine::Action action) {
-  return std::ranges::any_of(Options(), [action](const OptionSpec& option) {
-    return option.role == OptionRole::kRootChoice && (option.modes & ModeBit(action)) != 0;
-  });
+// Why the roots do not fit the mode: --watch takes none, --history one at most, --undo one.
+std::optional<std::string> WrongRoots(const CommandLine& command_line) {
+  const std::size_t roots = command_line.roots.size();
+  switch (command_line.action) {
+    case CommandLine::Action::kWatch:
+      if (command_line.all || roots > 0)
+        return std::string("--watch takes no device root: it watches every drive");
+      break;
+    case CommandLine::Action::kHistory:
+      if (command_line.all || roots > 1)
+        return std::string("--history takes one device root at most");
+      break;
+    case CommandLine::Action::kUndo:
+      if (command_line.all || roots != 1) return std::string("--undo wants one device root");
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -78,9 +95,14 @@ bool IsSlashHelp(std::string_view argument) {
 
 bool HasOptions(const std::vector<std::string>& arguments) {
   for (const std::string& argument : arguments) {
+    if (argument == kNoHistory) continue;
     if ((argument.size() > 1 && argument[0] == '-') || IsSlashHelp(argument)) return true;
   }
   return false;
+}
+
+bool TakeNoHistory(std::vector<std::string>& arguments) {
+  return std::erase(arguments, std::string(kNoHistory)) > 0;
 }
 
 Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -120,8 +142,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (!action) return "give " + ModeNames(~ModeSet{0}, " or ") + " (or --help)";
   if (auto wrong = OptionOutOfMode(command_line.action, given)) return *wrong;
-  if (!TakesRoots(command_line.action) && (command_line.all || !command_line.roots.empty()))
-    return std::string("--watch takes no device root: it watches every drive");
+  if (auto wrong = WrongRoots(command_line)) return *wrong;
   if (command_line.all && !command_line.roots.empty())
     return std::string("give either --all or device roots");
   return command_line;

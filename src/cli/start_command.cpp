@@ -31,7 +31,7 @@ class RememberingClock : public device::Clock {
 using SetsApplier = std::function<std::optional<std::string>(Session& session)>;
 
 Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& apply,
-                        const device::Clock& clock) {
+                        const device::Clock& clock, const app::WriteObserver& observer) {
   // Another Start on this recorder, in a window or a script, ends before this one reads the
   // device, so the sets apply to the settings line as it is now. Start, clicked below, takes the
   // lock once more.
@@ -39,6 +39,9 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
   try {
     lock.emplace(root.path);
   } catch (const device::RuntimeFailure& failure) {
+    // A Start in the window that waits as long for the lock fails as a write: so does this one.
+    if (observer)
+      observer({.root = root.path, .status = app::kExitRuntimeFailure, .message = failure.what()});
     return Refuse(app::kExitRuntimeFailure, failure.what());
   }
   // Two passes. The sets are checked first on a session that cannot change the device, so that
@@ -51,7 +54,7 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
     if (const auto status = check.exit_status()) return {*status, check.failure()};
     if (auto refused = apply(check)) return Refuse(app::kExitUsage, *refused);
   }
-  Session session(root.path, clock, Session::Access::kReadWrite);
+  Session session(root.path, clock, Session::Access::kReadWrite, observer);
   session.Open();
   if (with_sets) session.OpenSettings();
   if (!session.exit_status()) {
@@ -65,9 +68,9 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
 // Writes to the recorder; then, when no time server keeps the PC's clock right, tells the owner
 // which time the recorder took: it takes the PC's time either way, having no better one.
 Outcome Start(const Root& root, bool with_sets, const SetsApplier& apply,
-              const device::Clock& clock) {
+              const device::Clock& clock, const app::WriteObserver& observer) {
   const RememberingClock written(clock);
-  Outcome outcome = WriteToRecorder(root, with_sets, apply, written);
+  Outcome outcome = WriteToRecorder(root, with_sets, apply, written, observer);
   if (outcome.status == app::kExitDone &&
       clock.Synchronisation() == device::ClockSync::kNotSynchronised) {
     outcome.warning = UnsynchronisedClockText(written.last());
@@ -89,18 +92,19 @@ std::string NoScreenReason(Session& session) {
 
 }  // namespace
 
-Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets,
-                 const device::Clock& clock) {
+Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets, const device::Clock& clock,
+                 const app::WriteObserver& observer) {
   return Start(
       root, !sets.empty(),
       [&](Session& session) {
         return ApplySets(session.screen(), session.window()->state(), sets);
       },
-      clock);
+      clock, observer);
 }
 
 Outcome RunWatchStart(const Root& root, const std::vector<SetRequest>& sets,
-                      const device::Clock& clock, std::vector<std::string>& left_out) {
+                      const device::Clock& clock, std::vector<std::string>& left_out,
+                      const app::WriteObserver& observer) {
   return Start(
       root, !sets.empty(),
       [&](Session& session) -> std::optional<std::string> {
@@ -109,7 +113,7 @@ Outcome RunWatchStart(const Root& root, const std::vector<SetRequest>& sets,
                                 session.screen() ? "" : NoScreenReason(session));
         return std::nullopt;
       },
-      clock);
+      clock, observer);
 }
 
 }  // namespace cli

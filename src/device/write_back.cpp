@@ -23,6 +23,17 @@ void WriteBack(FileSystem& file_system, const SettingsPair& pair, bool ini_read,
   }
 }
 
+// Writes `written.after` to the pair of the settings file at `path`, filling in the file.
+void WriteToPairOf(FileSystem& file_system, std::string_view path, SettingsWritten& written) {
+  for (const SettingsPair& pair : kSettingsPairs) {
+    if (path == pair.ini || path == pair.bak) {
+      written.file = pair.bak;
+      WriteBack(file_system, pair, path == pair.ini, written.after);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 std::string RebuildSettingsLine(std::string_view line, std::string_view settings_block) {
@@ -32,19 +43,29 @@ std::string RebuildSettingsLine(std::string_view line, std::string_view settings
   return rebuilt;
 }
 
-void CommitSettings(FileSystem& file_system, const Clock& clock, std::string_view settings_block,
-                    const LineCheck& check) {
+SettingsWritten CommitSettings(FileSystem& file_system, const Clock& clock,
+                               std::string_view settings_block, const LineCheck& check) {
   const std::optional<std::string> path = FindSettingsFile(file_system);
   const SettingsLine line = ReadSettingsLine(file_system, path);
   if (check) check(line);
-  WriteClockFile(file_system, clock, settings_block);
-  for (const SettingsPair& pair : kSettingsPairs) {
-    if (*path == pair.ini || *path == pair.bak) {
-      WriteBack(file_system, pair, *path == pair.ini,
-                RebuildSettingsLine(line.bytes(), settings_block));
-      return;
-    }
-  }
+  SettingsWritten written;
+  written.clock_time = WriteClockFile(file_system, clock, settings_block);
+  written.before = line.bytes();
+  written.after = RebuildSettingsLine(line.bytes(), settings_block);
+  WriteToPairOf(file_system, *path, written);
+  return written;
+}
+
+SettingsWritten RestoreSettingsLine(FileSystem& file_system, std::string_view line,
+                                    const LineCheck& check) {
+  const std::optional<std::string> path = FindSettingsFile(file_system);
+  const SettingsLine read = ReadSettingsLine(file_system, path);
+  check(read);
+  SettingsWritten written;
+  written.before = read.bytes();
+  written.after = line;
+  WriteToPairOf(file_system, *path, written);
+  return written;
 }
 
 }  // namespace device

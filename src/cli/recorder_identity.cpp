@@ -1,0 +1,46 @@
+#include "cli/recorder_identity.h"
+
+#include <system_error>
+
+#include "app/utf8_path.h"
+#include "device/volume_identity.h"
+
+namespace cli {
+namespace {
+
+std::string AbsoluteRootText(const std::filesystem::path& root) {
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(root, error);
+  if (error) absolute = root;
+  absolute = absolute.lexically_normal();
+  // "/media/me/REC/" is "/media/me/REC"; a drive's root "E:\" stays as it is.
+  if (absolute.has_relative_path() && !absolute.has_filename()) absolute = absolute.parent_path();
+  return app::Utf8(absolute);
+}
+
+std::string LabelAmong(const std::filesystem::path& root, const device::VolumeSource& volumes) {
+  if (!volumes) return {};
+  for (const device::Volume& volume : volumes()) {
+    std::error_code error;
+    if (std::filesystem::equivalent(volume.mount_point, root, error)) return volume.label;
+  }
+  return {};
+}
+
+}  // namespace
+
+RecorderIdentity IdentifyRecorder(const std::filesystem::path& root,
+                                  const device::VolumeSource& volumes) {
+  const device::VolumeIdentity volume = device::IdentifyVolume(root);
+  RecorderIdentity recorder{AbsoluteRootText(root), volume.label, volume.serial};
+  if (recorder.label.empty()) recorder.label = LabelAmong(root, volumes);
+  return recorder;
+}
+
+bool IsOfRecorder(const HistoryEntry& entry, const RecorderIdentity& recorder) {
+  if (!entry.volume_serial.empty() && !recorder.serial.empty())
+    return entry.volume_serial == recorder.serial;
+  return entry.root == recorder.root;
+}
+
+}  // namespace cli

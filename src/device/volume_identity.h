@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace device {
+
+// What names the volume that holds a root, where the system tells it cheaply; empty where not.
+struct VolumeIdentity {
+  std::string label;   // Windows only: on Linux the mount table's volumes carry it
+  std::string serial;  // "1A2B-3C4D": the FAT volume serial number (Windows: any volume's)
+};
+
+VolumeIdentity IdentifyVolume(const std::filesystem::path& root);
+
+// A 32-bit volume serial number as FAT tools print it: "1A2B-3C4D".
+std::string FormatVolumeSerial(std::uint32_t serial);
+
+}  // namespace device
