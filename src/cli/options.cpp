@@ -152,8 +152,7 @@ bool PrintsJson(const std::vector<std::string>& arguments) {
   if (!HasOptions(arguments)) return false;
   const auto parsed = ParseCommandLine(arguments);
   const auto* command_line = std::get_if<CommandLine>(&parsed);
-  return command_line != nullptr && command_line->json &&
-         command_line->action == CommandLine::Action::kShow;
+  return command_line != nullptr && command_line->json;
 }
 
 }  // namespace cli

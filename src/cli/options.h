@@ -35,7 +35,8 @@ bool IsSlashHelp(std::string_view argument);
 // The command line, or the reason it is wrong (a usage error).
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string>& arguments);
 
-// Whether the arguments ask for --show --json, whose output is UTF-8 wherever it goes.
+// Whether the arguments ask for --show --json or --history --json, whose output is UTF-8
+// wherever it goes.
 bool PrintsJson(const std::vector<std::string>& arguments);
 
 }  // namespace cli

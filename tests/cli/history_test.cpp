@@ -62,7 +62,11 @@ class HistoryFolder {
 #ifdef _WIN32
     _wputenv_s(kStateVariable, saved_.c_str());
 #else
-    setenv(kStateVariable, saved_.c_str(), 1);
+    if (saved_.empty()) {
+      unsetenv(kStateVariable);
+    } else {
+      setenv(kStateVariable, saved_.c_str(), 1);
+    }
 #endif
   }
 
