@@ -62,7 +62,7 @@ std::string EntryText(const HistoryEntry& entry) {
 
 }  // namespace
 
-int RunHistory(const CommandLine& command_line, const device::VolumeSource& volumes) {
+int RunHistory(const CommandLine& command_line) {
   const std::optional<std::filesystem::path> file = HistoryPath();
   const HistoryLines history = file ? ReadHistoryLines(*file) : HistoryLines{};
   if (history.problem) {
@@ -72,7 +72,7 @@ int RunHistory(const CommandLine& command_line, const device::VolumeSource& volu
   }
   std::optional<RecorderIdentity> recorder;
   if (!command_line.roots.empty())
-    recorder = IdentifyRecorder(app::RootFromArgument(command_line.roots.front()), volumes);
+    recorder = IdentifyRecorder(app::RootFromArgument(command_line.roots.front()));
   std::size_t shown = 0;
   for (const std::string& line : history.lines) {
     const std::optional<HistoryEntry> entry = ParseHistoryLine(line);

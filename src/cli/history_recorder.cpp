@@ -86,10 +86,9 @@ void RecordInHistory(const HistoryEntry& entry) {
   }
 }
 
-app::WriteObserver HistoryObserver(const std::string& kind, const device::Clock& clock,
-                                   const device::VolumeSource& volumes) {
-  return [kind, &clock, volumes](const app::WriteRecord& record) {
-    RecordInHistory(EntryFor(kind, record, IdentifyRecorder(record.root, volumes), clock));
+app::WriteObserver HistoryObserver(const std::string& kind, const device::Clock& clock) {
+  return [kind, &clock](const app::WriteRecord& record) {
+    RecordInHistory(EntryFor(kind, record, IdentifyRecorder(record.root), clock));
   };
 }
 

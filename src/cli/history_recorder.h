@@ -7,7 +7,6 @@
 #include "cli/history_entry.h"
 #include "cli/recorder_identity.h"
 #include "device/clock.h"
-#include "device/root_search.h"
 
 namespace cli {
 
@@ -24,7 +23,6 @@ HistoryEntry EntryFor(const std::string& kind, const app::WriteRecord& record,
 void RecordInHistory(const HistoryEntry& entry);
 
 // Records each write it is told of as `kind` in the history; none to record nothing.
-app::WriteObserver HistoryObserver(const std::string& kind, const device::Clock& clock,
-                                   const device::VolumeSource& volumes);
+app::WriteObserver HistoryObserver(const std::string& kind, const device::Clock& clock);
 
 }  // namespace cli

@@ -18,23 +18,11 @@ std::string AbsoluteRootText(const std::filesystem::path& root) {
   return app::Utf8(absolute);
 }
 
-std::string LabelAmong(const std::filesystem::path& root, const device::VolumeSource& volumes) {
-  if (!volumes) return {};
-  for (const device::Volume& volume : volumes()) {
-    std::error_code error;
-    if (std::filesystem::equivalent(volume.mount_point, root, error)) return volume.label;
-  }
-  return {};
-}
-
 }  // namespace
 
-RecorderIdentity IdentifyRecorder(const std::filesystem::path& root,
-                                  const device::VolumeSource& volumes) {
+RecorderIdentity IdentifyRecorder(const std::filesystem::path& root) {
   const device::VolumeIdentity volume = device::IdentifyVolume(root);
-  RecorderIdentity recorder{AbsoluteRootText(root), volume.label, volume.serial};
-  if (recorder.label.empty()) recorder.label = LabelAmong(root, volumes);
-  return recorder;
+  return {AbsoluteRootText(root), volume.label, volume.serial};
 }
 
 bool IsOfRecorder(const HistoryEntry& entry, const RecorderIdentity& recorder) {

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "cli/history_entry.h"
-#include "device/root_search.h"
 
 namespace cli {
 
@@ -15,10 +14,8 @@ struct RecorderIdentity {
   std::string serial;  // "" where unknown
 };
 
-// The recorder at `root`: its volume's serial where the system gives it, its label from the
-// system or from `volumes` (the recorders' volumes, with their labels).
-RecorderIdentity IdentifyRecorder(const std::filesystem::path& root,
-                                  const device::VolumeSource& volumes);
+// The recorder at `root`, with its volume's label and serial where the system gives them.
+RecorderIdentity IdentifyRecorder(const std::filesystem::path& root);
 
 // Whether `entry` is of the recorder `recorder`: the same volume serial where both have one
 // (another drive letter or mount point, the same recorder), else the same root.

@@ -34,7 +34,7 @@ int UsageError(const std::string& why) {
 app::WriteObserver HistoryOf(const CommandLine& command_line, const std::string& kind,
                              const CommandEnvironment& environment) {
   if (command_line.no_history) return {};
-  return HistoryObserver(kind, environment.clock, environment.recorder_volumes);
+  return HistoryObserver(kind, environment.clock);
 }
 
 }  // namespace
@@ -71,8 +71,7 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     return RunWatch(command_line.sets, environment.recorder_volumes, *system, environment.clock,
                     HistoryOf(command_line, "watch", environment));
   }
-  if (command_line.action == CommandLine::Action::kHistory)
-    return RunHistory(command_line, environment.recorder_volumes);
+  if (command_line.action == CommandLine::Action::kHistory) return RunHistory(command_line);
 
   const auto roots = Roots(command_line, environment.program_folder, environment.recorder_volumes);
   if (const int* status = std::get_if<int>(&roots)) return *status;
@@ -89,7 +88,7 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     } else if (show) {
       outcome = RunShow(root, command_line.json, environment.clock);
     } else if (command_line.action == CommandLine::Action::kUndo) {
-      outcome = RunUndo(root, !command_line.no_history, environment.recorder_volumes);
+      outcome = RunUndo(root, !command_line.no_history);
     } else {
       outcome = RunStart(root, command_line.sets, environment.clock,
                          HistoryOf(command_line, "start", environment));

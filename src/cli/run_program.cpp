@@ -23,9 +23,8 @@ int RunProgram(app::FrontEnd& front_end, const std::vector<std::string>& given,
     return RunCommandLine(given, {program_folder, recorder_volumes, clock, watch_system});
   }
   std::vector<std::string> arguments = given;
-  const app::WriteObserver history = TakeNoHistory(arguments)
-                                         ? app::WriteObserver()
-                                         : HistoryObserver("window", clock, recorder_volumes);
+  const app::WriteObserver history =
+      TakeNoHistory(arguments) ? app::WriteObserver() : HistoryObserver("window", clock);
   if (arguments.size() > 1) {
     std::cerr << WindowUsageText() << std::endl;
     if (front_end.ShowsFailuresBeforeWindow()) front_end.ShowMessage(WindowUsageText());

@@ -44,14 +44,14 @@ device::SettingsWritten Restore(device::FileSystem& file_system, const HistoryEn
 
 }  // namespace
 
-Outcome RunUndo(const Root& root, bool record, const device::VolumeSource& volumes) {
+Outcome RunUndo(const Root& root, bool record) {
   const std::optional<std::filesystem::path> file = HistoryPath();
   const HistoryLines history = file ? ReadHistoryLines(*file) : HistoryLines{};
   if (history.problem) {
     return Refuse(app::kExitRuntimeFailure,
                   "The history of writes cannot be read (" + *history.problem + ").");
   }
-  const RecorderIdentity recorder = IdentifyRecorder(root.path, volumes);
+  const RecorderIdentity recorder = IdentifyRecorder(root.path);
   const std::optional<HistoryEntry> last = LastChange(history.lines, recorder);
   if (!last) {
     return Refuse(app::kExitUsage,

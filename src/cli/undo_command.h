@@ -2,7 +2,6 @@
 
 #include "cli/outcome.h"
 #include "cli/roots.h"
-#include "device/root_search.h"
 
 namespace cli {
 
@@ -11,6 +10,6 @@ namespace cli {
 // clock file alone. Refuses with 64 where the history has no such Start, where that change was
 // already undone, or where the recorder's line is no longer the one that Start wrote. Recorded as
 // a write of kind "undo" unless `record` is false.
-Outcome RunUndo(const Root& root, bool record, const device::VolumeSource& volumes);
+Outcome RunUndo(const Root& root, bool record);
 
 }  // namespace cli

@@ -8,7 +8,7 @@ namespace device {
 
 // What names the volume that holds a root, where the system tells it cheaply; empty where not.
 struct VolumeIdentity {
-  std::string label;   // Windows only: on Linux the mount table's volumes carry it
+  std::string label;   // Linux: from udev's /dev/disk/by-label
   std::string serial;  // "1A2B-3C4D": the FAT volume serial number (Windows: any volume's)
 };
 
