@@ -87,8 +87,9 @@ int RunHistory(const CommandLine& command_line) {
     }
   }
   if (shown == 0 && !command_line.json) {
-    std::cout << "No writes are in the history" << (file ? " " + Printable(app::Utf8(*file)) : "")
-              << "." << std::endl;
+    std::cout << "No writes are in the history";
+    if (file) std::cout << " " << Printable(app::Utf8(*file));
+    std::cout << "." << std::endl;
   }
   std::cout << std::flush;
   return app::kExitDone;

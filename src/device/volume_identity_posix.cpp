@@ -35,11 +35,16 @@ VolumeIdentity IdentifyVolume(const std::filesystem::path& root) {
   if (!folder.valid()) return identity;
   // Only the kernel's FAT driver answers this; other file systems refuse it (ENOTTY).
   std::uint32_t serial = 0;
-  if (::ioctl(folder.get(), FAT_IOCTL_GET_VOLUME_ID, &serial) == 0) {
+  struct stat status {};
+  struct stat parent {};
+  if (::fstat(folder.get(), &status) != 0) return identity;
+  identity.label = LabelOfDevice(status.st_dev);
+  // A volume's root lies on another device than the folder above it ("/" is its own parent).
+  const bool volume_root = ::fstatat(folder.get(), "..", &parent, 0) == 0 &&
+                           (parent.st_dev != status.st_dev || parent.st_ino == status.st_ino);
+  if (volume_root && ::ioctl(folder.get(), FAT_IOCTL_GET_VOLUME_ID, &serial) == 0) {
     identity.serial = FormatVolumeSerial(serial);
   }
-  struct stat status {};
-  if (::fstat(folder.get(), &status) == 0) identity.label = LabelOfDevice(status.st_dev);
   return identity;
 }
 

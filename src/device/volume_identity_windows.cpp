@@ -1,3 +1,5 @@
+#include <cwchar>
+#include <string>
 #include <system_error>
 
 #include "device/volume_identity.h"
@@ -16,7 +18,9 @@ VolumeIdentity IdentifyVolume(const std::filesystem::path& root) {
   DWORD serial = 0;
   if (::GetVolumeInformationW(volume, label, MAX_PATH + 1, &serial, nullptr, nullptr, nullptr, 0)) {
     identity.label = Utf8FromWide(label);
-    identity.serial = FormatVolumeSerial(serial);
+    std::wstring folder = absolute.wstring();
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    if (::_wcsicmp(folder.c_str(), volume) == 0) identity.serial = FormatVolumeSerial(serial);
   }
   return identity;
 }
