@@ -209,15 +209,36 @@ TEST_F(HistoryTest, FailedWrite) {
 }
 
 TEST_F(HistoryTest, UnwritableHistoryFailsNoWrite) {
-  const TempDevice not_a_folder;
-  not_a_folder.Write("state", "a file");
-  const HistoryFolder broken(not_a_folder.Path("state"));
-  const Ran ran = OnRecorder("--start");
-  EXPECT_EQ(ran.status, kExitDone);
-  EXPECT_EQ(std::count(ran.err.begin(), ran.err.end(), '\n'), 1) << ran.err;
-  EXPECT_TRUE(ran.err.starts_with("This write is not in the history: ")) << ran.err;
-  EXPECT_EQ(device.Read("date_time.cfg"),
-            std::string(testing_support::kSomeTimeText) + "E" + kLine.substr(17, 14) + "\r\n");
+  struct Case {
+    const char* what;
+    std::function<void(const TempDevice& state)> spoil;
+  };
+  const Case cases[] = {
+      {"its folder's place is a file", [](const TempDevice& spoilt) { spoilt.Write("state", ""); }},
+      {"the file is a symbolic link, never followed",
+       [this](const TempDevice& spoilt) {
+         std::filesystem::create_directories(spoilt.Path("state") / "datetime-cfg-creator");
+         std::filesystem::create_symlink(
+             device.Path("other.jsonl"),
+             spoilt.Path("state") / "datetime-cfg-creator" / "history.jsonl");
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (std::string_view(c.what).find("symbolic") != std::string_view::npos &&
+        !testing_support::CanMakeSymlinks())
+      continue;
+    const TempDevice spoilt;
+    c.spoil(spoilt);
+    const HistoryFolder broken(spoilt.Path("state"));
+    const Ran ran = OnRecorder("--start");
+    EXPECT_EQ(ran.status, kExitDone);
+    EXPECT_EQ(std::count(ran.err.begin(), ran.err.end(), '\n'), 1) << ran.err;
+    EXPECT_TRUE(ran.err.starts_with("This write is not in the history: ")) << ran.err;
+    EXPECT_EQ(device.Read("date_time.cfg"),
+              std::string(testing_support::kSomeTimeText) + "E" + kLine.substr(17, 14) + "\r\n");
+    EXPECT_FALSE(device.Exists("other.jsonl"));
+  }
 }
 
 TEST_F(HistoryTest, NoHistoryWritesNone) {
@@ -235,8 +256,7 @@ TEST_F(HistoryTest, PrintsTheHistory) {
 
   const Ran mine = OnRecorder("--history");
   EXPECT_EQ(mine.status, kExitDone);
-  EXPECT_NE(mine.out.find("--start on " + Root() + ": done\n"), std::string::npos)
-      << mine.out;
+  EXPECT_NE(mine.out.find("--start on " + Root() + ": done\n"), std::string::npos) << mine.out;
   EXPECT_NE(mine.out.find("clock set to 2026-12-07T09:05:03, PC clock synchronised"),
             std::string::npos);
   EXPECT_NE(mine.out.find("after  " + std::string("6011111111111111042103251024100")),
