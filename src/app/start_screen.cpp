@@ -21,7 +21,7 @@ std::optional<std::string> UnchangedSettingsLine(const device::FileSystem& file_
   try {
     if (const auto path = device::FindSettingsFile(file_system))
       return device::ReadSettingsLine(file_system, path).bytes();
-  } catch (const device::DeviceError&) {
+  } catch (const device::RuntimeFailure&) {
   }
   return std::nullopt;
 }

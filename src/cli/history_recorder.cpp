@@ -1,5 +1,6 @@
 #include "cli/history_recorder.h"
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -23,7 +24,9 @@ std::string IsoLocalTime(const device::LocalTime& time) {
 }  // namespace
 
 std::string NowWithZoneOffset() {
-  const std::time_t now = std::time(nullptr);
+  // To the nearest second, as the clock file's time: a line never seems older than what it wrote.
+  using namespace std::chrono;
+  const std::time_t now = system_clock::to_time_t(floor<seconds>(system_clock::now() + 500ms));
   std::tm local{};
 #ifdef _WIN32
   _tzset();

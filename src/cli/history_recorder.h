@@ -10,7 +10,7 @@
 
 namespace cli {
 
-// The PC's time now with its zone offset: "2026-12-09T23:40:12+01:00".
+// The PC's time now, to the nearest second, with its zone offset: "2026-12-09T23:40:12+01:00".
 std::string NowWithZoneOffset();
 
 // The history entry of `record`, a write of `kind` to `recorder`, made now; `clock` tells whether
