@@ -13,6 +13,7 @@
 #include "app/utf8_text.h"
 #include "cli/headless_front_end.h"
 #include "cli/history_entry.h"
+#include "cli/history_recorder.h"
 #include "cli/run_command_line.h"
 #include "cli/run_program.h"
 #include "screens/control_names.h"
@@ -268,6 +269,37 @@ TEST_F(HistoryTest, PrintsTheHistory) {
   const std::string file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   EXPECT_EQ(all.out, file);
   EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 2);
+}
+
+// The time of a line carries the zone's offset from UTC, east positive, as ISO 8601 has it.
+TEST(NowWithZoneOffsetTest, NamesTheZoneOffset) {
+  struct Case {
+    const char* tz;  // POSIX: the offset west of UTC
+    const char* suffix;
+  };
+  const Case cases[] = {{"UTC0", "+00:00"}, {"IST-5:30", "+05:30"}, {"BRT3", "-03:00"}};
+  const char* saved = std::getenv("TZ");
+  const std::string restore = saved != nullptr ? saved : "";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tz);
+#ifdef _WIN32
+    _putenv_s("TZ", c.tz);
+#else
+    setenv("TZ", c.tz, 1);
+#endif
+    const std::string now = NowWithZoneOffset();
+    EXPECT_EQ(now.size(), 25u) << now;
+    EXPECT_TRUE(now.ends_with(c.suffix)) << now;
+  }
+#ifdef _WIN32
+  _putenv_s("TZ", restore.c_str());
+#else
+  if (saved != nullptr) {
+    setenv("TZ", restore.c_str(), 1);
+  } else {
+    unsetenv("TZ");
+  }
+#endif
 }
 
 // --undo after each history a user can meet.
