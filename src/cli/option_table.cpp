@@ -83,7 +83,7 @@ constexpr std::array kOptions = {
     },
     OptionSpec{
         .name = "--no-history",
-        .role = OptionRole::kFlag,
+        .role = OptionRole::kHelpOnlyFlag,
         .modes = kWrites,
         .flag = &CommandLine::no_history,
         .help = "add nothing to the\n"

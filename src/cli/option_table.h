@@ -13,6 +13,9 @@ enum class OptionRole {
   kMode,        // picks what the program does; one command line picks one
   kRepeatable,  // takes an argument and may be given again: "[--set NAME=CHOICE]..."
   kFlag,        // "[--json]"
+  // A flag left out of the usage lines, which it would carry past 80 columns (help2man takes no
+  // continued usage line): --help lists it.
+  kHelpOnlyFlag,
   kRootChoice,  // stands in place of the device roots, in the modes' root forms
   kInfo,        // prints something and exits, whatever else is given
 };

@@ -57,7 +57,9 @@ std::optional<std::string> TakeSet(const OptionSpec& option,
 std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
                                            const std::vector<const OptionSpec*>& given) {
   for (const OptionSpec& option : Options()) {
-    const bool checked = option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag;
+    const bool checked = option.role == OptionRole::kRepeatable ||
+                         option.role == OptionRole::kFlag ||
+                         option.role == OptionRole::kHelpOnlyFlag;
     if (checked && (option.modes & ModeBit(action)) == 0 &&
         std::ranges::find(given, &option) != given.end())
       return std::string(option.name) + " goes with " + ModeNames(option.modes, " or ");
@@ -132,6 +134,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
           return "give one of " + ModeNames(~ModeSet{0}, " and ");
         break;
       case OptionRole::kFlag:
+      case OptionRole::kHelpOnlyFlag:
       case OptionRole::kRootChoice:
         command_line.*option->flag = true;
         break;

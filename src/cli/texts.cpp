@@ -10,19 +10,16 @@ namespace cli {
 namespace {
 
 constexpr std::string_view kProgram = "datetime-cfg-creator";
-// The usage lines: how the modes' lines begin, and the columns they fit in.
-constexpr std::string_view kUsagePrefix = "  or:  ";
-constexpr std::size_t kUsageWidth = 79;
 // Where the options' help starts on each line of --help.
 constexpr std::size_t kHelpColumn = 21;
 
 // The usage lines: the window's, then one for each mode and form of its roots.
 std::string UsageLines() {
   std::string lines = "Usage: ";
-  lines.append(kProgram).append(" [--no-history] [DEVICE_ROOT]\n");
+  lines.append(kProgram).append(" [DEVICE_ROOT]\n");
   for (const OptionSpec& mode : Options()) {
     if (mode.role != OptionRole::kMode) continue;
-    std::string line(kUsagePrefix);
+    std::string line = "  or:  ";
     line.append(kProgram).append(" ").append(mode.name);
     for (const OptionSpec& option : Options()) {
       if ((option.modes & ModeBit(mode.action)) == 0) continue;
@@ -36,11 +33,7 @@ std::string UsageLines() {
       more = end != std::string_view::npos;
       const std::string_view form = forms.substr(0, end);
       lines += line;
-      // A line too long for a terminal goes on under the mode's name.
-      if (!form.empty() && line.size() + 1 + form.size() > kUsageWidth)
-        lines.append("\n").append(kUsagePrefix.size() + kProgram.size() + 1, ' ').append(form);
-      else if (!form.empty())
-        lines.append(" ").append(form);
+      if (!form.empty()) lines.append(" ").append(form);
       lines += "\n";
       if (more) forms.remove_prefix(end + 1);
     }
@@ -60,7 +53,8 @@ std::string OptionHelp(const OptionSpec& option, HelpSystem system) {
   names.resize(std::max(names.size() + 2, kHelpColumn), ' ');
 
   std::string help;
-  if (option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag)
+  if (option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag ||
+      option.role == OptionRole::kHelpOnlyFlag)
     help.append("with ").append(ModeNames(option.modes, " or ")).append(": ");
   help.append(option.help).append(windows ? option.windows_help : option.linux_help);
 

@@ -47,14 +47,13 @@ TEST(HelpTextTest, FitsIn79ColumnsAndSpeaksOfItsSystem) {
 TEST(UsageTextTest, NamesEachModeWithItsOptions) {
   const std::string usage(UsageText());
   EXPECT_EQ(usage,
-            "Usage: datetime-cfg-creator [--no-history] [DEVICE_ROOT]\n"
-            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... [--no-history]\n"
-            "                            [DEVICE_ROOT...]\n"
-            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... [--no-history] --all\n"
+            "Usage: datetime-cfg-creator [DEVICE_ROOT]\n"
+            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... [DEVICE_ROOT...]\n"
+            "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... --all\n"
             "  or:  datetime-cfg-creator --show [--json] [--all | DEVICE_ROOT...]\n"
-            "  or:  datetime-cfg-creator --watch [--set NAME=CHOICE]... [--no-history]\n"
+            "  or:  datetime-cfg-creator --watch [--set NAME=CHOICE]...\n"
             "  or:  datetime-cfg-creator --history [--json] [DEVICE_ROOT]\n"
-            "  or:  datetime-cfg-creator --undo [--no-history] DEVICE_ROOT\n");
+            "  or:  datetime-cfg-creator --undo DEVICE_ROOT\n");
   for (const HelpSystem system : {HelpSystem::kLinux, HelpSystem::kWindows})
     EXPECT_TRUE(HelpText(system).starts_with(usage));
   EXPECT_TRUE(UsageErrorText("why").starts_with("datetime-cfg-creator: why\n" + usage));
