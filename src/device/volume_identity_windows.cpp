@@ -14,13 +14,16 @@ VolumeIdentity IdentifyVolume(const std::filesystem::path& root) {
   const std::filesystem::path absolute = std::filesystem::absolute(root, error);
   wchar_t volume[MAX_PATH + 1] = {};
   if (error || !::GetVolumePathNameW(absolute.c_str(), volume, MAX_PATH + 1)) return identity;
+  // A folder inside a volume is not asked about: the volume is not its recorder (and Wine
+  // complains on standard error of drives, such as Z:, that it cannot read as devices).
+  std::wstring folder = absolute.wstring();
+  if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+  if (::_wcsicmp(folder.c_str(), volume) != 0) return identity;
   wchar_t label[MAX_PATH + 1] = {};
   DWORD serial = 0;
   if (::GetVolumeInformationW(volume, label, MAX_PATH + 1, &serial, nullptr, nullptr, nullptr, 0)) {
     identity.label = Utf8FromWide(label);
-    std::wstring folder = absolute.wstring();
-    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
-    if (::_wcsicmp(folder.c_str(), volume) == 0) identity.serial = FormatVolumeSerial(serial);
+    identity.serial = FormatVolumeSerial(serial);
   }
   return identity;
 }
