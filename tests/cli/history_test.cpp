@@ -152,9 +152,10 @@ struct WriteKind {
 
 class EveryWriteKind : public HistoryTest, public ::testing::WithParamInterface<WriteKind> {};
 
-Ran StartInWindow(HistoryTest& test) {
+Ran StartInWindow(HistoryTest& test, std::vector<std::string> arguments = {}) {
   StartClicker front_end;
-  const int status = RunProgram(front_end, {test.Root()}, test.place.root(),
+  arguments.push_back(test.Root());
+  const int status = RunProgram(front_end, arguments, test.place.root(),
                                 [] { return std::vector<::device::Volume>{}; });
   return {status, "", ""};
 }
@@ -186,7 +187,7 @@ TEST_P(EveryWriteKind, RecordsTheWrite) {
 INSTANTIATE_TEST_SUITE_P(
     History, EveryWriteKind,
     ::testing::Values(
-        WriteKind{"window", StartInWindow, false},
+        WriteKind{"window", [](HistoryTest& test) { return StartInWindow(test); }, false},
         WriteKind{"start",
                   [](HistoryTest& test) {
                     return test.OnRecorder("--start", {"--set", "Repeat=1"});
@@ -245,6 +246,7 @@ TEST_F(HistoryTest, UnwritableHistoryFailsNoWrite) {
 TEST_F(HistoryTest, NoHistoryWritesNone) {
   EXPECT_EQ(OnRecorder("--start", {"--no-history"}).status, kExitDone);
   EXPECT_EQ(OnRecorder("--watch", {"--no-history"}).status, kExitDone);
+  EXPECT_EQ(StartInWindow(*this, {"--no-history"}).status, kExitDone);
   EXPECT_FALSE(std::filesystem::exists(HistoryFile()));
 }
 
