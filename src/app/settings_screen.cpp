@@ -36,12 +36,21 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
         throw device::RuntimeFailure(std::string(screens::kRecorderChangedMessage));
       }
     };
-    const device::SettingsWritten written =
-        device::CommitSettings(program.file_system(), program.clock(), block, same_model);
-    record.clock_written = written.clock_time;
-    record.settings_before = written.before;
-    record.settings_after = written.after;
-    record.settings_file = written.file;
+    device::SettingsWritten written;
+    // What reached the device goes into the record, also when a step fails.
+    const auto note = [&record, &written] {
+      record.clock_written = written.clock_time;
+      record.settings_before = written.before;
+      record.settings_after = written.after;
+      record.settings_file = written.file;
+    };
+    try {
+      device::CommitSettings(program.file_system(), program.clock(), block, same_model, &written);
+    } catch (...) {
+      note();
+      throw;
+    }
+    note();
     program.End(kExitDone);
   });
   program.Show(std::move(window));

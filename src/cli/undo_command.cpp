@@ -31,15 +31,16 @@ std::optional<HistoryEntry> LastChange(const std::vector<std::string>& lines,
   return last;
 }
 
-// Writes the line back; gives what was written. Throws ChangedSince, or what the device throws.
-device::SettingsWritten Restore(device::FileSystem& file_system, const HistoryEntry& start) {
+// Writes the line back, noting in `written` what it wrote. Throws ChangedSince, or what the
+// device throws.
+void Restore(device::FileSystem& file_system, const HistoryEntry& start,
+             device::SettingsWritten& written) {
   const device::StartGuard guard(file_system);
   if (!device::FindSettingsFile(file_system)) throw ChangedSince();
-  return device::RestoreSettingsLine(file_system, *start.settings_before,
-                                     [&start](const device::SettingsLine& line) {
-                                       if (line.bytes() != *start.settings_after)
-                                         throw ChangedSince();
-                                     });
+  const auto unchanged = [&start](const device::SettingsLine& line) {
+    if (line.bytes() != *start.settings_after) throw ChangedSince();
+  };
+  device::RestoreSettingsLine(file_system, *start.settings_before, unchanged, written);
 }
 
 }  // namespace
@@ -68,11 +69,9 @@ Outcome RunUndo(const Root& root, bool record) {
 
   app::WriteRecord written{.root = root.path};
   device::FileSystem file_system(root.path);
+  device::SettingsWritten restored;
   try {
-    const device::SettingsWritten restored = Restore(file_system, *last);
-    written.settings_before = restored.before;
-    written.settings_after = restored.after;
-    written.settings_file = restored.file;
+    Restore(file_system, *last, restored);
   } catch (const ChangedSince&) {
     return Refuse(app::kExitUsage, "Nothing was undone: the settings of the recorder at " +
                                        root.shown + " have changed since the Start at " +
@@ -82,6 +81,9 @@ Outcome RunUndo(const Root& root, bool record) {
     written.status = app::kExitRuntimeFailure;
     written.message = failure.what();
   }
+  written.settings_before = restored.before;
+  written.settings_after = restored.after;
+  written.settings_file = restored.file;
   if (record) {
     const device::SystemClock clock;
     RecordInHistory(EntryFor("undo", written, recorder, clock));

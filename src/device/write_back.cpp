@@ -11,11 +11,13 @@ namespace {
 // Writes `line` to the pair's .bak, made normal first if it is there (a .bak that was read is);
 // `ini_read`: the line came from the pair's .ini, which is deleted last.
 void WriteBack(FileSystem& file_system, const SettingsPair& pair, bool ini_read,
-               std::string_view line) {
+               std::string_view line, SettingsWritten& written) {
   if (!ini_read || file_system.FileExists(pair.bak)) {
     file_system.SetAttributes(pair.bak, Attributes::kNormal);
   }
   file_system.WriteLine(pair.bak, line);
+  written.after = line;
+  written.file = pair.bak;
   file_system.SetAttributes(pair.bak, Attributes::kHidden);
   if (ini_read && file_system.FileExists(pair.ini)) {
     file_system.SetAttributes(pair.ini, Attributes::kNormal);
@@ -23,12 +25,12 @@ void WriteBack(FileSystem& file_system, const SettingsPair& pair, bool ini_read,
   }
 }
 
-// Writes `written.after` to the pair of the settings file at `path`, filling in the file.
-void WriteToPairOf(FileSystem& file_system, std::string_view path, SettingsWritten& written) {
+// Writes `line` to the pair of the settings file at `path`.
+void WriteToPairOf(FileSystem& file_system, std::string_view path, std::string_view line,
+                   SettingsWritten& written) {
   for (const SettingsPair& pair : kSettingsPairs) {
     if (path == pair.ini || path == pair.bak) {
-      written.file = pair.bak;
-      WriteBack(file_system, pair, path == pair.ini, written.after);
+      WriteBack(file_system, pair, path == pair.ini, line, written);
       return;
     }
   }
@@ -43,29 +45,25 @@ std::string RebuildSettingsLine(std::string_view line, std::string_view settings
   return rebuilt;
 }
 
-SettingsWritten CommitSettings(FileSystem& file_system, const Clock& clock,
-                               std::string_view settings_block, const LineCheck& check) {
+void CommitSettings(FileSystem& file_system, const Clock& clock, std::string_view settings_block,
+                    const LineCheck& check, SettingsWritten* written) {
+  SettingsWritten untold;
+  SettingsWritten& told = written != nullptr ? *written : untold;
   const std::optional<std::string> path = FindSettingsFile(file_system);
   const SettingsLine line = ReadSettingsLine(file_system, path);
   if (check) check(line);
-  SettingsWritten written;
-  written.clock_time = WriteClockFile(file_system, clock, settings_block);
-  written.before = line.bytes();
-  written.after = RebuildSettingsLine(line.bytes(), settings_block);
-  WriteToPairOf(file_system, *path, written);
-  return written;
+  told.before = line.bytes();
+  told.clock_time = WriteClockFile(file_system, clock, settings_block);
+  WriteToPairOf(file_system, *path, RebuildSettingsLine(line.bytes(), settings_block), told);
 }
 
-SettingsWritten RestoreSettingsLine(FileSystem& file_system, std::string_view line,
-                                    const LineCheck& check) {
+void RestoreSettingsLine(FileSystem& file_system, std::string_view line, const LineCheck& check,
+                         SettingsWritten& written) {
   const std::optional<std::string> path = FindSettingsFile(file_system);
   const SettingsLine read = ReadSettingsLine(file_system, path);
   check(read);
-  SettingsWritten written;
   written.before = read.bytes();
-  written.after = line;
-  WriteToPairOf(file_system, *path, written);
-  return written;
+  WriteToPairOf(file_system, *path, line, written);
 }
 
 }  // namespace device

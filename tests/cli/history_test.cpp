@@ -199,15 +199,41 @@ INSTANTIATE_TEST_SUITE_P(
 // A write that fails is recorded with its message and status; a history that cannot be written
 // costs the write nothing but one line on standard error.
 TEST_F(HistoryTest, FailedWrite) {
-  device.Write("date_time.cfg", "2000 01 01 00 00 00\r\n");
-  device.SetReadOnly("date_time.cfg", true);
-  const Ran ran = OnRecorder("--start");
-  ASSERT_EQ(ran.status, kExitRuntimeFailure);
-  const std::vector<HistoryEntry> entries = Entries();
-  ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries.front().status, kExitRuntimeFailure);
-  EXPECT_EQ(ran.err, app::Printable(entries.front().message) + "\n");
-  EXPECT_EQ(entries.front().clock_set_to, "") << "the clock file was not written";
+  struct Case {
+    const char* what;
+    std::function<void(const TempDevice& recorder)> spoil;
+    bool clock_written;
+  };
+  const Case cases[] = {
+      {"a read-only clock file: nothing written",
+       [](const TempDevice& recorder) {
+         recorder.Write("date_time.cfg", "2000 01 01 00 00 00\r\n");
+         recorder.SetReadOnly("date_time.cfg", true);
+       },
+       false},
+      {"a folder where the .bak goes: the clock file written",
+       [](const TempDevice& recorder) {
+         std::filesystem::create_directory(recorder.Path("ravlen_setting.bak"));
+       },
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const TempDevice recorder;
+    recorder.Write("ravlen_setting.ini", kLine + "\r\n");
+    c.spoil(recorder);
+    const std::size_t lines = Entries().size();
+    const Ran ran = Command({"--start", Utf8(recorder.root())});
+    ASSERT_EQ(ran.status, kExitRuntimeFailure);
+    const std::vector<HistoryEntry> entries = Entries();
+    ASSERT_EQ(entries.size(), lines + 1);
+    const HistoryEntry& entry = entries.back();
+    EXPECT_EQ(entry.status, kExitRuntimeFailure);
+    EXPECT_EQ(ran.err, app::Printable(entry.message) + "\n");
+    EXPECT_EQ(entry.clock_set_to, c.clock_written ? kClockSetTo : "");
+    EXPECT_EQ(entry.settings_before, kLine);
+    EXPECT_FALSE(entry.settings_after) << "no settings line was written";
+  }
 }
 
 TEST_F(HistoryTest, UnwritableHistoryFailsNoWrite) {
