@@ -88,7 +88,8 @@ for root in attributes capitals read-only-clock system-ini folder-ini; do
   echo "status \$root \$?"
 done
 if [ -x "$program" ] && [ "$attribute_roots" != attributes ]; then
-  "$program" --start "$mount_point/program" >/dev/null 2>"$work/program.err"
+  XDG_STATE_HOME="$work/state" "$program" --start "$mount_point/program" >/dev/null \
+    2>"$work/program.err"
   echo "status program \$?"
 fi
 INNER
@@ -109,6 +110,13 @@ INNER
       "$(attributes_of "$root/date_time.cfg" | tr -d A)" H
     expect "$root: VOICE is normal again" "$(attributes_of "$root/VOICE" | tr -d A)" ""
   done
+  # The program's history names the volume by the serial number that FAT gives it.
+  if [ "$attribute_roots" != attributes ]; then
+    local serial
+    serial=$(blkid -p -o value -s UUID "$image")
+    grep -q "\"volume_serial\": \"$serial\"" "$work/state/datetime-cfg-creator/history.jsonl" ||
+      fail "program: the history does not name the volume $serial"
+  fi
 
   expect "capitals: Start ends well" "$(status_of capitals)" 0
   expect "capitals: the .bak holds the new line" "$(bytes_of capitals/ravlen_setting.bak)" \

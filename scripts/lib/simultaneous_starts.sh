@@ -3,13 +3,15 @@
 # of `--start` on a fresh model 6 recorder's folder with the same choices, and PAIRS pairs with
 # different ones. Each Start of a pair must end with status 0, or with status 2 and the message
 # that another program is writing, and the block that the clock file holds after "E" must be the
-# one in the .bak's settings line (characters 18 to 31).
+# one in the .bak's settings line (characters 18 to 31). Every Start, done or busy, adds one whole
+# line to the history of writes, however the appends of a pair interleave.
 #   simultaneous_starts.sh PROGRAM [PAIRS]    (PAIRS: 50)
 set -uo pipefail
 program=$(realpath "$1")
 pairs=${2:-50}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export XDG_STATE_HOME=$work/state
 line="60111111111111110221110000120000FW 6.00 MODEL-6"
 busy="Another program is writing to this recorder. Try again when it has finished."
 failed=0
@@ -74,5 +76,10 @@ run_pairs() {
 started=$(date +%s)
 run_pairs "same choices" "" ""
 run_pairs "different choices" "--set 'Mode (Record Quality)=SP'" "--set 'Mode (Record Quality)=LP'"
+history=$XDG_STATE_HOME/datetime-cfg-creator/history.jsonl
+lines=$(wc -l <"$history")
+whole=$(grep -c '^{"kind": "start", .*"outcome": "\(done\|failed\)"[^{]*}$' "$history")
+echo "history: $lines lines for $((4 * pairs)) Starts, $whole of them whole"
+[ "$lines" -eq $((4 * pairs)) ] && [ "$whole" -eq "$lines" ] || failed=1
 echo "simultaneous Starts: $(($(date +%s) - started)) s"
 exit "$failed"

@@ -50,7 +50,23 @@ void Program::StartLiveClock(Window& window) {
   });
 }
 
+WriteRecord& Program::BeginWrite() {
+  write_.emplace();
+  write_->root = file_system_.root();
+  return *write_;
+}
+
+void Program::EndWrite(int status, const std::string& message) {
+  if (!write_) return;
+  write_->status = status;
+  write_->message = message;
+  if (write_observer_) write_observer_(*write_);
+  write_.reset();
+}
+
 void Program::Fail(const std::string& text, int status) {
+  // Told before the message, which a window shows until the user closes it.
+  EndWrite(status, text);
   // A message can name a root or a file, whose control characters could drive the terminal.
   std::cerr << Printable(text) << std::endl;
   front_end_.ShowMessage(text);
@@ -60,6 +76,7 @@ void Program::Fail(const std::string& text, int status) {
 void Program::End(int status) {
   if (exit_status_) return;
   exit_status_ = status;
+  EndWrite(status, {});
   CloseWindow();
   front_end_.Quit(status);
 }

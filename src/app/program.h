@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/front_end.h"
+#include "app/write_record.h"
 #include "device/clock.h"
 #include "device/file_system.h"
 
@@ -48,6 +49,12 @@ class Program {
   // Ends the program at once: the open window closes and the event loop stops.
   void End(int status);
 
+  // Tells `observer` of each write to the recorder when the program ends after it.
+  void ObserveWrites(WriteObserver observer) { write_observer_ = std::move(observer); }
+  // A Start begins to write: what it writes goes into the record returned, which the observer
+  // gets with the status and message the program ends with.
+  WriteRecord& BeginWrite();
+
   // Closes the open window, then shows `window` in its place, the window of `screen` when it is a
   // settings screen. Closing it by the user ends the program without writing anything.
   void Show(std::unique_ptr<Window> window, const screens::ScreenDescription* screen = nullptr);
@@ -61,6 +68,7 @@ class Program {
 
  private:
   void Fail(const std::string& text, int status);
+  void EndWrite(int status, const std::string& message);
 
   device::FileSystem& file_system_;
   const device::Clock& clock_;
@@ -72,6 +80,8 @@ class Program {
   std::vector<std::unique_ptr<Window>> closed_;
   int running_handlers_ = 0;
   std::optional<int> exit_status_;
+  WriteObserver write_observer_;
+  std::optional<WriteRecord> write_;
 };
 
 }  // namespace app

@@ -17,8 +17,11 @@ namespace {
 
 // The program on one device root, with what it works on.
 struct ProgramOnRoot {
-  ProgramOnRoot(const std::filesystem::path& root, FrontEnd& front_end)
-      : file_system(root), program(file_system, clock, front_end) {}
+  ProgramOnRoot(const std::filesystem::path& root, FrontEnd& front_end,
+                const WriteObserver& observer)
+      : file_system(root), program(file_system, clock, front_end) {
+    program.ObserveWrites(observer);
+  }
 
   device::SystemClock clock;
   device::FileSystem file_system;
@@ -53,11 +56,12 @@ std::optional<int> CheckIsFolder(FrontEnd& front_end, const std::filesystem::pat
 }
 
 // Shows the waiting window and runs the event loop; the program starts on the root it goes on to.
-int WaitThenRun(FrontEnd& front_end, const device::VolumeSource& recorder_volumes) {
+int WaitThenRun(FrontEnd& front_end, const device::VolumeSource& recorder_volumes,
+                const WriteObserver& observer) {
   std::unique_ptr<ProgramOnRoot> running;
   WaitingWindow waiting(front_end, recorder_volumes, [&](const std::filesystem::path& root) {
     if (const auto status = CheckIsFolder(front_end, root)) return front_end.Quit(*status);
-    running = std::make_unique<ProgramOnRoot>(root, front_end);
+    running = std::make_unique<ProgramOnRoot>(root, front_end, observer);
     Program& program = running->program;
     // A failure at start-up ends the event loop through Program::End.
     program.Run([&program] { StartUp(program); });
@@ -70,18 +74,18 @@ int WaitThenRun(FrontEnd& front_end, const device::VolumeSource& recorder_volume
 
 int RunWindow(FrontEnd& front_end, const std::optional<std::filesystem::path>& given_root,
               const std::filesystem::path& program_folder,
-              const device::VolumeSource& recorder_volumes) {
+              const device::VolumeSource& recorder_volumes, const WriteObserver& observer) {
   std::optional<std::filesystem::path> root = given_root;
   if (!root) {
     const FoundRoot found = FindRoot(front_end, program_folder, recorder_volumes);
-    if (found.wait) return WaitThenRun(front_end, recorder_volumes);
+    if (found.wait) return WaitThenRun(front_end, recorder_volumes, observer);
     // The user declined to choose a recorder: nothing is written.
     if (!found.root) return kExitDone;
     root = found.root;
   }
   if (const auto status = CheckIsFolder(front_end, *root)) return *status;
 
-  ProgramOnRoot running(*root, front_end);
+  ProgramOnRoot running(*root, front_end, observer);
   Program& program = running.program;
   program.Run([&program] { StartUp(program); });
   if (const auto status = program.exit_status()) return *status;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/front_end.h"
+#include "app/write_record.h"
 #include "device/root_search.h"
 
 namespace app {
@@ -15,9 +16,9 @@ namespace app {
 // stands in until a recorder is plugged in or the user chooses a folder.
 // Returns the exit status: 0 done (also when the user declines to choose a recorder or cancels
 // the waiting), 1 a file error, 2 a run-time failure (a root that cannot be looked at among
-// them), 64 a root that is not a folder.
+// them), 64 a root that is not a folder. `observer`, if any, is told of the write of a Start.
 int RunWindow(FrontEnd& front_end, const std::optional<std::filesystem::path>& root,
               const std::filesystem::path& program_folder,
-              const device::VolumeSource& recorder_volumes);
+              const device::VolumeSource& recorder_volumes, const WriteObserver& observer = {});
 
 }  // namespace app

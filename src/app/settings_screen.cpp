@@ -27,6 +27,7 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
   const std::optional<int> model = screens::ModelCode(line);
   program.OnClick(*window, screens::kStartButton, [&program, &screen, &shown, model] {
     const std::string block = screens::Block(screen, shown.CurrentState());
+    WriteRecord& record = program.BeginWrite();
     const device::StartGuard guard(program.file_system());
     // A recorder of another model now (swapped while the window was open) gets nothing: this
     // screen's block would corrupt its settings line.
@@ -35,7 +36,21 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
         throw device::RuntimeFailure(std::string(screens::kRecorderChangedMessage));
       }
     };
-    device::CommitSettings(program.file_system(), program.clock(), block, same_model);
+    device::SettingsWritten written;
+    // What reached the device goes into the record, also when a step fails.
+    const auto note = [&record, &written] {
+      record.clock_written = written.clock_time;
+      record.settings_before = written.before;
+      record.settings_after = written.after;
+      record.settings_file = written.file;
+    };
+    try {
+      device::CommitSettings(program.file_system(), program.clock(), block, same_model, &written);
+    } catch (...) {
+      note();
+      throw;
+    }
+    note();
     program.End(kExitDone);
   });
   program.Show(std::move(window), &screen);

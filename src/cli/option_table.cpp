@@ -9,6 +9,7 @@ using Action = CommandLine::Action;
 
 constexpr ModeSet kStartOrWatch = ModeBit(Action::kStart) | ModeBit(Action::kWatch);
 constexpr ModeSet kStartOrShow = ModeBit(Action::kStart) | ModeBit(Action::kShow);
+constexpr ModeSet kWrites = kStartOrWatch | ModeBit(Action::kUndo);
 
 constexpr std::array kOptions = {
     OptionSpec{
@@ -54,9 +55,10 @@ constexpr std::array kOptions = {
     OptionSpec{
         .name = "--json",
         .role = OptionRole::kFlag,
-        .modes = ModeBit(Action::kShow),
+        .modes = ModeBit(Action::kShow) | ModeBit(Action::kHistory),
         .flag = &CommandLine::json,
-        .help = "one JSON object a root, one a line\n",
+        .help = "one JSON object a line: a root's\n"
+                "(--show) or a write's (--history)\n",
     },
     OptionSpec{
         .name = "--watch",
@@ -71,6 +73,33 @@ constexpr std::array kOptions = {
         .linux_help = "Ctrl+C, SIGTERM or SIGHUP stops it\n",
         .windows_help = "\"Stop watching\" on its notification-area icon, or\n"
                         "Ctrl+C in its console, stops it\n",
+    },
+    OptionSpec{
+        .name = "--history",
+        .role = OptionRole::kMode,
+        .action = Action::kHistory,
+        .usage_roots = "[DEVICE_ROOT]",
+        .help = "print the history of writes from this PC, newest last:\n"
+                "when, the time the clock got, the recorder, its\n"
+                "settings line before and after, and how it ended; only\n"
+                "DEVICE_ROOT's recorder's writes when it is given\n",
+    },
+    OptionSpec{
+        .name = "--undo",
+        .role = OptionRole::kMode,
+        .action = Action::kUndo,
+        .usage_roots = "DEVICE_ROOT",
+        .help = "write back the settings line that the recorder had\n"
+                "before its last Start from this PC that changed it;\n"
+                "the clock file is left as it is\n",
+    },
+    OptionSpec{
+        .name = "--no-history",
+        .role = OptionRole::kHelpOnlyFlag,
+        .modes = kWrites,
+        .flag = &CommandLine::no_history,
+        .help = "add nothing to the\n"
+                "history; the window takes it too\n",
     },
     OptionSpec{
         .name = "--all",

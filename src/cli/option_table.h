@@ -15,6 +15,9 @@ enum class OptionRole {
   kValue,       // takes an argument, once; left out of the usage lines, which it would carry past
                 // 80 columns (help2man takes no continued usage line): --help lists it
   kFlag,        // "[--json]"
+  // A flag left out of the usage lines, which it would carry past 80 columns (help2man takes no
+  // continued usage line): --help lists it.
+  kHelpOnlyFlag,
   kRootChoice,  // stands in place of the device roots, in the modes' root forms
   kInfo,        // prints something and exits, whatever else is given
 };

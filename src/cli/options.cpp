@@ -13,6 +13,9 @@ namespace {
 
 using Parsed = std::variant<CommandLine, std::string>;
 
+// The one option that the window takes as well.
+constexpr std::string_view kNoHistory = "--no-history";
+
 bool SetAction(CommandLine& command_line, std::optional<CommandLine::Action>& action,
                CommandLine::Action wanted) {
   if (action && *action != wanted) return false;
@@ -72,7 +75,8 @@ std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
                                            const std::vector<const OptionSpec*>& given) {
   for (const OptionSpec& option : Options()) {
     const bool checked = option.role == OptionRole::kRepeatable ||
-                         option.role == OptionRole::kValue || option.role == OptionRole::kFlag;
+                         option.role == OptionRole::kValue || option.role == OptionRole::kFlag ||
+                         option.role == OptionRole::kHelpOnlyFlag;
     if (checked && (option.modes & ModeBit(action)) == 0 &&
         std::ranges::find(given, &option) != given.end())
       return std::string(option.name) + " goes with " + ModeNames(option.modes, " or ");
@@ -80,11 +84,25 @@ std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
   return std::nullopt;
 }
 
-// Whether `action` works on device roots: those modes, and only those, take --all in their place.
-bool TakesRoots(CommandLine::Action action) {
-  return std::ranges::any_of(Options(), [action](const OptionSpec& option) {
-    return option.role == OptionRole::kRootChoice && (option.modes & ModeBit(action)) != 0;
-  });
+// Why the roots do not fit the mode: --watch takes none, --history one at most, --undo one.
+std::optional<std::string> WrongRoots(const CommandLine& command_line) {
+  const std::size_t roots = command_line.roots.size();
+  switch (command_line.action) {
+    case CommandLine::Action::kWatch:
+      if (command_line.all || roots > 0)
+        return std::string("--watch takes no device root: it watches every drive");
+      break;
+    case CommandLine::Action::kHistory:
+      if (command_line.all || roots > 1)
+        return std::string("--history takes one device root at most");
+      break;
+    case CommandLine::Action::kUndo:
+      if (command_line.all || roots != 1) return std::string("--undo wants one device root");
+      break;
+    default:
+      break;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -96,9 +114,14 @@ bool IsSlashHelp(std::string_view argument) {
 
 bool HasOptions(const std::vector<std::string>& arguments) {
   for (const std::string& argument : arguments) {
+    if (argument == kNoHistory) continue;
     if ((argument.size() > 1 && argument[0] == '-') || IsSlashHelp(argument)) return true;
   }
   return false;
+}
+
+bool TakeNoHistory(std::vector<std::string>& arguments) {
+  return std::erase(arguments, std::string(kNoHistory)) > 0;
 }
 
 Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -128,6 +151,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
           return "give one of " + ModeNames(~ModeSet{0}, " and ");
         break;
       case OptionRole::kFlag:
+      case OptionRole::kHelpOnlyFlag:
       case OptionRole::kRootChoice:
         command_line.*option->flag = true;
         break;
@@ -141,8 +165,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (!action) return "give " + ModeNames(~ModeSet{0}, " or ") + " (or --help)";
   if (auto wrong = OptionOutOfMode(command_line.action, given)) return *wrong;
-  if (!TakesRoots(command_line.action) && (command_line.all || !command_line.roots.empty()))
-    return std::string("--watch takes no device root: it watches every drive");
+  if (auto wrong = WrongRoots(command_line)) return *wrong;
   if (command_line.all && !command_line.roots.empty())
     return std::string("give either --all or device roots");
   return command_line;
@@ -152,8 +175,7 @@ bool PrintsJson(const std::vector<std::string>& arguments) {
   if (!HasOptions(arguments)) return false;
   const auto parsed = ParseCommandLine(arguments);
   const auto* command_line = std::get_if<CommandLine>(&parsed);
-  return command_line != nullptr && command_line->json &&
-         command_line->action == CommandLine::Action::kShow;
+  return command_line != nullptr && command_line->json;
 }
 
 }  // namespace cli

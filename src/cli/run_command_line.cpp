@@ -7,6 +7,8 @@
 #include "app/device_root.h"
 #include "app/program.h"
 #include "app/utf8_text.h"
+#include "cli/history_command.h"
+#include "cli/history_recorder.h"
 #include "cli/options.h"
 #include "cli/outcome.h"
 #include "cli/profile.h"
@@ -15,6 +17,7 @@
 #include "cli/show_command.h"
 #include "cli/start_command.h"
 #include "cli/texts.h"
+#include "cli/undo_command.h"
 #include "device/watch_lock.h"
 
 namespace cli {
@@ -26,6 +29,13 @@ using app::Printable;
 int UsageError(const std::string& why) {
   std::cerr << UsageErrorText(Printable(why)) << std::endl;
   return app::kExitUsage;
+}
+
+// What records the writes of `kind` in the history, unless --no-history is given.
+app::WriteObserver HistoryOf(const CommandLine& command_line, const std::string& kind,
+                             const CommandEnvironment& environment) {
+  if (command_line.no_history) return {};
+  return HistoryObserver(kind, environment.clock);
 }
 
 }  // namespace
@@ -69,8 +79,9 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     }
     const std::unique_ptr<WatchSystem> system = environment.watch_system();
     return RunWatch(command_line.sets, environment.recorder_volumes, *system, environment.clock,
-                    profile);
+                    profile, HistoryOf(command_line, "watch", environment));
   }
+  if (command_line.action == CommandLine::Action::kHistory) return RunHistory(command_line);
 
   const auto roots = Roots(command_line, environment.program_folder, environment.recorder_volumes);
   if (const int* status = std::get_if<int>(&roots)) return *status;
@@ -86,8 +97,11 @@ int RunCommandLine(const std::vector<std::string>& arguments,
       outcome = Refuse(problem->status, problem->message);
     } else if (show) {
       outcome = RunShow(root, command_line.json, environment.clock);
+    } else if (command_line.action == CommandLine::Action::kUndo) {
+      outcome = RunUndo(root, !command_line.no_history);
     } else {
-      outcome = RunStart(root, command_line.sets, environment.clock, profile);
+      outcome = RunStart(root, command_line.sets, environment.clock, profile,
+                         HistoryOf(command_line, "start", environment));
     }
     worst = std::max(worst, outcome.status);
     // Every root gets its JSON object, also the one root of a command that failed.

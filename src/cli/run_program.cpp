@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "app/run_window.h"
 #include "app/utf8_path.h"
+#include "cli/history_recorder.h"
 #include "cli/options.h"
 #include "cli/run_command_line.h"
 #include "cli/texts.h"
@@ -13,14 +14,17 @@
 
 namespace cli {
 
-int RunProgram(app::FrontEnd& front_end, const std::vector<std::string>& arguments,
+int RunProgram(app::FrontEnd& front_end, const std::vector<std::string>& given,
                const std::filesystem::path& program_folder,
                const device::VolumeSource& recorder_volumes, const WatchSystemMaker& watch_system) {
+  device::SystemClock clock;
   // Options never touch the front end, so that they need no display.
-  if (HasOptions(arguments)) {
-    device::SystemClock clock;
-    return RunCommandLine(arguments, {program_folder, recorder_volumes, clock, watch_system});
+  if (HasOptions(given)) {
+    return RunCommandLine(given, {program_folder, recorder_volumes, clock, watch_system});
   }
+  std::vector<std::string> arguments = given;
+  const app::WriteObserver history =
+      TakeNoHistory(arguments) ? app::WriteObserver() : HistoryObserver("window", clock);
   if (arguments.size() > 1) {
     std::cerr << WindowUsageText() << std::endl;
     if (front_end.ShowsFailuresBeforeWindow()) front_end.ShowMessage(WindowUsageText());
@@ -28,7 +32,7 @@ int RunProgram(app::FrontEnd& front_end, const std::vector<std::string>& argumen
   }
   std::optional<std::filesystem::path> root;
   if (!arguments.empty()) root = app::RootFromArgument(arguments.front());
-  return app::RunWindow(front_end, root, program_folder, recorder_volumes);
+  return app::RunWindow(front_end, root, program_folder, recorder_volumes, history);
 }
 
 }  // namespace cli

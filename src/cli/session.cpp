@@ -18,10 +18,13 @@ device::StepHook HookFor(Session::Access access) {
 
 }  // namespace
 
-Session::Session(const std::filesystem::path& root, const device::Clock& clock, Access access)
+Session::Session(const std::filesystem::path& root, const device::Clock& clock, Access access,
+                 const app::WriteObserver& observer)
     : file_system_(root, HookFor(access)),
       program_(file_system_, clock, front_end_),
-      access_(access) {}
+      access_(access) {
+  program_.ObserveWrites(observer);
+}
 
 void Session::Open() {
   program_.Run([this] {

@@ -22,7 +22,9 @@ class Session {
     kReadWrite,  // the device is changed as the window's flow changes it
   };
 
-  Session(const std::filesystem::path& root, const device::Clock& clock, Access access);
+  // `observer`, if any, is told of the write of a Start.
+  Session(const std::filesystem::path& root, const device::Clock& clock, Access access,
+          const app::WriteObserver& observer = {});
 
   // Start-up; read-only without making "\VOICE" normal, which is the one thing it writes.
   void Open();

@@ -38,7 +38,7 @@ struct SetsApplied {
 using SetsApplier = std::function<SetsApplied(Session& session)>;
 
 Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& apply,
-                        const device::Clock& clock) {
+                        const device::Clock& clock, const app::WriteObserver& observer) {
   // Another Start on this recorder, in a window or a script, ends before this one reads the
   // device, so the sets apply to the settings line as it is now. Start, clicked below, takes the
   // lock once more.
@@ -46,6 +46,9 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
   try {
     lock.emplace(root.path);
   } catch (const device::RuntimeFailure& failure) {
+    // A Start in the window that waits as long for the lock fails as a write: so does this one.
+    if (observer)
+      observer({.root = root.path, .status = app::kExitRuntimeFailure, .message = failure.what()});
     return Refuse(app::kExitRuntimeFailure, failure.what());
   }
   // Two passes. The sets are checked first on a session that cannot change the device, so that
@@ -62,7 +65,7 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
     // first screen, as without sets.
     with_sets = applied.picked;
   }
-  Session session(root.path, clock, Session::Access::kReadWrite);
+  Session session(root.path, clock, Session::Access::kReadWrite, observer);
   session.Open();
   if (with_sets) session.OpenSettings();
   if (!session.exit_status()) {
@@ -78,9 +81,9 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
 // Writes to the recorder; then, when no time server keeps the PC's clock right, tells the owner
 // which time the recorder took: it takes the PC's time either way, having no better one.
 Outcome Start(const Root& root, bool with_sets, const SetsApplier& apply,
-              const device::Clock& clock) {
+              const device::Clock& clock, const app::WriteObserver& observer) {
   const RememberingClock written(clock);
-  Outcome outcome = WriteToRecorder(root, with_sets, apply, written);
+  Outcome outcome = WriteToRecorder(root, with_sets, apply, written, observer);
   if (outcome.status == app::kExitDone &&
       clock.Synchronisation() == device::ClockSync::kNotSynchronised) {
     outcome.warning = UnsynchronisedClockText(written.last());
@@ -107,7 +110,8 @@ using Picker =
 // A Start after `pick` on the sets and the profile's entries that the recorder's screen shows;
 // the profile's settings that it does not show are named on stderr.
 Outcome StartWith(const Root& root, const std::vector<SetRequest>& sets, const Profile& profile,
-                  const Picker& pick, const device::Clock& clock) {
+                  const Picker& pick, const device::Clock& clock,
+                  const app::WriteObserver& observer) {
   std::vector<std::string> not_shown;
   Outcome outcome = Start(
       root, !sets.empty() || !profile.entries.empty(),
@@ -118,7 +122,7 @@ Outcome StartWith(const Root& root, const std::vector<SetRequest>& sets, const P
         if (auto refused = pick(session, requests)) return {requests.Worded(*refused)};
         return {std::nullopt, !requests.requests.empty()};
       },
-      clock);
+      clock, observer);
   if (!not_shown.empty())
     std::cerr << app::Printable(NotShownText(root.shown, not_shown)) << std::endl;
   return outcome;
@@ -127,18 +131,18 @@ Outcome StartWith(const Root& root, const std::vector<SetRequest>& sets, const P
 }  // namespace
 
 Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets, const device::Clock& clock,
-                 const Profile& profile) {
+                 const Profile& profile, const app::WriteObserver& observer) {
   return StartWith(
       root, sets, profile,
       [](Session& session, const RecorderRequests& requests) {
         return ApplySets(session.screen(), session.window()->state(), requests.requests);
       },
-      clock);
+      clock, observer);
 }
 
 Outcome RunWatchStart(const Root& root, const std::vector<SetRequest>& sets,
                       const device::Clock& clock, std::vector<std::string>& left_out,
-                      const Profile& profile) {
+                      const Profile& profile, const app::WriteObserver& observer) {
   return StartWith(
       root, sets, profile,
       [&](Session& session, const RecorderRequests& requests) -> std::optional<std::string> {
@@ -148,7 +152,7 @@ Outcome RunWatchStart(const Root& root, const std::vector<SetRequest>& sets,
         for (std::string& message : left_out) message = requests.Worded(message);
         return std::nullopt;
       },
-      clock);
+      clock, observer);
 }
 
 }  // namespace cli

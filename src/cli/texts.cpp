@@ -54,7 +54,7 @@ std::string OptionHelp(const OptionSpec& option, HelpSystem system) {
 
   std::string help;
   if (option.role == OptionRole::kRepeatable || option.role == OptionRole::kValue ||
-      option.role == OptionRole::kFlag)
+      option.role == OptionRole::kFlag || option.role == OptionRole::kHelpOnlyFlag)
     help.append("with ").append(ModeNames(option.modes, " or ")).append(": ");
   help.append(option.help).append(windows ? option.windows_help : option.linux_help);
 
@@ -80,6 +80,7 @@ struct HelpParts {
   std::string_view device_root;
   std::string_view drives;
   std::string_view usage_status;
+  std::string_view history_place;
   std::string_view examples;
 };
 
@@ -94,6 +95,9 @@ constexpr HelpParts kLinuxHelp = {
         "  64  a wrong command line, a device root that is not a folder, a --set\n"
         "      that is refused, several recorders and neither a root nor --all,\n"
         "      or none\n",
+    .history_place =
+        "$XDG_STATE_HOME/datetime-cfg-creator/history.jsonl (without XDG_STATE_HOME,\n"
+        "~/.local/state/datetime-cfg-creator/history.jsonl)",
     .examples =
         "  datetime-cfg-creator --start --all\n"
         "         Set the clock of every recorder plugged in.\n"
@@ -121,6 +125,7 @@ constexpr HelpParts kWindowsHelp = {
         "  64  a wrong command line, a device root that is not a folder, a drive\n"
         "      that is missing or holds no disk, a --set that is refused, several\n"
         "      recorders and neither a root nor --all, or none\n",
+    .history_place = "%LOCALAPPDATA%\\datetime-cfg-creator\\history.jsonl",
     .examples =
         "  datetime-cfg-creator --start --all\n"
         "         Set the clock of every recorder plugged in.\n"
@@ -164,6 +169,20 @@ std::string Help(const HelpParts& parts) {
       "with 64, writing nothing.\n"
       "With several roots each gets a line on standard output: \"ROOT: done\" or what\n"
       "went wrong.\n"
+      "\n"
+      "Every write (Start in the window, --start, each recorder of --watch, --undo)\n"
+      "adds one JSON object a line to the history of writes,\n";
+  text += parts.history_place;
+  text +=
+      ":\n"
+      "\"kind\", \"when\" (the PC's time and zone), \"clock_set_to\",\n"
+      "\"pc_clock_synchronised\", \"root\", \"volume_label\", \"volume_serial\", \"model\",\n"
+      "\"version\", \"settings_file\", \"settings_before\", \"settings_after\" and\n"
+      "\"outcome\" (\"done\", or \"failed\" with \"status\" and \"message\"). A history that\n"
+      "cannot be written fails no write: standard error says so. --undo ends with\n"
+      "64, writing nothing, where the history has no Start that changed the\n"
+      "recorder's settings, where that change was already undone, or where the\n"
+      "recorder's settings line has changed since.\n"
       "\n"
       "Exit status:\n"
       "  0   done\n"

@@ -45,7 +45,7 @@ void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
 // tells that it cannot be read. Notes what left meanwhile. Returns whether there was one.
 bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets, const Profile& profile,
                 const device::VolumeSource& volume_source, WatchSystem& system,
-                const device::Clock& clock) {
+                const device::Clock& clock, const app::WriteObserver& observer) {
   const std::vector<device::Volume> volumes = volume_source();
   const std::vector<device::Volume> not_handled = plug_ins.NotHandled(volumes);
   if (not_handled.empty()) return false;
@@ -62,7 +62,7 @@ bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets, const Pr
                  "cannot be read (" + look.reason + "); nothing was written"};
     } else {
       std::vector<std::string> left_out;
-      outcome = RunWatchStart(root, sets, clock, left_out, profile);
+      outcome = RunWatchStart(root, sets, clock, left_out, profile, observer);
       if (outcome.status == app::kExitDone && !left_out.empty()) {
         outcome.message = "not applied: ";
         for (std::size_t i = 0; i < left_out.size(); ++i)
@@ -81,13 +81,14 @@ bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets, const Pr
 }  // namespace
 
 int RunWatch(const std::vector<SetRequest>& sets, const device::VolumeSource& recorder_volumes,
-             WatchSystem& system, const device::Clock& clock, const Profile& profile) {
+             WatchSystem& system, const device::Clock& clock, const Profile& profile,
+             const app::WriteObserver& observer) {
   std::cerr << "Watching for recorders to be plugged in; Ctrl+C stops." << std::endl;
   PlugIns plug_ins;
   do {
     // One recorder at a time, each after a look of its own: a recorder that left and came back
     // while another was written is a plug-in of its own.
-    while (HandleNext(plug_ins, sets, profile, recorder_volumes, system, clock)) {
+    while (HandleNext(plug_ins, sets, profile, recorder_volumes, system, clock, observer)) {
     }
   } while (system.WaitForChange());
   return app::kExitDone;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/write_record.h"
 #include "cli/profile.h"
 #include "cli/set_matching.h"
 #include "device/clock.h"
@@ -46,9 +47,11 @@ using WatchSystemMaker = std::function<std::unique_ptr<WatchSystem>()>;
 // wrong) and a notification; so does a FAT volume whose root cannot be read, once per plug-in.
 // Returns 0: a recorder that failed does not end the watch. The sets are checked first
 // (CheckWatchSets). The entries of `profile` apply as sets do, after them, where the recorder's
-// screen shows their settings; those it does not show are named on stderr.
+// screen shows their settings; those it does not show are named on stderr. `observer`, if any,
+// is told of each write.
 int RunWatch(const std::vector<SetRequest>& sets, const device::VolumeSource& recorder_volumes,
-             WatchSystem& system, const device::Clock& clock, const Profile& profile = {});
+             WatchSystem& system, const device::Clock& clock, const Profile& profile = {},
+             const app::WriteObserver& observer = {});
 
 // Before --watch begins: a set whose name no model's screen has is refused on stderr with 64,
 // before anything is written. Returns that status, or none where the sets may go on.

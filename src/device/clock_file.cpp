@@ -11,9 +11,11 @@ std::string ClockLine(const LocalTime& time, std::optional<std::string_view> set
   return line;
 }
 
-void WriteClockFile(FileSystem& file_system, const Clock& clock,
-                    std::optional<std::string_view> settings_block) {
-  file_system.WriteLine(kClockFilePath, ClockLine(clock.Now(), settings_block));
+LocalTime WriteClockFile(FileSystem& file_system, const Clock& clock,
+                         std::optional<std::string_view> settings_block) {
+  const LocalTime now = clock.Now();
+  file_system.WriteLine(kClockFilePath, ClockLine(now, settings_block));
+  return now;
 }
 
 }  // namespace device

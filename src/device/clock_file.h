@@ -14,7 +14,8 @@ namespace device {
 std::string ClockLine(const LocalTime& time, std::optional<std::string_view> settings_block);
 
 // Writes the clock file: the date-only clock line, or with a block the clock line with settings.
-void WriteClockFile(FileSystem& file_system, const Clock& clock,
-                    std::optional<std::string_view> settings_block = std::nullopt);
+// Returns the time written.
+LocalTime WriteClockFile(FileSystem& file_system, const Clock& clock,
+                         std::optional<std::string_view> settings_block = std::nullopt);
 
 }  // namespace device

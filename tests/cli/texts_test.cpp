@@ -51,7 +51,9 @@ TEST(UsageTextTest, NamesEachModeWithItsOptions) {
             "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... [DEVICE_ROOT...]\n"
             "  or:  datetime-cfg-creator --start [--set NAME=CHOICE]... --all\n"
             "  or:  datetime-cfg-creator --show [--json] [--all | DEVICE_ROOT...]\n"
-            "  or:  datetime-cfg-creator --watch [--set NAME=CHOICE]...\n");
+            "  or:  datetime-cfg-creator --watch [--set NAME=CHOICE]...\n"
+            "  or:  datetime-cfg-creator --history [--json] [DEVICE_ROOT]\n"
+            "  or:  datetime-cfg-creator --undo DEVICE_ROOT\n");
   for (const HelpSystem system : {HelpSystem::kLinux, HelpSystem::kWindows})
     EXPECT_TRUE(HelpText(system).starts_with(usage));
   EXPECT_TRUE(UsageErrorText("why").starts_with("datetime-cfg-creator: why\n" + usage));

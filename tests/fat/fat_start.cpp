@@ -35,11 +35,15 @@ void Start(device::FileSystem& file_system, const device::Clock& clock) {
   if (file_system.EntryExists("\\VOICE")) {
     file_system.SetAttributes("\\VOICE", device::Attributes::kNormal);
   }
-  if (!device::FindSettingsFile(file_system)) return device::WriteClockFile(file_system, clock);
+  if (!device::FindSettingsFile(file_system)) {
+    device::WriteClockFile(file_system, clock);
+    return;
+  }
   const device::SettingsLine line = device::LookUpSettingsLine(file_system);
   const screens::ShownScreen shown = screens::ScreenFor(line);
   if (shown.kind != screens::ShownScreen::Kind::kSettingsScreen) {
-    return device::WriteClockFile(file_system, clock);
+    device::WriteClockFile(file_system, clock);
+    return;
   }
   const std::string block = screens::Block(*shown.settings, screens::Load(*shown.settings, line));
   device::CommitSettings(file_system, clock, block);

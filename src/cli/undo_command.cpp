@@ -1,0 +1,98 @@
+#include "cli/undo_command.h"
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "app/utf8_text.h"
+#include "cli/history_file.h"
+#include "cli/history_recorder.h"
+#include "device/errors.h"
+#include "device/settings_line.h"
+#include "device/start_guard.h"
+#include "device/write_back.h"
+
+namespace cli {
+namespace {
+
+// The recorder's line is not the one the Start to undo wrote.
+struct ChangedSince {};
+
+// The last write in the history that changed the recorder's settings line, or none.
+std::optional<HistoryEntry> LastChange(const std::vector<std::string>& lines,
+                                       const RecorderIdentity& recorder) {
+  std::optional<HistoryEntry> last;
+  for (const std::string& line : lines) {
+    std::optional<HistoryEntry> entry = ParseHistoryLine(line);
+    if (entry && entry->ChangedSettings() && IsOfRecorder(*entry, recorder)) last = entry;
+  }
+  return last;
+}
+
+// Writes the line back, noting in `written` what it wrote. Throws ChangedSince, or what the
+// device throws.
+void Restore(device::FileSystem& file_system, const HistoryEntry& start,
+             device::SettingsWritten& written) {
+  const device::StartGuard guard(file_system);
+  if (!device::FindSettingsFile(file_system)) throw ChangedSince();
+  const auto unchanged = [&start](const device::SettingsLine& line) {
+    if (line.bytes() != *start.settings_after) throw ChangedSince();
+  };
+  device::RestoreSettingsLine(file_system, *start.settings_before, unchanged, written);
+}
+
+}  // namespace
+
+Outcome RunUndo(const Root& root, bool record) {
+  const std::optional<std::filesystem::path> file = HistoryPath();
+  const HistoryLines history = file ? ReadHistoryLines(*file) : HistoryLines{};
+  if (history.problem) {
+    return Refuse(app::kExitRuntimeFailure,
+                  "The history of writes cannot be read (" + *history.problem + ").");
+  }
+  const RecorderIdentity recorder = IdentifyRecorder(root.path);
+  const std::optional<HistoryEntry> last = LastChange(history.lines, recorder);
+  if (!last) {
+    return Refuse(app::kExitUsage,
+                  "Nothing was undone: the history on this PC has no Start that changed the "
+                  "settings of the recorder at " +
+                      root.shown + ".");
+  }
+  if (last->kind == "undo") {
+    return Refuse(app::kExitUsage,
+                  "Nothing was undone: the last change to the settings of the "
+                  "recorder at " +
+                      root.shown + " was already undone, at " + last->when + ".");
+  }
+
+  app::WriteRecord written{.root = root.path};
+  device::FileSystem file_system(root.path);
+  device::SettingsWritten restored;
+  try {
+    Restore(file_system, *last, restored);
+  } catch (const ChangedSince&) {
+    return Refuse(app::kExitUsage, "Nothing was undone: the settings of the recorder at " +
+                                       root.shown + " have changed since the Start at " +
+                                       last->when +
+                                       " wrote them, so that Start can no longer be undone.");
+  } catch (const device::RuntimeFailure& failure) {
+    written.status = app::kExitRuntimeFailure;
+    written.message = failure.what();
+  }
+  written.settings_before = restored.before;
+  written.settings_after = restored.after;
+  written.settings_file = restored.file;
+  if (record) {
+    const device::SystemClock clock;
+    RecordInHistory(EntryFor("undo", written, recorder, clock));
+  }
+  if (written.status != app::kExitDone) return Refuse(written.status, written.message);
+  std::cout << app::Printable(root.shown)
+            << ": the settings are back to what they were before the Start at " << last->when << "."
+            << std::endl;
+  return {};
+}
+
+}  // namespace cli
