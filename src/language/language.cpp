@@ -1,0 +1,66 @@
+#include "language/language.h"
+
+#include <atomic>
+
+#include "language/builtin_catalogues.h"
+
+namespace language {
+namespace {
+
+std::atomic<Language> in_use{Language::kEnglish};
+
+bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+}  // namespace
+
+std::optional<Language> LanguageFromCode(std::string_view code) {
+  if (code == "C" || code == "POSIX" || code.starts_with("C.")) return Language::kEnglish;
+  std::size_t letters = 0;
+  while (letters < code.size() && IsLetter(code[letters])) ++letters;
+  if (letters != code.size() && code[letters] != '_' && code[letters] != '-' &&
+      code[letters] != '.' && code[letters] != '@') {
+    return std::nullopt;
+  }
+  std::string_view name = code.substr(0, letters);
+  const auto is = [name](std::string_view lower) {
+    if (name.size() != lower.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      if ((name[i] | 0x20) != lower[i]) return false;
+    }
+    return true;
+  };
+  if (is("en")) return Language::kEnglish;
+  if (is("ko")) return Language::kKorean;
+  if (is("ja")) return Language::kJapanese;
+  return std::nullopt;
+}
+
+std::string_view LanguageCode(Language language) {
+  switch (language) {
+    case Language::kKorean:
+      return "ko";
+    case Language::kJapanese:
+      return "ja";
+    case Language::kEnglish:
+      break;
+  }
+  return "en";
+}
+
+void UseLanguage(Language language) {
+  in_use.store(language);
+}
+
+Language LanguageInUse() {
+  return in_use.load();
+}
+
+std::string_view Translate(std::string_view context, std::string_view english) {
+  const MessageCatalogue* catalogue = BuiltinCatalogue(LanguageInUse());
+  if (catalogue == nullptr) return english;
+  return catalogue->Find(context, english).value_or(english);
+}
+
+}  // namespace language

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace language {
+
+// The languages the program speaks: the recorders' own.
+enum class Language { kEnglish, kKorean, kJapanese };
+
+// "ko", "ja" or "en", with or without a territory, code set or modifier ("ko_KR.UTF-8",
+// "ja_JP@x"); "C" and "POSIX" are English. Nothing for a language the program does not have.
+std::optional<Language> LanguageFromCode(std::string_view code);
+
+// The code that --language and the catalogues' file names use: "en", "ko" or "ja".
+std::string_view LanguageCode(Language language);
+
+// The language every text is shown in from now on; English until this is called.
+void UseLanguage(Language language);
+Language LanguageInUse();
+
+// The text a person reads for `english`: its translation in the language in use, or `english`
+// itself where the catalogue has none. `context` tells apart one English text that needs two
+// translations (a screen or control name); empty where one translation serves everywhere.
+std::string_view Translate(std::string_view context, std::string_view english);
+inline std::string_view Translate(std::string_view english) {
+  return Translate({}, english);
+}
+
+}  // namespace language
