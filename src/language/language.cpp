@@ -57,10 +57,17 @@ Language LanguageInUse() {
   return in_use.load();
 }
 
-std::string_view Translate(std::string_view context, std::string_view english) {
+std::optional<std::string_view> TranslationIn(std::string_view context, std::string_view english) {
   const MessageCatalogue* catalogue = BuiltinCatalogue(LanguageInUse());
-  if (catalogue == nullptr) return english;
-  return catalogue->Find(context, english).value_or(english);
+  if (catalogue == nullptr) return std::nullopt;
+  return catalogue->Find(context, english);
+}
+
+std::string_view Translate(std::string_view context, std::string_view english) {
+  if (!context.empty()) {
+    if (const auto in_context = TranslationIn(context, english)) return *in_context;
+  }
+  return TranslationIn({}, english).value_or(english);
 }
 
 }  // namespace language

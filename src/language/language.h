@@ -20,11 +20,25 @@ void UseLanguage(Language language);
 Language LanguageInUse();
 
 // The text a person reads for `english`: its translation in the language in use, or `english`
-// itself where the catalogue has none. `context` tells apart one English text that needs two
-// translations (a screen or control name); empty where one translation serves everywhere.
+// itself where the catalogue has none. `context` (a window's name, or a window's and a control's
+// as "Form15/Frame2") tells apart one English text that needs two translations: a translation
+// in that context goes before the one without a context, which serves everywhere else.
 std::string_view Translate(std::string_view context, std::string_view english);
 inline std::string_view Translate(std::string_view english) {
   return Translate({}, english);
+}
+
+// The translation of `english` in exactly `context`, in the language in use; none in English or
+// where the catalogue has none.
+std::optional<std::string_view> TranslationIn(std::string_view context, std::string_view english);
+
+// Marks an English text for the catalogues where it is defined, when it is translated later,
+// where it is shown: scripts/texts finds it by this name.
+constexpr std::string_view ToTranslate(std::string_view english) {
+  return english;
+}
+constexpr std::string_view ToTranslate(std::string_view /*context*/, std::string_view english) {
+  return english;
 }
 
 }  // namespace language
