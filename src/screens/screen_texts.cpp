@@ -12,19 +12,20 @@
 #include "screens/waiting_window.h"
 
 namespace screens {
-namespace {
 
-bool NeedsTranslation(std::string_view text) {
-  return std::any_of(text.begin(), text.end(), [](char c) {
+bool ReadsAlikeInEveryLanguage(std::string_view text) {
+  return !std::any_of(text.begin(), text.end(), [](char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
            static_cast<unsigned char>(c) >= 0x80;
   });
 }
 
+namespace {
+
 class Collector {
  public:
   void Add(std::string_view window, std::string_view control, std::string_view text) {
-    if (!NeedsTranslation(text)) return;
+    if (ReadsAlikeInEveryLanguage(text)) return;
     const bool seen = std::any_of(texts_.begin(), texts_.end(), [&](const ScreenText& known) {
       return known.window == window && known.control == control && known.text == text;
     });

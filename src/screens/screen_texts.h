@@ -19,6 +19,9 @@ struct ScreenText {
 // they read alike in every language.
 std::vector<ScreenText> EveryScreenText();
 
+// Whether a text reads alike in every language: it has no letters ("+ 1", "3").
+bool ReadsAlikeInEveryLanguage(std::string_view text);
+
 // How a screen text is looked up in a catalogue: without the blanks that pad it and without the
 // program's version that ends a heading ("Options Setting V2.2"); both are put back around its
 // translation. The program's name and title are not translated at all (an empty key).
