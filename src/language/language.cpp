@@ -70,4 +70,24 @@ std::string_view Translate(std::string_view context, std::string_view english) {
   return TranslationIn({}, english).value_or(english);
 }
 
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
+  std::string filled;
+  std::size_t at = 0;
+  while (at < pattern.size()) {
+    const std::size_t open = pattern.find('{', at);
+    if (open == std::string_view::npos || open + 2 >= pattern.size() || pattern[open + 2] != '}' ||
+        pattern[open + 1] < '1' || pattern[open + 1] > '9' ||
+        static_cast<std::size_t>(pattern[open + 1] - '0') > values.size()) {
+      const std::size_t end = open == std::string_view::npos ? pattern.size() : open + 1;
+      filled.append(pattern.substr(at, end - at));
+      at = end;
+      continue;
+    }
+    filled.append(pattern.substr(at, open - at));
+    filled.append(values.begin()[pattern[open + 1] - '1']);
+    at = open + 3;
+  }
+  return filled;
+}
+
 }  // namespace language

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace language {
@@ -31,6 +33,10 @@ inline std::string_view Translate(std::string_view english) {
 // The translation of `english` in exactly `context`, in the language in use; none in English or
 // where the catalogue has none.
 std::optional<std::string_view> TranslationIn(std::string_view context, std::string_view english);
+
+// `pattern` with "{1}", "{2}", … replaced by `values` in their order, wherever a translation
+// puts them; a number without a value stays as it is.
+std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 // Marks an English text for the catalogues where it is defined, when it is translated later,
 // where it is shown: scripts/texts finds it by this name.

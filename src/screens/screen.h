@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "device/settings_line.h"
+#include "language/language.h"
 #include "screens/layout.h"
 #include "screens/screen_state.h"
 
@@ -77,7 +78,8 @@ struct ScreenDescription {
   std::array<std::string_view, device::kSettingsBlockLength> block;
 };
 
-inline constexpr std::string_view kFileError = "Ravlen_setting.ini File Error";
+inline constexpr std::string_view kFileError =
+    language::ToTranslate("Ravlen_setting.ini File Error");
 inline constexpr char kNoChoiceCode = '9';
 
 // Fills `screen.block` from its setting steps: each setting goes to the block at its line position.

@@ -111,6 +111,24 @@ TEST(LanguageTest, EnvironmentAsGettextReadsIt) {
   }
 }
 
+TEST(LanguageTest, FillPutsValuesWhereThePatternSays) {
+  struct Case {
+    const char* pattern;
+    const char* filled;
+  };
+  const Case cases[] = {
+      {"Could not {1} \"{2}\"", "Could not A \"B\""},
+      {"{2} を {1}", "B を A"},
+      {"{3} {0} {} {x} {1", "{3} {0} {} {x} {1"},
+      {"{1}{1}", "AA"},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(Fill(c.pattern, {"A", "B"}), c.filled);
+  }
+}
+
 TEST(LanguageTest, EnglishTextWhereTheCatalogueHasNone) {
   UseLanguage(Language::kKorean);
   EXPECT_EQ(Translate("A text no catalogue has"), "A text no catalogue has");
