@@ -358,4 +358,5 @@ INNER
   echo "   the watch stage took $((($(date +%s%N) - began) / 1000000)) ms"
   source "$project_root/scripts/lib/fat_watch_plugins.sh" && run_watch_plugins
   source "$project_root/scripts/lib/fat_watch_system.sh" && run_watch_system
+  source "$project_root/scripts/lib/fat_watch_profile.sh" && run_watch_profile
 }

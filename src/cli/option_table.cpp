@@ -31,6 +31,18 @@ constexpr std::array kOptions = {
                 "more settings\n",
     },
     OptionSpec{
+        .name = "--profile",
+        .argument = "FILE",
+        .role = OptionRole::kValue,
+        .modes = kStartOrWatch,
+        .value = &CommandLine::profile,
+        .help = "pick the settings of FILE on each\n"
+                "recorder, as --set would: FILE holds what --show --json\n"
+                "printed for one recorder, or lines NAME=CHOICE. A --set\n"
+                "beside it wins; settings that the recorder's screen does\n"
+                "not show are skipped and named\n",
+    },
+    OptionSpec{
         .name = "--show",
         .role = OptionRole::kMode,
         .action = Action::kShow,

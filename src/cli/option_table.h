@@ -12,6 +12,8 @@ namespace cli {
 enum class OptionRole {
   kMode,        // picks what the program does; one command line picks one
   kRepeatable,  // takes an argument and may be given again: "[--set NAME=CHOICE]..."
+  kValue,       // takes an argument, once; left out of the usage lines, which it would carry past
+                // 80 columns (help2man takes no continued usage line): --help lists it
   kFlag,        // "[--json]"
   kRootChoice,  // stands in place of the device roots, in the modes' root forms
   kInfo,        // prints something and exits, whatever else is given
@@ -31,8 +33,9 @@ struct OptionSpec {
   std::string_view argument = {};      // "NAME=CHOICE", or empty when it takes none
   OptionRole role;
   CommandLine::Action action = CommandLine::Action::kStart;  // kMode and kInfo: what it asks for
-  ModeSet modes = 0;                                         // kRepeatable, kFlag, kRootChoice
-  bool CommandLine::*flag = nullptr;                         // kFlag and kRootChoice: what it sets
+  ModeSet modes = 0;                          // kRepeatable, kValue, kFlag, kRootChoice
+  bool CommandLine::*flag = nullptr;          // kFlag and kRootChoice: what it sets
+  std::string CommandLine::*value = nullptr;  // kValue: where its argument goes
   // kMode: what stands for the roots in its usage lines, one line each ("\n" between them); an
   // empty form makes a line without roots.
   std::string_view usage_roots = {};

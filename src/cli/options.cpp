@@ -50,11 +50,29 @@ std::optional<std::string> TakeSet(const OptionSpec& option,
   return std::nullopt;
 }
 
+// Reads the FILE of `option` at arguments[i], given after "=" or as the next argument, into
+// `command_line`; or says why it is wrong.
+std::optional<std::string> TakeValue(const OptionSpec& option,
+                                     const std::vector<std::string>& arguments, std::size_t& i,
+                                     CommandLine& command_line) {
+  const std::string& argument = arguments[i];
+  std::string& value = command_line.*option.value;
+  if (!value.empty()) return "give " + std::string(option.name) + " once";
+  if (argument != option.name) {
+    value = argument.substr(option.name.size() + 1);
+  } else if (i + 1 < arguments.size()) {
+    value = arguments[++i];
+  }
+  if (value.empty()) return std::string(option.name) + " wants " + std::string(option.argument);
+  return std::nullopt;
+}
+
 // The first option in `given`, in the order of the table, that `action` does not take.
 std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
                                            const std::vector<const OptionSpec*>& given) {
   for (const OptionSpec& option : Options()) {
-    const bool checked = option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag;
+    const bool checked = option.role == OptionRole::kRepeatable ||
+                         option.role == OptionRole::kValue || option.role == OptionRole::kFlag;
     if (checked && (option.modes & ModeBit(action)) == 0 &&
         std::ranges::find(given, &option) != given.end())
       return std::string(option.name) + " goes with " + ModeNames(option.modes, " or ");
@@ -104,7 +122,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
     given.push_back(option);
     switch (option->role) {
       case OptionRole::kInfo:
-        return CommandLine{option->action, {}, false, false, {}};
+        return CommandLine{option->action, {}, {}, false, false, {}};
       case OptionRole::kMode:
         if (!SetAction(command_line, action, option->action))
           return "give one of " + ModeNames(~ModeSet{0}, " and ");
@@ -115,6 +133,9 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
         break;
       case OptionRole::kRepeatable:
         if (auto wrong = TakeSet(*option, arguments, i, command_line)) return *wrong;
+        break;
+      case OptionRole::kValue:
+        if (auto wrong = TakeValue(*option, arguments, i, command_line)) return *wrong;
         break;
     }
   }

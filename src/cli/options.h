@@ -15,6 +15,7 @@ struct CommandLine {
   enum class Action { kStart, kShow, kWatch, kHelp, kVersion };
   Action action = Action::kStart;
   std::vector<SetRequest> sets;    // --start and --watch only
+  std::string profile;             // --start and --watch only: the file, UTF-8; none when empty
   bool json = false;               // --show only
   bool all = false;                // every recorder found, in place of roots
   std::vector<std::string> roots;  // UTF-8

@@ -9,6 +9,7 @@
 #include "app/utf8_text.h"
 #include "cli/options.h"
 #include "cli/outcome.h"
+#include "cli/profile.h"
 #include "cli/report.h"
 #include "cli/roots.h"
 #include "cli/show_command.h"
@@ -43,6 +44,15 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     return kExitDone;
   }
 
+  // A profile that cannot be used ends the command before anything is written.
+  Profile profile;
+  if (!command_line.profile.empty()) {
+    auto read = ReadProfile(command_line.profile);
+    if (const auto* why = std::get_if<std::string>(&read))
+      return Refuse(app::kExitUsage, *why).status;
+    profile = std::move(std::get<Profile>(read));
+  }
+
   if (command_line.action == CommandLine::Action::kWatch) {
     if (!environment.watch_system) return UsageError("--watch is not available in this program");
     if (const auto refused = CheckWatchSets(command_line.sets)) return *refused;
@@ -58,7 +68,8 @@ int RunCommandLine(const std::vector<std::string>& arguments,
                 << Printable(lock.problem()) << "); it goes on." << std::endl;
     }
     const std::unique_ptr<WatchSystem> system = environment.watch_system();
-    return RunWatch(command_line.sets, environment.recorder_volumes, *system, environment.clock);
+    return RunWatch(command_line.sets, environment.recorder_volumes, *system, environment.clock,
+                    profile);
   }
 
   const auto roots = Roots(command_line, environment.program_folder, environment.recorder_volumes);
@@ -76,7 +87,7 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     } else if (show) {
       outcome = RunShow(root, command_line.json, environment.clock);
     } else {
-      outcome = RunStart(root, command_line.sets, environment.clock);
+      outcome = RunStart(root, command_line.sets, environment.clock, profile);
     }
     worst = std::max(worst, outcome.status);
     // Every root gets its JSON object, also the one root of a command that failed.

@@ -4,6 +4,8 @@
 #include <iostream>
 #include <optional>
 
+#include "app/utf8_text.h"
+#include "cli/profile_sets.h"
 #include "cli/session.h"
 #include "cli/texts.h"
 #include "device/device_lock.h"
@@ -27,8 +29,13 @@ class RememberingClock : public device::Clock {
   mutable device::LocalTime last_;
 };
 
-// Applies the sets on a session's screen; gives the refusal that ends the Start, if any.
-using SetsApplier = std::function<std::optional<std::string>(Session& session)>;
+// What applying the sets on a session's screen came to.
+struct SetsApplied {
+  std::optional<std::string> refused;  // what ends the Start, if anything
+  bool picked = true;                  // whether any set was left to pick
+};
+// Applies the sets on a session's screen.
+using SetsApplier = std::function<SetsApplied(Session& session)>;
 
 Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& apply,
                         const device::Clock& clock) {
@@ -49,14 +56,20 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
     check.Open();
     if (with_sets) check.OpenSettings();
     if (const auto status = check.exit_status()) return {*status, check.failure()};
-    if (auto refused = apply(check)) return Refuse(app::kExitUsage, *refused);
+    const SetsApplied applied = apply(check);
+    if (applied.refused) return Refuse(app::kExitUsage, *applied.refused);
+    // Nothing to pick (a profile whose settings this recorder does not show): the Start of its
+    // first screen, as without sets.
+    with_sets = applied.picked;
   }
   Session session(root.path, clock, Session::Access::kReadWrite);
   session.Open();
   if (with_sets) session.OpenSettings();
   if (!session.exit_status()) {
     // The device changed since the check: refused as the check would refuse it now.
-    if (auto refused = apply(session)) return Refuse(app::kExitUsage, *refused);
+    if (with_sets) {
+      if (auto refused = apply(session).refused) return Refuse(app::kExitUsage, *refused);
+    }
     session.Click(screens::kStartButton);
   }
   return {session.exit_status().value_or(app::kExitRuntimeFailure), session.failure()};
@@ -87,26 +100,52 @@ std::string NoScreenReason(Session& session) {
   return "this recorder's model has no settings screen";
 }
 
+// Picks the requests on a session's screen; gives the refusal that ends the Start, if any.
+using Picker =
+    std::function<std::optional<std::string>(Session& session, const RecorderRequests& requests)>;
+
+// A Start after `pick` on the sets and the profile's entries that the recorder's screen shows;
+// the profile's settings that it does not show are named on stderr.
+Outcome StartWith(const Root& root, const std::vector<SetRequest>& sets, const Profile& profile,
+                  const Picker& pick, const device::Clock& clock) {
+  std::vector<std::string> not_shown;
+  Outcome outcome = Start(
+      root, !sets.empty() || !profile.entries.empty(),
+      [&](Session& session) -> SetsApplied {
+        const RecorderRequests requests =
+            RequestsFor(session.screen(), session.window()->state(), sets, profile);
+        not_shown = requests.not_shown;
+        if (auto refused = pick(session, requests)) return {requests.Worded(*refused)};
+        return {std::nullopt, !requests.requests.empty()};
+      },
+      clock);
+  if (!not_shown.empty())
+    std::cerr << app::Printable(NotShownText(root.shown, not_shown)) << std::endl;
+  return outcome;
+}
+
 }  // namespace
 
-Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets,
-                 const device::Clock& clock) {
-  return Start(
-      root, !sets.empty(),
-      [&](Session& session) {
-        return ApplySets(session.screen(), session.window()->state(), sets);
+Outcome RunStart(const Root& root, const std::vector<SetRequest>& sets, const device::Clock& clock,
+                 const Profile& profile) {
+  return StartWith(
+      root, sets, profile,
+      [](Session& session, const RecorderRequests& requests) {
+        return ApplySets(session.screen(), session.window()->state(), requests.requests);
       },
       clock);
 }
 
 Outcome RunWatchStart(const Root& root, const std::vector<SetRequest>& sets,
-                      const device::Clock& clock, std::vector<std::string>& left_out) {
-  return Start(
-      root, !sets.empty(),
-      [&](Session& session) -> std::optional<std::string> {
+                      const device::Clock& clock, std::vector<std::string>& left_out,
+                      const Profile& profile) {
+  return StartWith(
+      root, sets, profile,
+      [&](Session& session, const RecorderRequests& requests) -> std::optional<std::string> {
         // What the second pass leaves out counts: the device may have changed since the check.
-        left_out = ApplyEachSet(session.screen(), session.window()->state(), sets,
+        left_out = ApplyEachSet(session.screen(), session.window()->state(), requests.requests,
                                 session.screen() ? "" : NoScreenReason(session));
+        for (std::string& message : left_out) message = requests.Worded(message);
         return std::nullopt;
       },
       clock);

@@ -53,7 +53,8 @@ std::string OptionHelp(const OptionSpec& option, HelpSystem system) {
   names.resize(std::max(names.size() + 2, kHelpColumn), ' ');
 
   std::string help;
-  if (option.role == OptionRole::kRepeatable || option.role == OptionRole::kFlag)
+  if (option.role == OptionRole::kRepeatable || option.role == OptionRole::kValue ||
+      option.role == OptionRole::kFlag)
     help.append("with ").append(ModeNames(option.modes, " or ")).append(": ");
   help.append(option.help).append(windows ? option.windows_help : option.linux_help);
 
@@ -100,6 +101,9 @@ constexpr HelpParts kLinuxHelp = {
         "         Set the clock, and record in SP from now on.\n"
         "  datetime-cfg-creator --show --json /media/me/REC\n"
         "         Print the recorder's settings for a script.\n"
+        "  datetime-cfg-creator --watch --profile ~/office.json\n"
+        "         Give each recorder plugged in the clock and the settings that\n"
+        "         --show --json printed for one recorder into ~/office.json.\n"
         "  systemctl --user enable --now datetime-cfg-creator-watch\n"
         "         Run --watch at every login, so that each recorder plugged in gets\n"
         "         its clock set (the service comes with the Debian package).\n",
@@ -125,6 +129,9 @@ constexpr HelpParts kWindowsHelp = {
         "         now on.\n"
         "  datetime-cfg-creator --show --json E:\n"
         "         Print the recorder's settings for a script.\n"
+        "  datetime-cfg-creator --start --profile C:\\Tools\\office.json E:\n"
+        "         Set the clock of the recorder on drive E:, and the settings that\n"
+        "         --show --json printed for one recorder into that file.\n"
         "  datetime-cfg-creator --watch\n"
         "         Set the clock of each recorder plugged in, until \"Stop watching\".\n"
         "         \"Start watching at every login\" on its notification-area icon\n"

@@ -43,7 +43,7 @@ void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
 
 // Handles the first plug-in of a look that is a recorder or cannot be read, if any: writes it, or
 // tells that it cannot be read. Notes what left meanwhile. Returns whether there was one.
-bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets,
+bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets, const Profile& profile,
                 const device::VolumeSource& volume_source, WatchSystem& system,
                 const device::Clock& clock) {
   const std::vector<device::Volume> volumes = volume_source();
@@ -62,7 +62,7 @@ bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets,
                  "cannot be read (" + look.reason + "); nothing was written"};
     } else {
       std::vector<std::string> left_out;
-      outcome = RunWatchStart(root, sets, clock, left_out);
+      outcome = RunWatchStart(root, sets, clock, left_out, profile);
       if (outcome.status == app::kExitDone && !left_out.empty()) {
         outcome.message = "not applied: ";
         for (std::size_t i = 0; i < left_out.size(); ++i)
@@ -81,13 +81,13 @@ bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets,
 }  // namespace
 
 int RunWatch(const std::vector<SetRequest>& sets, const device::VolumeSource& recorder_volumes,
-             WatchSystem& system, const device::Clock& clock) {
+             WatchSystem& system, const device::Clock& clock, const Profile& profile) {
   std::cerr << "Watching for recorders to be plugged in; Ctrl+C stops." << std::endl;
   PlugIns plug_ins;
   do {
     // One recorder at a time, each after a look of its own: a recorder that left and came back
     // while another was written is a plug-in of its own.
-    while (HandleNext(plug_ins, sets, recorder_volumes, system, clock)) {
+    while (HandleNext(plug_ins, sets, profile, recorder_volumes, system, clock)) {
     }
   } while (system.WaitForChange());
   return app::kExitDone;

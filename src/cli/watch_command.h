@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/profile.h"
 #include "cli/set_matching.h"
 #include "device/clock.h"
 #include "device/root_search.h"
@@ -44,9 +45,10 @@ using WatchSystemMaker = std::function<std::unique_ptr<WatchSystem>()>;
 // same. Each recorder gets a line on stdout ("ROOT: done", with the sets left out, or what went
 // wrong) and a notification; so does a FAT volume whose root cannot be read, once per plug-in.
 // Returns 0: a recorder that failed does not end the watch. The sets are checked first
-// (CheckWatchSets).
+// (CheckWatchSets). The entries of `profile` apply as sets do, after them, where the recorder's
+// screen shows their settings; those it does not show are named on stderr.
 int RunWatch(const std::vector<SetRequest>& sets, const device::VolumeSource& recorder_volumes,
-             WatchSystem& system, const device::Clock& clock);
+             WatchSystem& system, const device::Clock& clock, const Profile& profile = {});
 
 // Before --watch begins: a set whose name no model's screen has is refused on stderr with 64,
 // before anything is written. Returns that status, or none where the sets may go on.

@@ -14,6 +14,7 @@
 
 #include "device/wide_text.h"
 #include "support/window_driver.h"
+#include "ui/win32/control_kinds.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/front_end.h"
 #include "ui/win32/native_window.h"
@@ -321,11 +322,12 @@ class Win32WindowDriver : public WindowDriver {
       case ControlKind::kOptionButton:
         return Shown(WindowText(found->handle));
       case ControlKind::kFrame:
-        return Shown(WindowText(found->group_box));
+        return Shown(WindowText(static_cast<const ui::win32::Frame*>(found)->group_box()));
       case ControlKind::kDropDownList: {
         const auto current = ::SendMessageW(found->handle, CB_GETCURSEL, 0, 0);
         if (current >= 0) return ListItem(found->handle, static_cast<WPARAM>(current));
-        return device::Utf8FromWide(found->unlisted_text);
+        return device::Utf8FromWide(
+            static_cast<const ui::win32::DropDownList*>(found)->unlisted_text());
       }
       default:
         return WindowText(found->handle);
@@ -376,8 +378,8 @@ class Win32WindowDriver : public WindowDriver {
     const auto window = ui::win32::OpenWindow();
     const HWND focus = ::GetFocus();
     if (!window || focus == nullptr) return "";
-    for (const NativeControl& control : window->controls()) {
-      if (control.handle == focus) return control.name;
+    for (const auto& control : window->controls()) {
+      if (control->handle == focus) return control->name;
     }
     return "";
   }
@@ -483,7 +485,9 @@ class Win32WindowDriver : public WindowDriver {
   void Measure(std::string_view control, Measuring measure) const {
     const NativeControl* found = Find(control);
     if (!found) return;
-    const HWND handle = found->group_box != nullptr ? found->group_box : found->handle;
+    const HWND handle = found->kind == ControlKind::kFrame
+                            ? static_cast<const ui::win32::Frame*>(found)->group_box()
+                            : found->handle;
     const int length = ::GetWindowTextLengthW(handle);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetWindowTextW(handle, text.data(), length + 1)));

@@ -8,6 +8,21 @@ namespace ui::win32 {
 
 inline constexpr UINT kDefaultDpi = static_cast<UINT>(kStandardDpi);
 
+// A window's resolution and the share of its size it is shown at to fit its monitor (FitScale):
+// the one conversion from the layouts' twips to the window's pixels.
+struct Scaling {
+  UINT dpi = kDefaultDpi;
+  double scale = 1;
+
+  int Pixels(int twips) const { return TwipsToPixels(twips, dpi, scale); }
+  // A place in pixels (left, top, width, height) for one in twips (left, top, right, bottom),
+  // `top` replacing its top.
+  RECT Place(const RECT& twips, int top) const {
+    return {Pixels(twips.left), Pixels(top), Pixels(twips.right - twips.left),
+            Pixels(twips.bottom - twips.top)};
+  }
+};
+
 // The resolution a window is shown at: its monitor's under per-monitor awareness, the system's
 // on a Windows older than 10, which lacks the per-window call.
 UINT WindowDpi(HWND window);

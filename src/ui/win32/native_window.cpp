@@ -1,15 +1,14 @@
 #include "ui/win32/native_window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "ui/twips.h"
+#include "ui/win32/control_kinds.h"
 #include "ui/win32/creation_order.h"
-#include "ui/win32/dpi.h"
 #include "ui/win32/drive_changes.h"
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
+#include "ui/win32/window_class.h"
 
 namespace ui::win32 {
 namespace {
@@ -27,25 +26,6 @@ constexpr int kIconId = 1;
 std::vector<std::shared_ptr<NativeWindow>>& Live() {
   static std::vector<std::shared_ptr<NativeWindow>> windows;
   return windows;
-}
-
-// The window works as a dialog (DefDlgProc): Tab and the arrow keys move the focus, Enter
-// presses the focused button, Escape cancels.
-void RegisterWindowClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = procedure;
-    window_class.cbWndExtra = DLGWINDOWEXTRA;
-    window_class.hInstance = instance;
-    window_class.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(kIconId));
-    window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = WindowColourClassBackground();
-    window_class.lpszClassName = kWindowClass;
-    return ::RegisterClassExW(&window_class) != 0;
-  }();
-  (void)registered;
 }
 
 }  // namespace
@@ -68,12 +48,19 @@ NativeWindow::~NativeWindow() {
 }
 
 void NativeWindow::Build(const screens::WindowLayout& layout) {
-  RegisterWindowClass(Procedure);
-  ::CreateWindowExW(kExStyle, kWindowClass, title_.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+  // The window works as a dialog (DefDlgProc): Tab and the arrow keys move the focus, Enter
+  // presses the focused button, Escape cancels.
+  const wchar_t* window_class = RegisterWindowClass({.name = kWindowClass,
+                                                     .procedure = Procedure,
+                                                     .background = WindowColourClassBackground(),
+                                                     .icon_resource = kIconId,
+                                                     .window_extra = DLGWINDOWEXTRA});
+  if (window_class == nullptr) return;
+  ::CreateWindowExW(kExStyle, window_class, title_.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, ::GetModuleHandleW(nullptr),
                     this);
   if (handle_ == nullptr) return;
-  dpi_ = WindowDpi(handle_);
+  scaling_.dpi = WindowDpi(handle_);
   // The scale and the fonts the controls are made with.
   FitToWorkArea();
 
@@ -81,50 +68,52 @@ void NativeWindow::Build(const screens::WindowLayout& layout) {
   const auto id_of = [&layout](const screens::Control* control) {
     return kFirstControlId + static_cast<int>(control - layout.controls.data());
   };
-  // Each control is made at its place with its font, as Layout places it.
-  const auto place_of = [this](const screens::Control& control) {
-    return PixelPlace(
-        {control.left, control.top, control.left + control.width, control.top + control.height},
-        control.top);
-  };
   for (const screens::Control* control : InCreationOrder(layout.controls, "")) {
-    NativeControl& native = controls_.emplace_back();
-    CreateNativeControl(*control, handle_, id_of(control), true, place_of(*control),
-                        fonts_->Get(control->font), native);
-    if (control->kind != ControlKind::kFrame) continue;
-    const HWND container = native.handle;
-    const HWND group_box = native.group_box;
+    NativeControl* made = Add(*control, handle_, id_of(control), true);
+    if (made == nullptr || control->kind != ControlKind::kFrame) continue;
     bool first_option = true;
     for (const screens::Control* inner : InCreationOrder(layout.controls, control->name)) {
       const bool option = inner->kind == ControlKind::kOptionButton;
-      CreateNativeControl(*inner, container, id_of(inner), option && first_option, place_of(*inner),
-                          fonts_->Get(inner->font), controls_.emplace_back());
+      Add(*inner, made->handle, id_of(inner), option && first_option);
       if (option) first_option = false;
     }
-    // Drawn beneath what the frame holds.
-    ::SetWindowPos(group_box, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    static_cast<Frame*>(made)->PutBoxBeneathContents();
   }
   Layout();
 }
 
-int NativeWindow::Pixels(int twips) const {
-  return TwipsToPixels(twips, dpi_, scale_);
+// Makes the control at its place with its font, as Layout places it, and gives its notifications
+// the window's handlers.
+NativeControl* NativeWindow::Add(const screens::Control& control, HWND parent, int id,
+                                 bool first_in_group) {
+  std::unique_ptr<NativeControl> made = MakeNativeControl(control);
+  if (made == nullptr) return nullptr;
+  made->Create(parent, id, scaling_, fonts_->Get(control.font), first_in_group);
+  if (made->kind == ControlKind::kOptionButton) {
+    auto* option = static_cast<OptionButton*>(made.get());
+    option->OnSelected([this, option] {
+      if (!closed_) DeselectOthers(*option);
+    });
+  }
+  return controls_.emplace_back(std::move(made)).get();
 }
 
 // Where the window, at its resolution, is taller or wider than its monitor's work area, its whole
 // layout (places, sizes and fonts) is scaled down until it fits, so that Start stays on screen.
 void NativeWindow::FitToWorkArea() {
   const RECT work = WorkArea(handle_);
-  const SIZE frame = OuterSize(0, 0, kStyle, kExStyle, dpi_);
-  const int width = TwipsToPixels(client_width_, dpi_);
-  const int height = state_.outer_height ? TwipsToPixels(*state_.outer_height, dpi_) - frame.cy
-                                         : TwipsToPixels(client_height_, dpi_);
-  scale_ = FitScale(width, height, (work.right - work.left) - frame.cx,
-                    (work.bottom - work.top) - frame.cy);
-  if (fonts_ && fonts_->dpi() == dpi_ * scale_) return;
-  fonts_ = std::make_unique<FontCache>(dpi_ * scale_);
+  const Scaling unscaled{scaling_.dpi};
+  const SIZE frame = OuterSize(0, 0, kStyle, kExStyle, unscaled.dpi);
+  const int width = unscaled.Pixels(client_width_);
+  const int height = state_.outer_height ? unscaled.Pixels(*state_.outer_height) - frame.cy
+                                         : unscaled.Pixels(client_height_);
+  scaling_.scale = FitScale(width, height, (work.right - work.left) - frame.cx,
+                            (work.bottom - work.top) - frame.cy);
+  const double font_dpi = scaling_.dpi * scaling_.scale;
+  if (fonts_ && fonts_->dpi() == font_dpi) return;
+  fonts_ = std::make_unique<FontCache>(font_dpi);
   // The old fonts are gone; a new font may get an old one's handle.
-  for (NativeControl& control : controls_) control.placed_font = nullptr;
+  for (const auto& control : controls_) control->placed_font = nullptr;
 }
 
 // Before it is first shown, the window is moved inside its monitor's work area; later the user
@@ -142,29 +131,23 @@ void NativeWindow::PlaceInWorkArea(SIZE outer) {
 RECT NativeWindow::Place(const NativeControl& control) const {
   const auto moved = tops_.find(control.name);
   const int top = moved != tops_.end() ? moved->second : control.twips.top;
-  RECT place = PixelPlace(control.twips, top);
-  FitLabelToText(control, fonts_->Get(control.font), place);
+  RECT place = scaling_.Place(control.twips, top);
+  control.FitToText(fonts_->Get(control.layout_font), place);
   return place;
-}
-
-RECT NativeWindow::PixelPlace(const RECT& twips, int top) const {
-  return {Pixels(twips.left), Pixels(top), Pixels(twips.right - twips.left),
-          Pixels(twips.bottom - twips.top)};
 }
 
 void NativeWindow::Layout() {
   FitToWorkArea();
-  for (NativeControl& control : controls_) {
-    const RECT place = Place(control);
-    const HFONT font = fonts_->Get(control.font);
+  for (const auto& control : controls_) {
+    const RECT place = Place(*control);
+    const HFONT font = fonts_->Get(control->layout_font);
     // Every move and font change costs the window system messages; a second layout, after a
     // screen's load, mostly changes nothing.
-    if (font == control.placed_font && ::EqualRect(&place, &control.placed)) continue;
-    PlaceNativeControl(control, place.left, place.top, place.right, place.bottom, font);
-    control.placed = place;
-    control.placed_font = font;
+    if (font == control->placed_font && ::EqualRect(&place, &control->placed)) continue;
+    control->Place(place, font);
   }
-  SIZE outer = OuterSize(Pixels(client_width_), Pixels(client_height_), kStyle, kExStyle, dpi_);
+  SIZE outer =
+      OuterSize(Pixels(client_width_), Pixels(client_height_), kStyle, kExStyle, scaling_.dpi);
   if (state_.outer_height) outer.cy = Pixels(*state_.outer_height);
   if (!shown_) {
     PlaceInWorkArea(outer);
@@ -175,10 +158,9 @@ void NativeWindow::Layout() {
 }
 
 NativeControl* NativeWindow::Find(std::string_view name) {
-  const auto found =
-      std::find_if(controls_.begin(), controls_.end(),
-                   [name](const NativeControl& control) { return control.name == name; });
-  return found == controls_.end() ? nullptr : &*found;
+  const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                  [name](const auto& control) { return control->name == name; });
+  return found == controls_.end() ? nullptr : found->get();
 }
 
 const NativeControl* NativeWindow::Control(std::string_view name) const {
@@ -194,7 +176,7 @@ void NativeWindow::Apply(const screens::ScreenState& state) {
   for (const auto& [name, control_state] : state.controls) {
     NativeControl* control = Find(name);
     if (control == nullptr) continue;
-    ApplyControlState(*control, control_state);
+    control->Apply(control_state);
     if (control_state.top) tops_[name] = *control_state.top;
     // Only a change of visibility is passed on: each call costs the window system messages.
     const bool shown = (::GetWindowLongPtrW(control->handle, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -211,15 +193,7 @@ screens::ScreenState NativeWindow::CurrentState() const {
   screens::ScreenState state = state_;
   if (handle_ == nullptr) return state;
   for (auto& [name, control_state] : state.controls) {
-    const NativeControl* control = Control(name);
-    if (control == nullptr) continue;
-    if (control->kind == ControlKind::kOptionButton) {
-      control_state.selected = ::SendMessageW(control->handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    } else if (control->kind == ControlKind::kDropDownList) {
-      const auto index = ::SendMessageW(control->handle, CB_GETCURSEL, 0, 0);
-      control_state.current =
-          index >= 0 ? std::optional<int>(static_cast<int>(index)) : std::nullopt;
-    }
+    if (const NativeControl* control = Control(name)) control->Read(control_state);
   }
   return state;
 }
@@ -236,15 +210,19 @@ void NativeWindow::SetText(std::string_view name, std::string_view utf8) {
     return;
   ::SetWindowTextW(control->handle, text.c_str());
   // A label's new text may need more room than its twips give.
-  if (control->kind != ControlKind::kLabel) return;
+  if (!control->GrowsWithText()) return;
   const RECT place = Place(*control);
   if (::EqualRect(&place, &control->placed)) return;
   ::MoveWindow(control->handle, place.left, place.top, place.right, place.bottom, TRUE);
   control->placed = place;
 }
 
-void NativeWindow::OnClick(std::string_view control, std::function<void()> handler) {
-  clicks_[std::string(control)] = std::move(handler);
+void NativeWindow::OnClick(std::string_view name, std::function<void()> handler) {
+  NativeControl* control = Find(name);
+  if (control == nullptr || control->kind != ControlKind::kButton) return;
+  static_cast<PushButton*>(control)->OnClick([this, handler = std::move(handler)] {
+    if (!closed_ && handler) handler();
+  });
 }
 
 void NativeWindow::StartTimer(int interval_ms, std::function<void()> tick) {
@@ -285,37 +263,21 @@ void NativeWindow::Dispose() {
   ::PostMessageW(handle_, kDisposeMessage, 0, 0);
 }
 
+// Hands a notification to the control it comes from.
 void NativeWindow::Command(HWND control_handle, int code) {
-  if (closed_ || code != BN_CLICKED) return;
-  const auto control =
-      std::find_if(controls_.begin(), controls_.end(),
-                   [control_handle](const NativeControl& c) { return c.handle == control_handle; });
-  if (control == controls_.end()) return;
-  if (control->kind == ControlKind::kOptionButton) {
-    SelectOnly(*control);
-    return;
-  }
-  if (control->kind != ControlKind::kButton) return;
-  const auto handler = clicks_.find(control->name);
-  if (handler != clicks_.end() && handler->second) handler->second();
-}
-
-// A text box given the focus gets its text selected with the caret at its end, and so shows only
-// the end of a text too long for it. The selection stays, with the caret moved to the start once
-// the focus change is done, so that the text is read from its first character.
-void NativeWindow::ShowTextFromItsStart(HWND text_box) {
-  ::PostMessageW(text_box, EM_SETSEL, static_cast<WPARAM>(::GetWindowTextLengthW(text_box)), 0);
-  ::PostMessageW(text_box, EM_SCROLLCARET, 0, 0);
+  const auto owner = std::find_if(
+      controls_.begin(), controls_.end(),
+      [control_handle](const auto& control) { return control->handle == control_handle; });
+  if (owner != controls_.end()) (*owner)->Command(code);
 }
 
 // The system unchecks only the enabled, visible buttons of a group; a hidden or greyed button that
 // the load selected must lose its selection too.
-void NativeWindow::SelectOnly(const NativeControl& chosen) {
-  if (::SendMessageW(chosen.handle, BM_GETCHECK, 0, 0) != BST_CHECKED) return;
-  for (const NativeControl& other : controls_) {
-    if (&other != &chosen && other.kind == ControlKind::kOptionButton &&
-        other.container == chosen.container) {
-      ::SendMessageW(other.handle, BM_SETCHECK, BST_UNCHECKED, 0);
+void NativeWindow::DeselectOthers(const OptionButton& chosen) {
+  for (const auto& other : controls_) {
+    if (other.get() != &chosen && other->kind == ControlKind::kOptionButton &&
+        other->container == chosen.container) {
+      static_cast<OptionButton&>(*other).Deselect();
     }
   }
 }
@@ -345,8 +307,6 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
       } else if (id == IDOK) {
         // Enter where no button is the default: the focused button, if any, is pressed.
         Command(::GetFocus(), BN_CLICKED);
-      } else if (l_param != 0 && HIWORD(w_param) == EN_SETFOCUS) {
-        ShowTextFromItsStart(reinterpret_cast<HWND>(l_param));
       } else if (l_param != 0) {
         Command(reinterpret_cast<HWND>(l_param), HIWORD(w_param));
       }
@@ -371,7 +331,7 @@ LRESULT NativeWindow::Handle(UINT message, WPARAM w_param, LPARAM l_param) {
       FollowSystemColours(window, message);
       return ::DefDlgProcW(window, message, w_param, l_param);
     case WM_DPICHANGED: {
-      dpi_ = HIWORD(w_param);
+      scaling_.dpi = HIWORD(w_param);
       const RECT* suggested = reinterpret_cast<const RECT*>(l_param);
       ::SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -11,10 +11,13 @@
 
 #include "screens/layout.h"
 #include "screens/screen_state.h"
-#include "ui/win32/controls.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/native_control.h"
 
 namespace ui::win32 {
+
+class OptionButton;
 
 // A screen's top-level window and its controls. It lives, held by the list of live windows,
 // until its handle is destroyed, which the program's close defers to a posted message: so a
@@ -49,27 +52,25 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   const std::string& name() const { return name_; }
   bool closed() const { return closed_; }
   const NativeControl* Control(std::string_view name) const;
-  const std::vector<NativeControl>& controls() const { return controls_; }
-  UINT dpi() const { return dpi_; }
+  const std::vector<std::unique_ptr<NativeControl>>& controls() const { return controls_; }
+  UINT dpi() const { return scaling_.dpi; }
   // The share of its size the window is shown at to fit its monitor's work area (1 where it fits).
-  double scale() const { return scale_; }
+  double scale() const { return scaling_.scale; }
   // Pixels for a length in twips at the window's resolution and scale.
-  int Pixels(int twips) const;
-  // A control's place in pixels (left, top, width, height) from its twips, `top` replacing theirs.
-  RECT PixelPlace(const RECT& twips, int top) const;
+  int Pixels(int twips) const { return scaling_.Pixels(twips); }
 
  private:
   explicit NativeWindow(const screens::WindowLayout& layout);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w_param, LPARAM l_param);
   LRESULT Handle(UINT message, WPARAM w_param, LPARAM l_param);
   void Build(const screens::WindowLayout& layout);
+  NativeControl* Add(const screens::Control& control, HWND parent, int id, bool first_in_group);
   void Layout();
   void FitToWorkArea();
   void PlaceInWorkArea(SIZE outer);
   RECT Place(const NativeControl& control) const;
   void Command(HWND control, int code);
-  void SelectOnly(const NativeControl& chosen);
-  static void ShowTextFromItsStart(HWND text_box);
+  void DeselectOthers(const OptionButton& chosen);
   void CloseByUser();
   void Dispose();
   NativeControl* Find(std::string_view name);
@@ -79,13 +80,11 @@ class NativeWindow : public std::enable_shared_from_this<NativeWindow> {
   int client_width_ = 0;  // twips
   int client_height_ = 0;
   HWND handle_ = nullptr;
-  UINT dpi_ = 96;
-  double scale_ = 1;
+  Scaling scaling_;
   std::unique_ptr<FontCache> fonts_;
-  std::vector<NativeControl> controls_;
-  std::map<std::string, int, std::less<>> tops_;  // moved controls' tops, in twips
+  std::vector<std::unique_ptr<NativeControl>> controls_;  // in the order they were made
+  std::map<std::string, int, std::less<>> tops_;          // moved controls' tops, in twips
   screens::ScreenState state_;
-  std::map<std::string, std::function<void()>, std::less<>> clicks_;
   std::function<void()> closed_by_user_;
   std::function<void()> tick_;
   std::function<void()> drives_changed_;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "cli/login_arguments.h"
 #include "device/removable_drives.h"
 #include "device/root_search.h"
 #include "device/system_error_windows.h"
@@ -118,10 +119,15 @@ void OfferStartAtEveryLogin(HWND window, const std::vector<std::wstring>& watch_
     ShowProblem(window, text, title, MB_ICONWARNING);
     return;
   }
+  // A login starts the watch in the program's folder: a profile named relative to the folder it
+  // was started in would not be found.
+  std::vector<std::string> utf8_arguments;
+  for (const std::wstring& argument : watch_arguments)
+    utf8_arguments.push_back(device::Utf8FromWide(argument));
   std::wstring arguments;
-  for (const std::wstring& argument : watch_arguments) {
+  for (const std::string& argument : cli::ArgumentsForLogin(utf8_arguments)) {
     if (!arguments.empty()) arguments += L' ';
-    arguments += Quoted(argument);
+    arguments += Quoted(WideFromUtf8(argument));
   }
   const std::wstring question =
       L"Start watching for recorders at every login?\n\nA shortcut to\n" + program.wstring() +

@@ -6,13 +6,14 @@
 #include "ui/twips.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/front_end.h"
+#include "ui/win32/native_control.h"
 #include "ui/win32/system_colours.h"
 #include "ui/win32/text.h"
+#include "ui/win32/window_class.h"
 
 namespace ui::win32 {
 namespace {
 
-constexpr wchar_t kChooserClass[] = L"DtcVolumeChooser";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr int kListId = 100;
 
@@ -51,27 +52,12 @@ LRESULT CALLBACK ChooserProcedure(HWND dialog, UINT message, WPARAM w_param, LPA
   }
 }
 
-void RegisterChooserClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW chooser_class{};
-    chooser_class.cbSize = sizeof chooser_class;
-    chooser_class.lpfnWndProc = ChooserProcedure;
-    chooser_class.cbWndExtra = DLGWINDOWEXTRA;
-    chooser_class.hInstance = ::GetModuleHandleW(nullptr);
-    chooser_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    chooser_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    chooser_class.lpszClassName = kChooserClass;
-    return ::RegisterClassExW(&chooser_class) != 0;
-  }();
-  (void)registered;
-}
-
-HWND Child(HWND parent, const wchar_t* window_class, const wchar_t* text, DWORD style, int id,
-           RECT place, HFONT font, DWORD ex_style = 0) {
-  const HWND child = ::CreateWindowExW(
-      ex_style, window_class, text, WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-      place.right - place.left, place.bottom - place.top, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+// `edges`: left, top, right, bottom.
+HWND Child(HWND parent, const wchar_t* window_class, const std::wstring& text, DWORD style, int id,
+           RECT edges, HFONT font, DWORD ex_style = 0) {
+  const HWND child =
+      CreateChild(window_class, text, style, ex_style, parent, id,
+                  {edges.left, edges.top, edges.right - edges.left, edges.bottom - edges.top});
   ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
 }
@@ -86,10 +72,15 @@ std::wstring VolumeText(const device::Volume& volume) {
 
 std::optional<std::size_t> ChooseVolumeModal(HWND owner,
                                              const std::vector<device::Volume>& volumes) {
-  RegisterChooserClass();
+  const wchar_t* chooser_class =
+      RegisterWindowClass({.name = L"DtcVolumeChooser",
+                           .procedure = ChooserProcedure,
+                           .background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                           .window_extra = DLGWINDOWEXTRA});
+  if (chooser_class == nullptr) return std::nullopt;
   Chooser chooser;
   const std::wstring title = WideFromUtf8(screens::kProgramName);
-  const HWND dialog = ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kChooserClass,
+  const HWND dialog = ::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, chooser_class,
                                         title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                                         owner, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   if (dialog == nullptr) return std::nullopt;
@@ -102,7 +93,7 @@ std::optional<std::size_t> ChooseVolumeModal(HWND owner,
   const HFONT font = ::CreateFontIndirectW(&metrics.lfMessageFont);
 
   const std::wstring prompt = WideFromUtf8(screens::kChooseVolumePrompt);
-  Child(dialog, WC_STATICW, prompt.c_str(), SS_LEFT, -1, {px(12), px(12), px(348), px(32)}, font);
+  Child(dialog, WC_STATICW, prompt, SS_LEFT, -1, {px(12), px(12), px(348), px(32)}, font);
   chooser.list = Child(dialog, WC_LISTBOXW, L"", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
                        kListId, {px(12), px(36), px(348), px(156)}, font, WS_EX_CLIENTEDGE);
   Child(dialog, WC_BUTTONW, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK,

@@ -17,6 +17,7 @@
 #include "ui/win32/drive_changes.h"
 #include "ui/win32/startup_shortcut.h"
 #include "ui/win32/text.h"
+#include "ui/win32/window_class.h"
 
 namespace ui::win32 {
 namespace {
@@ -130,17 +131,16 @@ class Win32WatchSystem final : public cli::WatchSystem {
     const HRESULT com =
         ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WNDCLASSEXW window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = Procedure;
-    window_class.hInstance = instance;
-    window_class.lpszClassName = kWatchWindowClass;
-    ::RegisterClassExW(&window_class);
+    const wchar_t* window_class =
+        RegisterWindowClass({.name = kWatchWindowClass, .procedure = Procedure, .cursor = nullptr});
     // Top-level, never shown: Windows broadcasts WM_DEVICECHANGE, WM_ENDSESSION and
     // "TaskbarCreated" to top-level windows only, never to message-only ones.
     const std::wstring title = WideFromUtf8(screens::kProgramName);
-    const HWND window = ::CreateWindowExW(WS_EX_TOOLWINDOW, kWatchWindowClass, title.c_str(),
-                                          WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this);
+    const HWND window =
+        window_class == nullptr
+            ? nullptr
+            : ::CreateWindowExW(WS_EX_TOOLWINDOW, window_class, title.c_str(), WS_POPUP, 0, 0, 0, 0,
+                                nullptr, nullptr, instance, this);
     window_ = window;
     if (window != nullptr) {
       icon_.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kIconResource),
