@@ -66,7 +66,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # recommended by them, and the program opens no window without one.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Liberation Sans stands in for the screens' typeface, which Debian does not have.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Liberation Sans stands in for the screens' typeface, which Debian does not have; Noto CJK
+# shows the Korean and Japanese texts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-noto-cjk")
 
 include(CPack)

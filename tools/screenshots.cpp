@@ -5,7 +5,10 @@
 // for none), the screen, its client width and height in pixels at 96 DPI, and the point in the
 // first window to click before the picture ("-" for none).
 //
-// usage: screenshots OUTPUT_FOLDER
+// With --language ko or ja it renders the model 4 and model 6 screens in that language, into
+// files named with the language in front ("ko-form15-model-6.png").
+//
+// usage: screenshots OUTPUT_FOLDER [--language ko|ja]
 //        screenshots --windows-plan
 
 #include <QAbstractButton>
@@ -33,6 +36,7 @@
 #include "app/start_up.h"
 #include "device/clock.h"
 #include "device/file_system.h"
+#include "language/language.h"
 #include "recorders.h"
 #include "support/fixed_clock.h"
 #include "ui/qt/front_end.h"
@@ -181,11 +185,23 @@ void FixEnvironment(QTemporaryFile& screen_file) {
 
 }  // namespace
 
+// The screens shown in another language: the two whose lists and labels are most of the texts.
+bool ShownInEveryLanguage(const tools::Recorder& recorder) {
+  return recorder.file_name == "form12-model-4.png" || recorder.file_name == "form15-model-6.png";
+}
+
 int main(int argc, char* argv[]) {
-  if (argc != 2) {
-    std::cerr << "usage: " << argv[0] << " OUTPUT_FOLDER | --windows-plan" << std::endl;
+  std::optional<language::Language> translated;
+  if (argc == 4 && std::string_view(argv[2]) == "--language") {
+    translated = language::LanguageFromCode(argv[3]);
+    if (translated == language::Language::kEnglish) translated.reset();
+  }
+  if (argc != 2 && !translated) {
+    std::cerr << "usage: " << argv[0] << " OUTPUT_FOLDER [--language ko|ja] | --windows-plan"
+              << std::endl;
     return 64;
   }
+  if (translated) language::UseLanguage(*translated);
   const bool plan = std::string_view(argv[1]) == "--windows-plan";
   QTemporaryFile screen_file;
   FixEnvironment(screen_file);
@@ -205,7 +221,12 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   int failures = 0;
-  for (const tools::Recorder& recorder : tools::TypicalRecorders()) {
+  for (tools::Recorder recorder : tools::TypicalRecorders()) {
+    if (translated) {
+      if (!ShownInEveryLanguage(recorder)) continue;
+      recorder.file_name =
+          std::string(language::LanguageCode(*translated)) + "-" + recorder.file_name;
+    }
     if (const auto failure = plan ? Describe(recorder) : Render(recorder, output)) {
       std::cerr << recorder.file_name << ": " << failure->toStdString() << std::endl;
       ++failures;

@@ -5,7 +5,7 @@ set -euo pipefail
 project_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build_dir="$project_root/build"
 
-build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev fonts-liberation desktop-file-utils
+build_packages=(cmake ninja-build g++ gettext qt6-base-dev libgl-dev libgtest-dev fonts-liberation fonts-noto-cjk desktop-file-utils
   help2man lintian dbus-daemon dbus-bin)
 
 # Installs the missing Debian packages as root; otherwise prints the one command that does.

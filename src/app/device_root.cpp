@@ -4,6 +4,7 @@
 #include "app/utf8_path.h"
 #include "device/drive_presence.h"
 #include "device/file_system.h"
+#include "language/language.h"
 
 namespace app {
 
@@ -12,7 +13,7 @@ bool IsFolder(const std::filesystem::path& root) {
 }
 
 std::string NotAFolderMessage(std::string_view shown) {
-  return "The device root \"" + std::string(shown) + "\" is not a folder.";
+  return language::Fill(language::Translate("The device root \"{1}\" is not a folder."), {shown});
 }
 
 std::optional<RootFailure> RootProblem(const std::filesystem::path& root, std::string_view shown) {
@@ -22,16 +23,21 @@ std::optional<RootFailure> RootProblem(const std::filesystem::path& root, std::s
     drive[0] = static_cast<char>(drive[0] - 'a' + 'A');
   switch (device::PresenceOfDrive(root)) {
     case device::DrivePresence::kNoDrive:
-      return RootFailure{"There is no drive " + drive, kExitUsage};
+      return RootFailure{language::Fill(language::Translate("There is no drive {1}"), {drive}),
+                         kExitUsage};
     case device::DrivePresence::kNoDisk:
-      return RootFailure{"There is no disk in drive " + drive, kExitUsage};
+      return RootFailure{
+          language::Fill(language::Translate("There is no disk in drive {1}"), {drive}),
+          kExitUsage};
     case device::DrivePresence::kPresent:
       break;
   }
   // Worded as for a root that cannot be listed (device::RootReadError).
   if (const auto reason = device::UnreachableReason(root)) {
-    return RootFailure{"Could not read the device root \"" + std::string(shown) + "\": " + *reason,
-                       kExitRuntimeFailure};
+    return RootFailure{
+        language::Fill(language::Translate("Could not read the device root \"{1}\": {2}"),
+                       {shown, *reason}),
+        kExitRuntimeFailure};
   }
   return RootFailure{NotAFolderMessage(shown), kExitUsage};
 }

@@ -5,6 +5,7 @@
 
 #include "app/utf8_text.h"
 #include "device/errors.h"
+#include "language/language.h"
 #include "screens/control_names.h"
 
 namespace app {
@@ -36,7 +37,8 @@ void Program::Run(const std::function<void()>& handler) {
   } catch (const device::RuntimeFailure& error) {
     Fail(error.what(), kExitRuntimeFailure);
   } catch (const std::exception& error) {
-    Fail(std::string("Unexpected error: ") + error.what(), kExitRuntimeFailure);
+    Fail(language::Fill(language::Translate("Unexpected error: {1}"), {error.what()}),
+         kExitRuntimeFailure);
   }
 }
 

@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
+#include "language/language.h"
 #include "screens/program_text.h"
 #include "screens/waiting_window.h"
 
@@ -68,8 +69,9 @@ void WaitingWindow::ChooseFolder() {
 
 bool WaitingWindow::AskToUse() {
   // As every message box's text, the question goes to stderr too.
-  std::cerr << screens::kNotARecorderQuestion << std::endl;
-  return front_end_.Ask(screens::kNotARecorderQuestion);
+  const std::string_view question = language::Translate(screens::kNotARecorderQuestion);
+  std::cerr << question << std::endl;
+  return front_end_.Ask(question);
 }
 
 void WaitingWindow::Finish() {

@@ -11,12 +11,14 @@
 #include "cli/run_command_line.h"
 #include "cli/texts.h"
 #include "device/clock.h"
+#include "language/system_language.h"
 
 namespace cli {
 
 int RunProgram(app::FrontEnd& front_end, const std::vector<std::string>& given,
                const std::filesystem::path& program_folder,
                const device::VolumeSource& recorder_volumes, const WatchSystemMaker& watch_system) {
+  language::UseLanguage(language::SystemLanguage());
   device::SystemClock clock;
   // Options never touch the front end, so that they need no display.
   if (HasOptions(given)) {

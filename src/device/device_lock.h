@@ -5,13 +5,15 @@
 #include <memory>
 #include <string_view>
 
+#include "language/language.h"
+
 namespace device {
 
 // How long a Start waits for another program's Start on the same recorder to finish.
 inline constexpr std::chrono::milliseconds kDeviceLockWait{5000};
 
-inline constexpr std::string_view kDeviceBusyMessage =
-    "Another program is writing to this recorder. Try again when it has finished.";
+inline constexpr std::string_view kDeviceBusyMessage = language::ToTranslate(
+    "Another program is writing to this recorder. Try again when it has finished.");
 
 // Keeps the Starts of other programs, and of other threads, off the recorder at `root` while it
 // lives, so that one Start's reads and writes never interleave with another's. Taking it waits

@@ -67,7 +67,7 @@ DeviceLock::DeviceLock(const std::filesystem::path& root, std::chrono::milliseco
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) {
       ::close(fd);
-      throw RuntimeFailure(std::string(kDeviceBusyMessage));
+      throw RuntimeFailure(std::string(language::Translate(kDeviceBusyMessage)));
     }
     std::this_thread::sleep_for(
         std::min<std::chrono::steady_clock::duration>(kPollPause, deadline - now));

@@ -28,7 +28,9 @@ constexpr DWORD kLockAccess = SYNCHRONIZE | MUTEX_MODIFY_STATE;
 constexpr wchar_t kLockSecurity[] = L"D:P(A;;0x00100001;;;AU)S:(ML;;NW;;;ME)";
 
 [[noreturn]] void FailToLock(DWORD error) {
-  throw RuntimeFailure("Could not lock the recorder: system error " + std::to_string(error));
+  throw RuntimeFailure(
+      language::Fill(language::Translate("Could not lock the recorder: system error {1}"),
+                     {std::to_string(error)}));
 }
 
 // What names the recorder for every program on the PC: the name of its volume, which is the same
@@ -114,7 +116,7 @@ DeviceLock::DeviceLock(const std::filesystem::path& root, std::chrono::milliseco
       return;
     case WAIT_TIMEOUT:
       ::CloseHandle(mutex);
-      throw RuntimeFailure(std::string(kDeviceBusyMessage));
+      throw RuntimeFailure(std::string(language::Translate(kDeviceBusyMessage)));
     default:
       error = result == WAIT_FAILED ? ::GetLastError() : result;
       ::CloseHandle(mutex);

@@ -21,6 +21,7 @@
 #include "device/fat_volume_posix.h"
 #include "device/file_system.h"
 #include "device/temporary_name.h"
+#include "language/language.h"
 
 namespace device {
 namespace {
@@ -260,7 +261,9 @@ std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
     if (count == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(count));
   }
-  if (bytes.empty()) throw DeviceError("read", std::string(device_path), "the file is empty");
+  if (bytes.empty())
+    throw DeviceError("read", std::string(device_path),
+                      std::string(language::Translate("the file is empty")));
   std::string line = FirstLineOf(bytes);
   if (line.size() > kFirstLineReadLimit) line.resize(kFirstLineReadLimit);
   return line;
@@ -271,7 +274,8 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   const Entry existing = Inspect(path, "write", device_path);
   if (existing.folder) Fail("write", device_path, EISDIR);
   if (existing.regular && (existing.attributes & kReadOnly) != 0) {
-    throw DeviceError("write", std::string(device_path), "the file is read-only");
+    throw DeviceError("write", std::string(device_path),
+                      std::string(language::Translate("the file is read-only")));
   }
 
   Step("create", device_path);

@@ -15,6 +15,7 @@
 #include "device/system_error_windows.h"
 #include "device/temporary_name.h"
 #include "device/wide_text.h"
+#include "language/language.h"
 
 namespace device {
 namespace {
@@ -366,7 +367,9 @@ std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
     if (count == 0) break;
     bytes.append(buffer, count);
   }
-  if (bytes.empty()) throw DeviceError("read", std::string(device_path), "the file is empty");
+  if (bytes.empty())
+    throw DeviceError("read", std::string(device_path),
+                      std::string(language::Translate("the file is empty")));
   std::string line = FirstLineOf(bytes);
   if (line.size() > kFirstLineReadLimit) line.resize(kFirstLineReadLimit);
   return line;
@@ -383,7 +386,8 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   if (existing && existing->folder()) Refuse("write", device_path, kFolderReason);
   const bool replaces_file = existing && existing->regular();
   if (replaces_file && (existing->attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-    throw DeviceError("write", std::string(device_path), "the file is read-only");
+    throw DeviceError("write", std::string(device_path),
+                      std::string(language::Translate("the file is read-only")));
   }
 
   Step("create", device_path);

@@ -1,20 +1,26 @@
 #include "device/settings_line.h"
 
 #include "device/errors.h"
+#include "language/language.h"
 
 namespace device {
 namespace {
 
 // Names every candidate: "... none of "\a", "\b" and "\c"."
 std::string NoSettingsFileMessage() {
-  std::string message = "Could not read the settings file: the recorder holds none of ";
+  std::string names;
   for (std::size_t i = 0; i < kSettingsFileSet.size(); ++i) {
-    if (i > 0) message += i + 1 < kSettingsFileSet.size() ? ", " : " and ";
-    message += '"';
-    message += kSettingsFileSet[i];
-    message += '"';
+    if (i > 0) {
+      names +=
+          i + 1 < kSettingsFileSet.size() ? std::string_view(", ") : language::Translate(" and ");
+    }
+    names += '"';
+    names += kSettingsFileSet[i];
+    names += '"';
   }
-  return message + ".";
+  return language::Fill(
+      language::Translate("Could not read the settings file: the recorder holds none of {1}."),
+      {names});
 }
 
 }  // namespace

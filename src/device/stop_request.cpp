@@ -1,6 +1,7 @@
 #include "device/stop_request.h"
 
 #include "device/errors.h"
+#include "language/language.h"
 
 namespace device {
 
@@ -34,7 +35,8 @@ StopSignal& ProgramStop() {
 
 WriteSection::WriteSection(StopSignal& signal) : signal_(signal) {
   const std::lock_guard lock(signal_.mutex_);
-  if (signal_.stop_) throw RuntimeFailure("Stopped before writing.");
+  if (signal_.stop_)
+    throw RuntimeFailure(std::string(language::Translate("Stopped before writing.")));
   ++signal_.writes_;
 }
 

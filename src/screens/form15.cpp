@@ -1,5 +1,6 @@
 #include "screens/form15.h"
 
+#include "language/language.h"
 #include "screens/feature_flag.h"
 #include "screens/line_positions.h"
 #include "screens/recording_mode.h"
@@ -10,7 +11,7 @@ namespace {
 using K = ControlKind;
 using A = Action::Kind;
 
-constexpr std::string_view kModelFileError = "Ravlen.ini File Error";
+constexpr std::string_view kModelFileError = language::ToTranslate("Ravlen.ini File Error");
 
 WindowLayout Window() {
   return {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "device/settings_line.h"
+#include "language/language.h"
 #include "screens/layout.h"
 #include "screens/screen_state.h"
 
@@ -65,7 +66,8 @@ struct ListSetting {
   std::vector<ListItem> items;
 };
 
-inline constexpr std::string_view kFileError = "Ravlen_setting.ini File Error";
+inline constexpr std::string_view kFileError =
+    language::ToTranslate("Ravlen_setting.ini File Error");
 inline constexpr char kNoChoiceCode = '9';
 
 // A settings screen as data: its window, its settings, the steps of its load in the order they

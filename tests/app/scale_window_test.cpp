@@ -6,45 +6,15 @@
 #include <iostream>
 #include <optional>
 
+#include "every_screen.h"
 #include "program_fixture.h"
 #include "screens/control_names.h"
 #include "screens/screen_table.h"
-#include "support/settings_line_builder.h"
 
 namespace app {
 namespace {
 
 using testing_support::PixelRect;
-
-struct ScreenCase {
-  const char* name;
-  std::optional<std::string> line;
-  bool setting = false;  // the basic screen's Setting pressed first
-
-  friend void PrintTo(const ScreenCase& row, std::ostream* out) { *out << row.name; }
-};
-
-std::string Line(char model, std::string_view flags, std::string_view block) {
-  return support::BuildSettingsLine({.model = model,
-                                     .flags = std::string(flags),
-                                     .block = std::string(block),
-                                     .version = std::string("FW 1.00 MODEL-") + model});
-}
-
-constexpr std::string_view kEveryFeature = "11111111111111";
-
-const ScreenCase kScreens[] = {
-    {"StartScreen", std::nullopt},
-    {"BasicScreen", Line('0', kEveryFeature, "21010001000000")},
-    {"OptionSettingModel0", Line('0', kEveryFeature, "21010001000000"), true},
-    {"OptionSettingModel1", Line('1', kEveryFeature, "21013021100000"), true},
-    {"Model2", Line('2', kEveryFeature, "22000000000000")},
-    {"Model3", Line('3', kEveryFeature, "21000001000000")},
-    {"Model4", Line('4', kEveryFeature, "20000000000000")},
-    {"Model5", Line('5', kEveryFeature, "12000000000000")},
-    {"Model6", Line('6', kEveryFeature, "22111000012000")},
-    {"Model6Compact", Line('6', "11111111111011", "22111000012000")},  // no MIC input
-};
 
 bool Inside(const PixelRect& inner, const PixelRect& outer) {
   return inner.left >= outer.left && inner.top >= outer.top &&
@@ -103,7 +73,7 @@ TEST_P(ScaleWindowTest, FitsTheWorkAreaWithTextWholeAndStartWrites) {
                 (row.setting || shown.kind != screens::ShownScreen::Kind::kBasicScreen));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryScreen, ScaleWindowTest, testing::ValuesIn(kScreens),
+INSTANTIATE_TEST_SUITE_P(EveryScreen, ScaleWindowTest, testing::ValuesIn(kEveryScreen),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

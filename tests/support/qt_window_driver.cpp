@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
@@ -11,6 +13,9 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include "support/window_driver.h"
@@ -91,6 +96,45 @@ class QtWindowDriver : public WindowDriver {
   int TextWidth(std::string_view control) const override {
     const QWidget* widget = Find(control);
     return widget ? QFontMetrics(widget->font()).horizontalAdvance(ToQString(Text(control))) : 0;
+  }
+  int TextRoom(std::string_view control) const override {
+    const QWidget* widget = Find(control);
+    if (widget == nullptr) return 0;
+    const QStyle* style = widget->style();
+    if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+      QStyleOptionGroupBox option;
+      option.initFrom(box);
+      option.text = box->title();
+      option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+      option.textAlignment = box->alignment();
+      const QRect label =
+          style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+      return box->width() - 2 * label.left();
+    }
+    if (qobject_cast<const QRadioButton*>(widget)) {
+      return widget->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+             style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    }
+    if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+      QStyleOptionComboBox option;
+      option.initFrom(list);
+      return style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+          .width();
+    }
+    if (qobject_cast<const QAbstractButton*>(widget)) {
+      return widget->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin);
+    }
+    return widget->width();
+  }
+  int WidestItemWidth(std::string_view list) const override {
+    const auto* combo = qobject_cast<const QComboBox*>(Find(list));
+    if (combo == nullptr) return 0;
+    const QFontMetrics metrics(combo->font());
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i) {
+      widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)));
+    }
+    return widest;
   }
   bool SavePicture(const std::string& path_without_extension) const override {
     return Window() && Window()->grab().save(ToQString(path_without_extension + ".png"), "PNG");

@@ -278,6 +278,55 @@ class Win32WindowDriver : public WindowDriver {
     });
     return width;
   }
+  int TextRoom(std::string_view control) const override {
+    const NativeControl* found = Find(control);
+    if (!found) return 0;
+    RECT place{};
+    ::GetClientRect(found->handle, &place);
+    const int width = place.right - place.left;
+    int average = 0;
+    Measure(control, [&average](HDC context, const std::wstring&) {
+      TEXTMETRICW metrics{};
+      ::GetTextMetricsW(context, &metrics);
+      average = metrics.tmAveCharWidth;
+    });
+    const UINT dpi = ::GetDpiForWindow(found->handle);
+    switch (found->kind) {
+      case ControlKind::kFrame:
+        // A group box's title starts about a character in and leaves as much at its end.
+        return width - 2 * average;
+      case ControlKind::kOptionButton:
+        // The round indicator, and the gap of half a character before the text.
+        return width - ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) - average / 2;
+      case ControlKind::kButton:
+        return width - 2 * (::GetSystemMetricsForDpi(SM_CXEDGE, dpi) + 1);
+      case ControlKind::kDropDownList: {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (!::GetComboBoxInfo(found->handle, &info)) return 0;
+        return info.rcItem.right - info.rcItem.left;
+      }
+      case ControlKind::kLabel:
+      case ControlKind::kTextBox:
+        break;
+    }
+    return width;
+  }
+  int WidestItemWidth(std::string_view list) const override {
+    const NativeControl* found = Find(list);
+    if (!found || found->kind != ControlKind::kDropDownList) return 0;
+    int widest = 0;
+    const std::vector<std::string> items = Items(list);
+    Measure(list, [&widest, &items](HDC context, const std::wstring&) {
+      for (const std::string& item : items) {
+        const std::wstring text = ui::win32::WideFromUtf8(item);
+        SIZE extent{};
+        ::GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
+        widest = std::max(widest, static_cast<int>(extent.cx));
+      }
+    });
+    return widest;
+  }
   bool SavePicture(const std::string& path_without_extension) const override {
     const auto window = ui::win32::OpenWindow();
     if (!window) return false;

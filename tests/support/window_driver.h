@@ -72,6 +72,11 @@ class WindowDriver {
   // The height of a line of a control's font, and the width of its text on one line, in pixels.
   virtual int LineHeight(std::string_view control) const = 0;
   virtual int TextWidth(std::string_view control) const = 0;
+  // The width a control leaves its text on one line: a frame's for its title, an option button's
+  // beside its indicator, a button's inside its margins, a drop-down list's inside its field;
+  // 0 where the front end cannot tell. And the width of a list's widest item.
+  virtual int TextRoom(std::string_view /*control*/) const { return 0; }
+  virtual int WidestItemWidth(std::string_view /*list*/) const { return 0; }
   // Saves a picture of the open window's client area (BMP on Windows, PNG elsewhere; the file name
   // is given without its extension). False where it could not.
   virtual bool SavePicture(const std::string& path_without_extension) const = 0;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/program.h"
+#include "language/language.h"
 #include "screens/program_text.h"
 #include "ui/qt/folder_dialog.h"
 #include "ui/qt/screen_window.h"
@@ -106,7 +107,8 @@ std::optional<std::filesystem::path> FrontEnd::ChooseFolder() {
   MakeApplication();
   // The working folder first, then the folder the dialog showed last.
   if (folder_shown_.isEmpty()) folder_shown_ = QDir::currentPath();
-  FolderDialog dialog(ToQString(screens::kChooseFolderTitle), folder_shown_, OpenWindow());
+  FolderDialog dialog(ToQString(language::Translate(screens::kChooseFolderTitle)), folder_shown_,
+                      OpenWindow());
   dialog.exec();
   folder_shown_ = dialog.directory().absolutePath();
   const std::optional<QString> folder = dialog.Chosen();

@@ -19,6 +19,8 @@
 #include <vector>
 
 #include "device/mount_table.h"
+#include "language/language.h"
+#include "screens/screen_texts.h"
 #include "screens/tab_order.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/text.h"
@@ -71,8 +73,20 @@ QString ShownLiterally(QString caption) {
   return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-QWidget* CreateWidget(const Control& control, QWidget* parent) {
-  const QString caption = ToQString(control.caption);
+// A text of the screens' tables as the language in use reads it.
+QString Shown(std::string_view window, std::string_view control, std::string_view english) {
+  return ToQString(screens::TranslatedScreenText({window, control, english}));
+}
+
+// A list's item or a label's caption from the screen's state. In English it is shown byte for
+// byte as the state holds it, as every text the state holds is.
+QString ShownStateText(std::string_view window, std::string_view control, const std::string& text) {
+  if (language::LanguageInUse() == language::Language::kEnglish) return FromDeviceText(text);
+  return Shown(window, control, text);
+}
+
+QWidget* CreateWidget(const Control& control, std::string_view window, QWidget* parent) {
+  const QString caption = Shown(window, control.name, control.caption);
   switch (control.kind) {
     case ControlKind::kLabel:
       return new QLabel(caption, parent);
@@ -108,7 +122,7 @@ QString FromDeviceText(std::string_view bytes) {
 
 ScreenWindow::ScreenWindow(const screens::WindowLayout& layout) {
   setObjectName(ToQString(layout.name));
-  setWindowTitle(ToQString(layout.title));
+  setWindowTitle(Shown(layout.name, {}, layout.title));
   setAttribute(Qt::WA_DeleteOnClose, false);
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
@@ -189,7 +203,7 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
   }
   for (const Control* control : ordered) {
     QWidget* parent = control->container.empty() ? this : Widget(control->container);
-    QWidget* widget = CreateWidget(*control, parent);
+    QWidget* widget = CreateWidget(*control, layout.name, parent);
     widget->setObjectName(ToQString(control->name));
     controls_.insert(widget->objectName(), widget);
     if (auto* button = qobject_cast<QRadioButton*>(widget)) {
@@ -207,7 +221,7 @@ void ScreenWindow::Build(const screens::WindowLayout& layout) {
     auto* label = qobject_cast<QLabel*>(Widget(control.name));
     if (label == nullptr || control.buddy.empty()) continue;
     label->setBuddy(Widget(control.buddy));
-    SetLabelText(label, ToQString(control.caption));
+    SetLabelText(label, Shown(layout.name, control.name, control.caption));
   }
   // Places, sizes and fonts, once every label has its text to fit.
   PlaceControls();
@@ -232,7 +246,9 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
     if (widget == nullptr) continue;
     if (auto* list = qobject_cast<QComboBox*>(widget)) {
       list->clear();
-      for (const auto& item : control_state.items) list->addItem(FromDeviceText(item));
+      for (const auto& item : control_state.items) {
+        list->addItem(ShownStateText(layout_.name, name, item));
+      }
       list->setPlaceholderText(FromDeviceText(control_state.unlisted_text));
       list->setCurrentIndex(control_state.current.value_or(-1));
       DescribeTheShownChoice(list);
@@ -241,7 +257,9 @@ void ScreenWindow::Apply(const screens::ScreenState& state) {
       button->setChecked(control_state.selected);
     }
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-      if (control_state.caption) SetLabelText(label, FromDeviceText(*control_state.caption));
+      if (control_state.caption) {
+        SetLabelText(label, ShownStateText(layout_.name, name, *control_state.caption));
+      }
       if (control_state.centred) label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     }
     if (control_state.top) widget->move(widget->x(), Pixels(*control_state.top));

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "language/language.h"
 #include "screens/program_text.h"
 #include "ui/qt/text.h"
 
@@ -23,7 +24,7 @@ VolumeChooserDialog::VolumeChooserDialog(const std::vector<device::Volume>& volu
   setObjectName(QStringLiteral("VolumeChooser"));
   setWindowTitle(ToQString(screens::kProgramName));
 
-  auto* prompt = new QLabel(ToQString(screens::kChooseVolumePrompt), this);
+  auto* prompt = new QLabel(ToQString(language::Translate(screens::kChooseVolumePrompt)), this);
   prompt->setObjectName(QStringLiteral("VolumePrompt"));
   list_->setObjectName(QStringLiteral("VolumeList"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -73,7 +73,7 @@ void DropDownList::Move(const RECT& place, HFONT font) {
 void DropDownList::Apply(const screens::ControlState& state) {
   ::SendMessageW(handle, CB_RESETCONTENT, 0, 0);
   for (const std::string& item : state.items) {
-    const std::wstring text = WideFromDeviceText(item);
+    const std::wstring text = ShownStateText(item);
     ::SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
   unlisted_text_ = WideFromDeviceText(state.unlisted_text);

@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <shobjidl.h>
 
+#include "language/language.h"
 #include "screens/program_text.h"
 #include "ui/win32/text.h"
 
@@ -33,7 +34,7 @@ std::optional<std::filesystem::path> ChooseFolderModal(HWND owner) {
       FILEOPENDIALOGOPTIONS options = 0;
       dialog.pointer->GetOptions(&options);
       dialog.pointer->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM);
-      const std::wstring title = WideFromUtf8(screens::kChooseFolderTitle);
+      const std::wstring title = WideFromUtf8(language::Translate(screens::kChooseFolderTitle));
       dialog.pointer->SetTitle(title.c_str());
       Held<IShellItem> item;
       if (SUCCEEDED(dialog.pointer->Show(owner)) &&

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "language/language.h"
+
 namespace ui::win32 {
 namespace {
 
@@ -21,7 +23,25 @@ bool Installed(const wchar_t* face) {
   return found;
 }
 
+// The first installed of the faces made for the language in use: the screens' own Gulim for
+// English, the system's UI fonts for Korean and Japanese; Noto CJK stands in where Windows'
+// own are missing (Wine).
 const wchar_t* Typeface() {
+  switch (language::LanguageInUse()) {
+    case language::Language::kKorean:
+      for (const wchar_t* face : {L"Malgun Gothic", L"Gulim", L"Noto Sans CJK KR"}) {
+        if (Installed(face)) return face;
+      }
+      break;
+    case language::Language::kJapanese:
+      for (const wchar_t* face :
+           {L"Yu Gothic UI", L"Meiryo UI", L"MS UI Gothic", L"Noto Sans CJK JP"}) {
+        if (Installed(face)) return face;
+      }
+      break;
+    case language::Language::kEnglish:
+      break;
+  }
   static const wchar_t* const face = Installed(L"Gulim") ? L"Gulim" : L"Arial";
   return face;
 }

@@ -39,7 +39,7 @@ void Label::FitToText(HFONT font, RECT& place) const {
 }
 
 void Label::Apply(const screens::ControlState& state) {
-  if (state.caption) ::SetWindowTextW(handle, WideFromDeviceText(*state.caption).c_str());
+  if (state.caption) ::SetWindowTextW(handle, ShownStateText(*state.caption).c_str());
   if (state.centred) {
     const LONG_PTR style = ::GetWindowLongPtrW(handle, GWL_STYLE) & ~LONG_PTR{SS_TYPEMASK};
     ::SetWindowLongPtrW(handle, GWL_STYLE, style | SS_CENTER | SS_CENTERIMAGE);

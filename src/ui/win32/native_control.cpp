@@ -1,17 +1,26 @@
 #include "ui/win32/native_control.h"
 
+#include "language/language.h"
+#include "screens/screen_texts.h"
 #include "ui/win32/control_kinds.h"
 #include "ui/win32/text.h"
 
 namespace ui::win32 {
 
-NativeControl::NativeControl(const screens::Control& control)
+NativeControl::NativeControl(const screens::Control& control, std::string_view window)
     : name(control.name),
       kind(control.kind),
       container(control.container),
       twips{control.left, control.top, control.left + control.width, control.top + control.height},
       layout_font(control.font),
-      caption(WideFromUtf8(control.caption)) {}
+      window_(window),
+      caption(
+          WideFromUtf8(screens::TranslatedScreenText({window, control.name, control.caption}))) {}
+
+std::wstring NativeControl::ShownStateText(const std::string& text) const {
+  if (language::LanguageInUse() == language::Language::kEnglish) return WideFromDeviceText(text);
+  return WideFromUtf8(screens::TranslatedScreenText({window_, name, text}));
+}
 
 HWND NativeControl::Create(HWND parent, int id, const Scaling& scaling, HFONT font,
                            bool first_in_group) {
@@ -40,20 +49,21 @@ void NativeControl::Move(const RECT& place, HFONT font) {
   ::MoveWindow(handle, place.left, place.top, place.right, place.bottom, TRUE);
 }
 
-std::unique_ptr<NativeControl> MakeNativeControl(const screens::Control& control) {
+std::unique_ptr<NativeControl> MakeNativeControl(const screens::Control& control,
+                                                 std::string_view window) {
   switch (control.kind) {
     case screens::ControlKind::kLabel:
-      return std::make_unique<Label>(control);
+      return std::make_unique<Label>(control, window);
     case screens::ControlKind::kTextBox:
-      return std::make_unique<TextBox>(control);
+      return std::make_unique<TextBox>(control, window);
     case screens::ControlKind::kFrame:
-      return std::make_unique<Frame>(control);
+      return std::make_unique<Frame>(control, window);
     case screens::ControlKind::kOptionButton:
-      return std::make_unique<OptionButton>(control);
+      return std::make_unique<OptionButton>(control, window);
     case screens::ControlKind::kDropDownList:
-      return std::make_unique<DropDownList>(control);
+      return std::make_unique<DropDownList>(control, window);
     case screens::ControlKind::kButton:
-      return std::make_unique<PushButton>(control);
+      return std::make_unique<PushButton>(control, window);
   }
   return nullptr;
 }

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "screens/layout.h"
 #include "screens/screen_state.h"
@@ -16,7 +17,8 @@ namespace ui::win32 {
 // the user's choice from it, and answers its own notifications, which the window hands on.
 class NativeControl {
  public:
-  explicit NativeControl(const screens::Control& control);
+  // `window` is the name of the window that shows it, whose texts it shows.
+  NativeControl(const screens::Control& control, std::string_view window);
   virtual ~NativeControl() = default;
   NativeControl(const NativeControl&) = delete;
   NativeControl& operator=(const NativeControl&) = delete;
@@ -60,12 +62,18 @@ class NativeControl {
   // Fits to its place what the font decides, once the font is set.
   virtual void FitToPlace(const RECT& /*place*/) {}
   virtual void Move(const RECT& place, HFONT font);
-  // The caption as the layout gives it.
+  // A list's item or a label's caption from the screen's state, in the language in use; in
+  // English byte for byte as the state holds it.
+  std::wstring ShownStateText(const std::string& text) const;
+
+  const std::string window_;
+  // The caption as the layout gives it, in the language in use.
   const std::wstring caption;
 };
 
 // The wrapper of the control's kind, not yet made.
-std::unique_ptr<NativeControl> MakeNativeControl(const screens::Control& control);
+std::unique_ptr<NativeControl> MakeNativeControl(const screens::Control& control,
+                                                 std::string_view window);
 
 // A visible child window of a system class at `place` (pixels: left, top, width, height).
 HWND CreateChild(const wchar_t* window_class, const std::wstring& text, DWORD style, DWORD ex_style,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "screens/screen_texts.h"
 #include "ui/twips.h"
 #include "ui/win32/control_kinds.h"
 #include "ui/win32/creation_order.h"
@@ -39,7 +40,7 @@ std::shared_ptr<NativeWindow> NativeWindow::Create(const screens::WindowLayout& 
 
 NativeWindow::NativeWindow(const screens::WindowLayout& layout)
     : name_(layout.name),
-      title_(WideFromUtf8(layout.title)),
+      title_(WideFromUtf8(screens::TranslatedScreenText({layout.name, {}, layout.title}))),
       client_width_(layout.client_width),
       client_height_(layout.client_height) {}
 
@@ -86,7 +87,7 @@ void NativeWindow::Build(const screens::WindowLayout& layout) {
 // the window's handlers.
 NativeControl* NativeWindow::Add(const screens::Control& control, HWND parent, int id,
                                  bool first_in_group) {
-  std::unique_ptr<NativeControl> made = MakeNativeControl(control);
+  std::unique_ptr<NativeControl> made = MakeNativeControl(control, name_);
   if (made == nullptr) return nullptr;
   made->Create(parent, id, scaling_, fonts_->Get(control.font), first_in_group);
   if (made->kind == ControlKind::kOptionButton) {

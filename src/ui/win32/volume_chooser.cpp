@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "language/language.h"
 #include "screens/program_text.h"
 #include "ui/twips.h"
 #include "ui/win32/dpi.h"
@@ -92,7 +93,7 @@ std::optional<std::size_t> ChooseVolumeModal(HWND owner,
   metrics.lfMessageFont.lfHeight = -px(12);
   const HFONT font = ::CreateFontIndirectW(&metrics.lfMessageFont);
 
-  const std::wstring prompt = WideFromUtf8(screens::kChooseVolumePrompt);
+  const std::wstring prompt = WideFromUtf8(language::Translate(screens::kChooseVolumePrompt));
   Child(dialog, WC_STATICW, prompt, SS_LEFT, -1, {px(12), px(12), px(348), px(32)}, font);
   chooser.list = Child(dialog, WC_LISTBOXW, L"", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
                        kListId, {px(12), px(36), px(348), px(156)}, font, WS_EX_CLIENTEDGE);
