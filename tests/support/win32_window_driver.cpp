@@ -290,16 +290,16 @@ class Win32WindowDriver : public WindowDriver {
       ::GetTextMetricsW(context, &metrics);
       average = metrics.tmAveCharWidth;
     });
-    const UINT dpi = ::GetDpiForWindow(found->handle);
+    const UINT dpi = ui::win32::WindowDpi(found->handle);
     switch (found->kind) {
       case ControlKind::kFrame:
         // A group box's title starts about a character in and leaves as much at its end.
         return width - 2 * average;
       case ControlKind::kOptionButton:
         // The round indicator, and the gap of half a character before the text.
-        return width - ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) - average / 2;
+        return width - ui::win32::SystemMetric(SM_CXMENUCHECK, dpi) - average / 2;
       case ControlKind::kButton:
-        return width - 2 * (::GetSystemMetricsForDpi(SM_CXEDGE, dpi) + 1);
+        return width - 2 * (ui::win32::SystemMetric(SM_CXEDGE, dpi) + 1);
       case ControlKind::kDropDownList: {
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
