@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "device/errors.h"
+#include "language/language.h"
+
 namespace device {
 
 FileSystem::FileSystem(std::filesystem::path root, StepHook hook)
@@ -26,6 +29,16 @@ void FileSystem::Step(std::string_view step, std::string_view device_path) const
 
 std::string FirstLineOf(std::string_view bytes) {
   return std::string(bytes.substr(0, bytes.find('\r')));
+}
+
+std::string FirstLineRead(std::string_view bytes, std::string_view device_path) {
+  if (bytes.empty()) {
+    throw DeviceError("read", std::string(device_path),
+                      std::string(language::Translate("the file is empty")));
+  }
+  std::string line = FirstLineOf(bytes);
+  if (line.size() > kFirstLineReadLimit) line.resize(kFirstLineReadLimit);
+  return line;
 }
 
 }  // namespace device

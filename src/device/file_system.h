@@ -73,6 +73,9 @@ std::optional<std::string> UnreachableReason(const std::filesystem::path& path);
 
 // The first line of a file's bytes, as ReadFirstLine defines it.
 std::string FirstLineOf(std::string_view bytes);
+// ReadFirstLine's result from the bytes read of the file at `device_path`: their first line, cut
+// at kFirstLineReadLimit. No bytes at all fail as an empty file.
+std::string FirstLineRead(std::string_view bytes, std::string_view device_path);
 
 // Longest first line read; the program uses the first 47 characters, so a longer line loses
 // nothing that it writes back, and a hostile file cannot make it read gigabytes.

@@ -367,12 +367,7 @@ std::string FileSystem::ReadFirstLine(std::string_view device_path) const {
     if (count == 0) break;
     bytes.append(buffer, count);
   }
-  if (bytes.empty())
-    throw DeviceError("read", std::string(device_path),
-                      std::string(language::Translate("the file is empty")));
-  std::string line = FirstLineOf(bytes);
-  if (line.size() > kFirstLineReadLimit) line.resize(kFirstLineReadLimit);
-  return line;
+  return FirstLineRead(bytes, device_path);
 }
 
 void FileSystem::WriteLine(std::string_view device_path, std::string_view text) {
