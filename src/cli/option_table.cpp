@@ -102,6 +102,14 @@ constexpr std::array kOptions = {
                 "history; the window takes it too\n",
     },
     OptionSpec{
+        .name = "--language",
+        .argument = "CODE",
+        .role = OptionRole::kEverywhere,
+        .help = "show the windows and their messages in the language\n"
+                "of CODE, ko (Korean), ja (Japanese) or en (English),\n"
+                "in place of the user's own; the window takes it too\n",
+    },
+    OptionSpec{
         .name = "--all",
         .role = OptionRole::kRootChoice,
         .modes = kStartOrShow,

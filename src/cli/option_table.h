@@ -19,6 +19,7 @@ enum class OptionRole {
   // continued usage line): --help lists it.
   kHelpOnlyFlag,
   kRootChoice,  // stands in place of the device roots, in the modes' root forms
+  kEverywhere,  // taken before the rest is read, with every mode and the window (--language)
   kInfo,        // prints something and exits, whatever else is given
 };
 

@@ -161,6 +161,9 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
       case OptionRole::kValue:
         if (auto wrong = TakeValue(*option, arguments, i, command_line)) return *wrong;
         break;
+      case OptionRole::kEverywhere:
+        // Taken out before the rest is read (TakeLanguageOption).
+        break;
     }
   }
   if (!action) return "give " + ModeNames(~ModeSet{0}, " or ") + " (or --help)";

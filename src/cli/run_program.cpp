@@ -6,7 +6,9 @@
 #include "app/program.h"
 #include "app/run_window.h"
 #include "app/utf8_path.h"
+#include "app/utf8_text.h"
 #include "cli/history_recorder.h"
+#include "cli/language_option.h"
 #include "cli/options.h"
 #include "cli/run_command_line.h"
 #include "cli/texts.h"
@@ -18,13 +20,18 @@ namespace cli {
 int RunProgram(app::FrontEnd& front_end, const std::vector<std::string>& given,
                const std::filesystem::path& program_folder,
                const device::VolumeSource& recorder_volumes, const WatchSystemMaker& watch_system) {
-  language::UseLanguage(language::SystemLanguage());
+  std::vector<std::string> arguments = given;
+  const LanguageOption chosen = TakeLanguageOption(arguments);
+  language::UseLanguage(chosen.language.value_or(language::SystemLanguage()));
+  if (chosen.wrong) {
+    std::cerr << UsageErrorText(app::Printable(*chosen.wrong)) << std::endl;
+    return app::kExitUsage;
+  }
   device::SystemClock clock;
   // Options never touch the front end, so that they need no display.
-  if (HasOptions(given)) {
-    return RunCommandLine(given, {program_folder, recorder_volumes, clock, watch_system});
+  if (HasOptions(arguments)) {
+    return RunCommandLine(arguments, {program_folder, recorder_volumes, clock, watch_system});
   }
-  std::vector<std::string> arguments = given;
   const app::WriteObserver history =
       TakeNoHistory(arguments) ? app::WriteObserver() : HistoryObserver("window", clock);
   if (arguments.size() > 1) {
