@@ -91,6 +91,10 @@ if [ -x "$program" ] && [ "$attribute_roots" != attributes ]; then
   XDG_STATE_HOME="$work/state" "$program" --start "$mount_point/program" >/dev/null \
     2>"$work/program.err"
   echo "status program \$?"
+  # A recorder at the volume's root, whose history line names the volume.
+  XDG_STATE_HOME="$work/state-root" "$program" --start "$mount_point" >/dev/null \
+    2>"$work/program-root.err"
+  echo "status program-root \$?"
 fi
 INNER
   local statuses
@@ -110,12 +114,18 @@ INNER
       "$(attributes_of "$root/date_time.cfg" | tr -d A)" H
     expect "$root: VOICE is normal again" "$(attributes_of "$root/VOICE" | tr -d A)" ""
   done
-  # The program's history names the volume by the serial number that FAT gives it.
+  # The program's history names a volume by the serial number that FAT gives it, for a root
+  # that is the volume's own; a folder inside it is not taken for the whole volume.
   if [ "$attribute_roots" != attributes ]; then
     local serial
     serial=$(blkid -p -o value -s UUID "$image")
-    grep -q "\"volume_serial\": \"$serial\"" "$work/state/datetime-cfg-creator/history.jsonl" ||
+    expect "program at the volume's root: Start ends well" "$(status_of program-root)" 0
+    grep -q "\"volume_serial\": \"$serial\"" \
+      "$work/state-root/datetime-cfg-creator/history.jsonl" ||
       fail "program: the history does not name the volume $serial"
+    if grep -q '"volume_serial"' "$work/state/datetime-cfg-creator/history.jsonl"; then
+      fail "program: a folder inside the volume is named by the volume's serial"
+    fi
   fi
 
   expect "capitals: Start ends well" "$(status_of capitals)" 0
