@@ -12,7 +12,7 @@ using app::Printable;
 using app::Utf8FromLatin1;
 
 std::string Padded(const std::string& text, std::size_t width) {
-  return text + std::string(width > Utf8Width(text) ? width - Utf8Width(text) : 0, ' ');
+  return text + std::string(width > TerminalColumns(text) ? width - TerminalColumns(text) : 0, ' ');
 }
 
 std::string ShownText(std::string_view device_bytes) {
@@ -55,7 +55,7 @@ std::string ShowText(const ShowReport& report) {
   std::vector<std::size_t> widths(3, 0);
   for (const auto& row : rows) {
     for (std::size_t column = 0; column < widths.size(); ++column) {
-      widths[column] = std::max(widths[column], Utf8Width(row[column]));
+      widths[column] = std::max(widths[column], TerminalColumns(row[column]));
     }
   }
   text += "\n";

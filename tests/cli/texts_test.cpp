@@ -3,12 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/output_text.h"
 
 namespace cli {
 namespace {
+
+// A terminal draws Hangul, kana and ideographs two columns wide; a broken sequence takes a column
+// a byte, so a line never looks shorter than it is.
+TEST(TerminalColumnsTest, CountsWideCharactersTwice) {
+  const std::pair<const char*, std::size_t> cases[] = {{"VOS Level", 9},
+                                                       {"\xc2\xb5s", 2},
+                                                       {"\xeb\x85\xb9\xec\x9d\x8c", 4},
+                                                       {"\xe3\x83\xac\xe3\x83\xbc", 4},
+                                                       {"\xef\xbc\x91", 2},
+                                                       {"\xe3\x83", 2}};
+  for (const auto& [text, columns] : cases) EXPECT_EQ(TerminalColumns(text), columns) << text;
+}
 
 // The help of each system fits a terminal of 80 columns and speaks of that system only.
 TEST(HelpTextTest, FitsIn79ColumnsAndSpeaksOfItsSystem) {
@@ -34,7 +47,7 @@ TEST(HelpTextTest, FitsIn79ColumnsAndSpeaksOfItsSystem) {
     std::size_t start = 0;
     for (std::size_t end; (end = help.find('\n', start)) != std::string::npos; start = end + 1) {
       const std::string line = help.substr(start, end - start);
-      EXPECT_LE(Utf8Width(line), 79u) << line;
+      EXPECT_LE(TerminalColumns(line), 79u) << line;
     }
     EXPECT_EQ(start, help.size()) << "the help ends with a line break";
     for (const char* text : c.says) EXPECT_NE(help.find(text), std::string::npos) << text;
