@@ -91,23 +91,35 @@ CatalogueKey CatalogueKeyOf(std::string_view text) {
   return {text.substr(0, first), key, text.substr(after)};
 }
 
-std::string TranslatedScreenText(const ScreenText& text) {
+namespace {
+
+// The translation of a screen text in the language in use, with its padding and version put
+// back; none in English or where no catalogue has it.
+std::optional<std::string> Translation(const ScreenText& text) {
   const CatalogueKey parts = CatalogueKeyOf(text.text);
-  if (parts.key.empty()) return std::string(text.text);
+  if (parts.key.empty()) return std::nullopt;
   std::vector<std::string> contexts;
   if (!text.control.empty()) {
     contexts.push_back(std::string(text.window) + "/" + std::string(text.control));
   }
   contexts.emplace_back(text.window);
   contexts.emplace_back();
-  std::string_view translated = parts.key;
   for (const std::string& context : contexts) {
     if (const auto found = language::TranslationIn(context, parts.key)) {
-      translated = *found;
-      break;
+      return std::string(parts.before) + std::string(*found) + std::string(parts.after);
     }
   }
-  return std::string(parts.before) + std::string(translated) + std::string(parts.after);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string TranslatedScreenText(const ScreenText& text) {
+  return Translation(text).value_or(std::string(text.text));
+}
+
+std::optional<std::string> TranslatedStateText(const ScreenText& text) {
+  return Translation(text);
 }
 
 }  // namespace screens

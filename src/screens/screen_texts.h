@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,5 +36,10 @@ CatalogueKey CatalogueKeyOf(std::string_view text);
 // The text a screen shows for `text` in the language in use: the translation for this window's
 // control, else for this window, else for every window; the English text where there is none.
 std::string TranslatedScreenText(const ScreenText& text);
+
+// The same for a list item or a caption that a settings line puts on a label: the screen's state
+// holds these as the device's bytes (Latin-1), so a front end shows its translation (UTF-8) where
+// the language in use has one, else the state's own bytes, exactly as in English.
+std::optional<std::string> TranslatedStateText(const ScreenText& text);
 
 }  // namespace screens

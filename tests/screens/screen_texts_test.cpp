@@ -64,5 +64,17 @@ TEST(ScreenTextsTest, TranslationKeepsPaddingAndVersion) {
   language::UseLanguage(language::Language::kEnglish);
 }
 
+// A text from a screen's state is the device's Latin-1: without a translation the front end must
+// show those bytes, never take them for UTF-8.
+TEST(ScreenTextsTest, StateTextIsTranslatedOnlyWhereACatalogueHasIt) {
+  const ScreenText japanese{"Form15", "Combo10", "  Japanese"};
+  const ScreenText untranslated{"Form15", "Combo10", "10 \xb5s"};
+  EXPECT_EQ(TranslatedStateText(japanese), std::nullopt);
+  language::UseLanguage(language::Language::kKorean);
+  EXPECT_EQ(TranslatedStateText(japanese), "  日本語");
+  EXPECT_EQ(TranslatedStateText(untranslated), std::nullopt);
+  language::UseLanguage(language::Language::kEnglish);
+}
+
 }  // namespace
 }  // namespace screens

@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "device/mount_table.h"
-#include "language/language.h"
 #include "screens/screen_texts.h"
 #include "screens/tab_order.h"
 #include "ui/qt/accessibility.h"
@@ -78,11 +77,10 @@ QString Shown(std::string_view window, std::string_view control, std::string_vie
   return ToQString(screens::TranslatedScreenText({window, control, english}));
 }
 
-// A list's item or a label's caption from the screen's state. In English it is shown byte for
-// byte as the state holds it, as every text the state holds is.
+// A list's item or a label's caption from the screen's state.
 QString ShownStateText(std::string_view window, std::string_view control, const std::string& text) {
-  if (language::LanguageInUse() == language::Language::kEnglish) return FromDeviceText(text);
-  return Shown(window, control, text);
+  const auto translated = screens::TranslatedStateText({window, control, text});
+  return translated ? ToQString(*translated) : FromDeviceText(text);
 }
 
 QWidget* CreateWidget(const Control& control, std::string_view window, QWidget* parent) {

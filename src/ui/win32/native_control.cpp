@@ -1,6 +1,5 @@
 #include "ui/win32/native_control.h"
 
-#include "language/language.h"
 #include "screens/screen_texts.h"
 #include "ui/win32/control_kinds.h"
 #include "ui/win32/text.h"
@@ -18,8 +17,8 @@ NativeControl::NativeControl(const screens::Control& control, std::string_view w
           WideFromUtf8(screens::TranslatedScreenText({window, control.name, control.caption}))) {}
 
 std::wstring NativeControl::ShownStateText(const std::string& text) const {
-  if (language::LanguageInUse() == language::Language::kEnglish) return WideFromDeviceText(text);
-  return WideFromUtf8(screens::TranslatedScreenText({window_, name, text}));
+  const auto translated = screens::TranslatedStateText({window_, name, text});
+  return translated ? WideFromUtf8(*translated) : WideFromDeviceText(text);
 }
 
 HWND NativeControl::Create(HWND parent, int id, const Scaling& scaling, HFONT font,
