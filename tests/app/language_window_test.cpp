@@ -26,7 +26,8 @@ bool Overlap(const PixelRect& a, const PixelRect& b) {
 // `control` (its caption, a list's items, a caption a settings line gives it).
 bool IsCatalogueText(std::string_view window, std::string_view control, const std::string& shown) {
   if (screens::ReadsAlikeInEveryLanguage(shown)) return true;
-  for (const screens::ScreenText& text : screens::EveryScreenText()) {
+  static const std::vector<screens::ScreenText> every_text = screens::EveryScreenText();
+  for (const screens::ScreenText& text : every_text) {
     if (text.window == window && text.control == control &&
         screens::TranslatedScreenText(text) == shown) {
       return true;

@@ -1,6 +1,7 @@
 #include "ui/win32/fonts.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "language/language.h"
 
@@ -26,24 +27,31 @@ bool Installed(const wchar_t* face) {
 // The first installed of the faces made for the language in use: the screens' own Gulim for
 // English, the system's UI fonts for Korean and Japanese; Noto CJK stands in where Windows'
 // own are missing (Wine).
+const wchar_t* FirstInstalled(std::initializer_list<const wchar_t*> faces) {
+  for (const wchar_t* face : faces) {
+    if (Installed(face)) return face;
+  }
+  return nullptr;
+}
+
 const wchar_t* Typeface() {
+  // Each language's face is looked up once: enumerating the installed fonts is slow.
+  static const wchar_t* const english = Installed(L"Gulim") ? L"Gulim" : L"Arial";
   switch (language::LanguageInUse()) {
-    case language::Language::kKorean:
-      for (const wchar_t* face : {L"Malgun Gothic", L"Gulim", L"Noto Sans CJK KR"}) {
-        if (Installed(face)) return face;
-      }
-      break;
-    case language::Language::kJapanese:
-      for (const wchar_t* face :
-           {L"Yu Gothic UI", L"Meiryo UI", L"MS UI Gothic", L"Noto Sans CJK JP"}) {
-        if (Installed(face)) return face;
-      }
-      break;
+    case language::Language::kKorean: {
+      static const wchar_t* const korean =
+          FirstInstalled({L"Malgun Gothic", L"Gulim", L"Noto Sans CJK KR"});
+      return korean != nullptr ? korean : english;
+    }
+    case language::Language::kJapanese: {
+      static const wchar_t* const japanese =
+          FirstInstalled({L"Yu Gothic UI", L"Meiryo UI", L"MS UI Gothic", L"Noto Sans CJK JP"});
+      return japanese != nullptr ? japanese : english;
+    }
     case language::Language::kEnglish:
       break;
   }
-  static const wchar_t* const face = Installed(L"Gulim") ? L"Gulim" : L"Arial";
-  return face;
+  return english;
 }
 
 }  // namespace
