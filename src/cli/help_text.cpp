@@ -43,8 +43,9 @@ std::string OptionHelp(const OptionSpec& option, HelpSystem system) {
   if (windows && !option.windows_name.empty()) names.append(", ").append(option.windows_name);
   if (!option.argument.empty()) names.append(" ").append(option.argument);
 
-  std::string help =
-      language::Fill(Translate(option.help), {ModeNames(option.modes, Translate("{1} or {2}"))});
+  // Translators: a list of options, {1} those before the last (joined by ", "), {2} the last.
+  const std::string_view list = Translate("{1} or {2}");
+  std::string help = language::Fill(Translate(option.help), {ModeNames(option.modes, list)});
   const std::string_view system_help = windows ? option.windows_help : option.linux_help;
   if (!system_help.empty()) help += Translate(system_help);
   return Hanging(names, help, kHelpColumn);
@@ -184,8 +185,8 @@ std::string Help(const HelpParts& parts) {
       "With several roots each gets a line on standard output: \"ROOT: done\" or what\n"
       "went wrong.\n");
   text += "\n";
-  // Translators: {1} is where the history lies, on lines of its own.
   text += language::Fill(
+      // Translators: {1} is where the history lies, on lines of its own.
       Translate(
           "Every write (Start in the window, --start, each recorder of --watch, --undo)\n"
           "adds one JSON object a line to the history of writes,\n"

@@ -15,10 +15,11 @@ constexpr std::string_view kProgram = "datetime-cfg-creator";
 // "or:" on the others, each as the language aligns them.
 std::string UsageLine(bool first, std::string_view after_program) {
   const std::string command = std::string(kProgram) + " " + std::string(after_program);
-  // Translators: {1} is the command line; the two lines' {1} start in the same column.
-  const std::string_view pattern =
-      first ? language::Translate("Usage: {1}") : language::Translate("  or:  {1}");
-  return language::Fill(pattern, {command}) + "\n";
+  // Translators: the first usage line; {1}, the command, starts in the column of the others'.
+  const std::string_view first_line = language::Translate("Usage: {1}");
+  // Translators: each further usage line; {1}, the command, starts in the column of the first's.
+  const std::string_view other_line = language::Translate("  or:  {1}");
+  return language::Fill(first ? first_line : other_line, {command}) + "\n";
 }
 
 }  // namespace
@@ -65,8 +66,8 @@ std::string_view WindowUsageText() {
 }
 
 std::string UnsynchronisedClockText(const device::LocalTime& written) {
-  // Translators: {1} is the date and time written, as the window's clock shows it.
   return language::Fill(
+      // Translators: {1} is the date and time written, as the window's clock shows it.
       language::Translate("The PC's clock is not synchronised with a time server, so the recorder "
                           "was set to the PC's time, {1}. If that time is wrong, correct the PC's "
                           "clock and set the recorder again."),
