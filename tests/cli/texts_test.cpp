@@ -11,6 +11,7 @@
 
 #include "app/program.h"
 #include "cli/headless_front_end.h"
+#include "cli/language_option.h"
 #include "cli/options.h"
 #include "cli/output_text.h"
 #include "cli/run_program.h"
@@ -157,6 +158,10 @@ TEST(UsageTextTest, UsageErrorsAreTranslatedAndNameTheOption) {
        Language::kKorean,
        {"--show", "--set", "A=B"},
        "--set은(는) --start 또는 --watch와(과) 함께 사용합니다"},
+      {"language_code",
+       Language::kKorean,
+       {"--show", "--language", "de"},
+       "--language에는 \"de\"이(가) 아니라 ko, ja 또는 en을 지정하세요"},
       {"unknown_option",
        Language::kJapanese,
        {"--start", "--bogus"},
@@ -169,8 +174,11 @@ TEST(UsageTextTest, UsageErrorsAreTranslatedAndNameTheOption) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const InLanguage in_language(c.language);
-    const auto parsed = ParseCommandLine(c.arguments);
-    const auto* why = std::get_if<std::string>(&parsed);
+    // As the program reads them: --language first.
+    std::vector<std::string> arguments = c.arguments;
+    const LanguageOption language = TakeLanguageOption(arguments);
+    const auto parsed = ParseCommandLine(arguments);
+    const std::string* why = language.wrong ? &*language.wrong : std::get_if<std::string>(&parsed);
     ASSERT_NE(why, nullptr);
     EXPECT_EQ(*why, c.why);
     const std::string text = UsageErrorText(*why);
