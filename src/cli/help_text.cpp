@@ -45,7 +45,7 @@ std::string OptionHelp(const OptionSpec& option, HelpSystem system) {
 
   // Translators: a list of options, {1} those before the last (joined by ", "), {2} the last.
   const std::string_view list = Translate("{1} or {2}");
-  std::string help = language::Fill(Translate(option.help), {ModeNames(option.modes, list)});
+  std::string help = language::Fill(Translate(option.help), {JoinedModeNames(option.modes, list)});
   const std::string_view system_help = windows ? option.windows_help : option.linux_help;
   if (!system_help.empty()) help += Translate(system_help);
   return Hanging(names, help, kHelpColumn);

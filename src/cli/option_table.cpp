@@ -160,7 +160,7 @@ const OptionSpec* FindOption(std::string_view argument) {
   return nullptr;
 }
 
-std::string ModeNames(ModeSet modes, std::string_view list) {
+std::string JoinedModeNames(ModeSet modes, std::string_view list) {
   std::vector<std::string_view> names;
   for (const OptionSpec& option : kOptions) {
     if (option.role == OptionRole::kMode && (modes & ModeBit(option.action)) != 0)

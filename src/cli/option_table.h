@@ -58,6 +58,6 @@ const OptionSpec* FindOption(std::string_view argument);
 
 // The names of the mode options in `modes` as `list` joins the last to the others before it:
 // "--start, --show or --watch" with `list` "{1} or {2}".
-std::string ModeNames(ModeSet modes, std::string_view list);
+std::string JoinedModeNames(ModeSet modes, std::string_view list);
 
 }  // namespace cli

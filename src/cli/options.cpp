@@ -85,7 +85,7 @@ std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
     if (checked && (option.modes & ModeBit(action)) == 0 &&
         std::ranges::find(given, &option) != given.end())
       return Fill(Translate("{1} goes with {2}"),
-                  {option.name, ModeNames(option.modes, Translate("{1} or {2}"))});
+                  {option.name, JoinedModeNames(option.modes, Translate("{1} or {2}"))});
   }
   return std::nullopt;
 }
@@ -156,7 +156,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
       case OptionRole::kMode:
         if (!SetAction(command_line, action, option->action))
           return Fill(Translate("give one of {1}"),
-                      {ModeNames(~ModeSet{0}, Translate("{1} and {2}"))});
+                      {JoinedModeNames(~ModeSet{0}, Translate("{1} and {2}"))});
         break;
       case OptionRole::kFlag:
       case OptionRole::kHelpOnlyFlag:
@@ -176,7 +176,7 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   if (!action) {
     return Fill(Translate("give {1} (or --help)"),
-                {ModeNames(~ModeSet{0}, Translate("{1} or {2}"))});
+                {JoinedModeNames(~ModeSet{0}, Translate("{1} or {2}"))});
   }
   if (auto wrong = OptionOutOfMode(command_line.action, given)) return *wrong;
   if (auto wrong = WrongRoots(command_line)) return *wrong;
