@@ -27,7 +27,8 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright ${doc_dir}/changelog.gz
           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/datetime-cfg-creator)
 
-  # The manual page is the program's --help and --version, run without a display.
+  # The manual page is the program's --help and --version, run without a display, in English
+  # whatever the builder's language.
   find_program(HELP2MAN help2man)
   if(HELP2MAN)
     add_custom_command(
@@ -35,6 +36,7 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
       COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
               ${HELP2MAN} --no-info --section=1
               "--name=set the clock and the settings of a digital voice recorder"
+              "--help-option=--language en --help" "--version-option=--language en --version"
               --output=${doc_dir}/datetime-cfg-creator.1 $<TARGET_FILE:datetime-cfg-creator>
       COMMAND ${GZIP} -9nf ${doc_dir}/datetime-cfg-creator.1
       DEPENDS datetime-cfg-creator)

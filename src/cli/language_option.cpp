@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "language/language.h"
+
 namespace cli {
 namespace {
 
@@ -34,9 +36,9 @@ LanguageOption TakeLanguageOption(std::vector<std::string>& arguments) {
     arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(i),
                     arguments.begin() + static_cast<std::ptrdiff_t>(i + count));
     if (code) {
-      taken.wrong = "give --language once";
+      taken.wrong = language::Fill(language::Translate("give {1} once"), {kName});
     } else if (!value) {
-      taken.wrong = "--language takes ko, ja or en";
+      taken.wrong = language::Translate("--language takes ko, ja or en");
     } else {
       code = *value;
     }
@@ -44,7 +46,8 @@ LanguageOption TakeLanguageOption(std::vector<std::string>& arguments) {
   if (!code || taken.wrong) return taken;
   const auto language = language::LanguageFromCode(*code);
   if (!language || *code != language::LanguageCode(*language)) {
-    taken.wrong = "--language takes ko, ja or en, not \"" + *code + "\"";
+    taken.wrong =
+        language::Fill(language::Translate("--language takes ko, ja or en, not \"{1}\""), {*code});
     return taken;
   }
   taken.language = language;

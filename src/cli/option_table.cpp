@@ -1,6 +1,9 @@
 #include "cli/option_table.h"
 
 #include <array>
+#include <vector>
+
+#include "language/language.h"
 
 namespace cli {
 namespace {
@@ -17,19 +20,19 @@ constexpr std::array kOptions = {
         .role = OptionRole::kMode,
         .action = Action::kStart,
         .usage_roots = "[DEVICE_ROOT...]\n--all",
-        .help = "do for each DEVICE_ROOT what Start on its first screen\n"
-                "does: write date_time.cfg with the PC's date and time\n"
-                "and, on a settings screen, the settings\n",
+        .help = language::ToTranslate("do for each DEVICE_ROOT what Start on its first screen\n"
+                                      "does: write date_time.cfg with the PC's date and time\n"
+                                      "and, on a settings screen, the settings\n"),
     },
     OptionSpec{
         .name = "--set",
         .argument = "NAME=CHOICE",
         .role = OptionRole::kRepeatable,
         .modes = kStartOrWatch,
-        .help = "pick CHOICE for the setting NAME\n"
-                "first, as a click would; on models 0 and 1 the settings\n"
-                "are those of the Option Setting screen. Repeat it for\n"
-                "more settings\n",
+        .help = language::ToTranslate("with {1}: pick CHOICE for the setting NAME\n"
+                                      "first, as a click would; on models 0 and 1 the settings\n"
+                                      "are those of the Option Setting screen. Repeat it for\n"
+                                      "more settings\n"),
     },
     OptionSpec{
         .name = "--profile",
@@ -37,84 +40,85 @@ constexpr std::array kOptions = {
         .role = OptionRole::kValue,
         .modes = kStartOrWatch,
         .value = &CommandLine::profile,
-        .help = "pick the settings of FILE on each\n"
-                "recorder, as --set would: FILE holds what --show --json\n"
-                "printed for one recorder, or lines NAME=CHOICE. A --set\n"
-                "beside it wins; settings that the recorder's screen does\n"
-                "not show are skipped and named\n",
+        .help = language::ToTranslate("with {1}: pick the settings of FILE on each\n"
+                                      "recorder, as --set would: FILE holds what --show --json\n"
+                                      "printed for one recorder, or lines NAME=CHOICE. A --set\n"
+                                      "beside it wins; settings that the recorder's screen does\n"
+                                      "not show are skipped and named\n"),
     },
     OptionSpec{
         .name = "--show",
         .role = OptionRole::kMode,
         .action = Action::kShow,
         .usage_roots = "[--all | DEVICE_ROOT...]",
-        .help = "print the recorder's model and every setting its screen\n"
-                "shows, with the current choice and the choices offered;\n"
-                "writes nothing\n",
+        .help = language::ToTranslate("print the recorder's model and every setting its screen\n"
+                                      "shows, with the current choice and the choices offered;\n"
+                                      "writes nothing\n"),
     },
     OptionSpec{
         .name = "--json",
         .role = OptionRole::kFlag,
         .modes = ModeBit(Action::kShow) | ModeBit(Action::kHistory),
         .flag = &CommandLine::json,
-        .help = "one JSON object a line: a root's\n"
-                "(--show) or a write's (--history)\n",
+        .help = language::ToTranslate("with {1}: one JSON object a line: a root's\n"
+                                      "(--show) or a write's (--history)\n"),
     },
     OptionSpec{
         .name = "--watch",
         .role = OptionRole::kMode,
         .action = Action::kWatch,
         .usage_roots = "",
-        .help = "run until stopped; each time a recorder is plugged in,\n"
-                "do on it what --start does, with the --set options\n"
-                "given, print \"ROOT: done\" or what went wrong, and show\n"
-                "a desktop notification. Recorders already plugged in\n"
-                "are done at once.\n",
-        .linux_help = "Ctrl+C, SIGTERM or SIGHUP stops it\n",
-        .windows_help = "\"Stop watching\" on its notification-area icon, or\n"
-                        "Ctrl+C in its console, stops it\n",
+        .help = language::ToTranslate("run until stopped; each time a recorder is plugged in,\n"
+                                      "do on it what --start does, with the --set options\n"
+                                      "given, print \"ROOT: done\" or what went wrong, and show\n"
+                                      "a desktop notification. Recorders already plugged in\n"
+                                      "are done at once.\n"),
+        .linux_help = language::ToTranslate("Ctrl+C, SIGTERM or SIGHUP stops it\n"),
+        .windows_help =
+            language::ToTranslate("\"Stop watching\" on its notification-area icon, or\n"
+                                  "Ctrl+C in its console, stops it\n"),
     },
     OptionSpec{
         .name = "--history",
         .role = OptionRole::kMode,
         .action = Action::kHistory,
         .usage_roots = "[DEVICE_ROOT]",
-        .help = "print the history of writes from this PC, newest last:\n"
-                "when, the time the clock got, the recorder, its\n"
-                "settings line before and after, and how it ended; only\n"
-                "DEVICE_ROOT's recorder's writes when it is given\n",
+        .help = language::ToTranslate("print the history of writes from this PC, newest last:\n"
+                                      "when, the time the clock got, the recorder, its\n"
+                                      "settings line before and after, and how it ended; only\n"
+                                      "DEVICE_ROOT's recorder's writes when it is given\n"),
     },
     OptionSpec{
         .name = "--undo",
         .role = OptionRole::kMode,
         .action = Action::kUndo,
         .usage_roots = "DEVICE_ROOT",
-        .help = "write back the settings line that the recorder had\n"
-                "before its last Start from this PC that changed it;\n"
-                "the clock file is left as it is\n",
+        .help = language::ToTranslate("write back the settings line that the recorder had\n"
+                                      "before its last Start from this PC that changed it;\n"
+                                      "the clock file is left as it is\n"),
     },
     OptionSpec{
         .name = "--no-history",
         .role = OptionRole::kHelpOnlyFlag,
         .modes = kWrites,
         .flag = &CommandLine::no_history,
-        .help = "add nothing to the\n"
-                "history; the window takes it too\n",
+        .help = language::ToTranslate("with {1}: add nothing to the\n"
+                                      "history; the window takes it too\n"),
     },
     OptionSpec{
         .name = "--language",
         .argument = "CODE",
         .role = OptionRole::kEverywhere,
-        .help = "show the windows and their messages in the language\n"
-                "of CODE, ko (Korean), ja (Japanese) or en (English),\n"
-                "in place of the user's own; the window takes it too\n",
+        .help = language::ToTranslate("show the windows and their messages in the language\n"
+                                      "of CODE, ko (Korean), ja (Japanese) or en (English),\n"
+                                      "in place of the user's own; the window takes it too\n"),
     },
     OptionSpec{
         .name = "--all",
         .role = OptionRole::kRootChoice,
         .modes = kStartOrShow,
         .flag = &CommandLine::all,
-        .help = "every recorder plugged in, in place of DEVICE_ROOT\n",
+        .help = language::ToTranslate("every recorder plugged in, in place of DEVICE_ROOT\n"),
     },
     OptionSpec{
         .name = "--help",
@@ -122,13 +126,13 @@ constexpr std::array kOptions = {
         .windows_name = "/?",
         .role = OptionRole::kInfo,
         .action = Action::kHelp,
-        .help = "print this help and exit\n",
+        .help = language::ToTranslate("print this help and exit\n"),
     },
     OptionSpec{
         .name = "--version",
         .role = OptionRole::kInfo,
         .action = Action::kVersion,
-        .help = "print the version and exit\n",
+        .help = language::ToTranslate("print the version and exit\n"),
     },
 };
 
@@ -156,20 +160,19 @@ const OptionSpec* FindOption(std::string_view argument) {
   return nullptr;
 }
 
-std::string ModeNames(ModeSet modes, std::string_view last) {
-  std::string names;
-  std::size_t left = 0;
+std::string JoinedModeNames(ModeSet modes, std::string_view list) {
+  std::vector<std::string_view> names;
   for (const OptionSpec& option : kOptions) {
-    if (option.role == OptionRole::kMode && (modes & ModeBit(option.action)) != 0) ++left;
+    if (option.role == OptionRole::kMode && (modes & ModeBit(option.action)) != 0)
+      names.push_back(option.name);
   }
-  for (const OptionSpec& option : kOptions) {
-    if (option.role != OptionRole::kMode || (modes & ModeBit(option.action)) == 0) continue;
-    --left;
-    names += option.name;
-    if (left > 1) names += ", ";
-    if (left == 1) names += last;
+  if (names.size() < 2) return names.empty() ? std::string() : std::string(names.front());
+  std::string others;
+  for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+    if (i > 0) others += ", ";
+    others += names[i];
   }
-  return names;
+  return language::Fill(list, {others, names.back()});
 }
 
 }  // namespace cli

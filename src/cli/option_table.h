@@ -43,8 +43,8 @@ struct OptionSpec {
   // kMode: what stands for the roots in its usage lines, one line each ("\n" between them); an
   // empty form makes a line without roots.
   std::string_view usage_roots = {};
-  // The lines of --help from the help column on, each ending "\n"; the modes an option goes
-  // with are put in front of its first line.
+  // The lines of --help from the help column on, each ending "\n", to translate; "{1}" stands for
+  // the modes the option goes with.
   std::string_view help = {};
   std::string_view linux_help = {};    // further lines on Linux only
   std::string_view windows_help = {};  // further lines on Windows only
@@ -56,7 +56,8 @@ std::span<const OptionSpec> Options();
 // The option named `argument` ("--set=A=B" names --set), or none.
 const OptionSpec* FindOption(std::string_view argument);
 
-// The names of the mode options in `modes`: "--start, --show or --watch" with `last` " or ".
-std::string ModeNames(ModeSet modes, std::string_view last);
+// The names of the mode options in `modes` as `list` joins the last to the others before it:
+// "--start, --show or --watch" with `list` "{1} or {2}".
+std::string JoinedModeNames(ModeSet modes, std::string_view list);
 
 }  // namespace cli

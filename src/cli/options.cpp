@@ -7,11 +7,14 @@
 
 #include "cli/option_table.h"
 #include "cli/output_text.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
 
 using Parsed = std::variant<CommandLine, std::string>;
+using language::Fill;
+using language::Translate;
 
 // The one option that the window takes as well.
 constexpr std::string_view kNoHistory = "--no-history";
@@ -38,17 +41,19 @@ std::optional<std::string> TakeSet(const OptionSpec& option,
                                    const std::vector<std::string>& arguments, std::size_t& i,
                                    CommandLine& command_line) {
   const std::string& argument = arguments[i];
-  const std::string wants = std::string(option.name) + " wants " + std::string(option.argument);
   std::string_view text;
   if (argument != option.name) {
     text = std::string_view(argument).substr(option.name.size() + 1);
   } else if (i + 1 < arguments.size()) {
     text = arguments[++i];
   } else {
-    return wants;
+    return Fill(Translate("{1} wants {2}"), {option.name, option.argument});
   }
   const std::optional<SetRequest> request = ParseSet(text);
-  if (!request) return wants + ", not \"" + std::string(text) + "\"";
+  if (!request) {
+    // Translators: "--set wants NAME=CHOICE, not "VOS Level"".
+    return Fill(Translate("{1} wants {2}, not \"{3}\""), {option.name, option.argument, text});
+  }
   command_line.sets.push_back(*request);
   return std::nullopt;
 }
@@ -60,13 +65,13 @@ std::optional<std::string> TakeValue(const OptionSpec& option,
                                      CommandLine& command_line) {
   const std::string& argument = arguments[i];
   std::string& value = command_line.*option.value;
-  if (!value.empty()) return "give " + std::string(option.name) + " once";
+  if (!value.empty()) return Fill(Translate("give {1} once"), {option.name});
   if (argument != option.name) {
     value = argument.substr(option.name.size() + 1);
   } else if (i + 1 < arguments.size()) {
     value = arguments[++i];
   }
-  if (value.empty()) return std::string(option.name) + " wants " + std::string(option.argument);
+  if (value.empty()) return Fill(Translate("{1} wants {2}"), {option.name, option.argument});
   return std::nullopt;
 }
 
@@ -79,7 +84,8 @@ std::optional<std::string> OptionOutOfMode(CommandLine::Action action,
                          option.role == OptionRole::kHelpOnlyFlag;
     if (checked && (option.modes & ModeBit(action)) == 0 &&
         std::ranges::find(given, &option) != given.end())
-      return std::string(option.name) + " goes with " + ModeNames(option.modes, " or ");
+      return Fill(Translate("{1} goes with {2}"),
+                  {option.name, JoinedModeNames(option.modes, Translate("{1} or {2}"))});
   }
   return std::nullopt;
 }
@@ -90,14 +96,15 @@ std::optional<std::string> WrongRoots(const CommandLine& command_line) {
   switch (command_line.action) {
     case CommandLine::Action::kWatch:
       if (command_line.all || roots > 0)
-        return std::string("--watch takes no device root: it watches every drive");
+        return std::string(Translate("--watch takes no device root: it watches every drive"));
       break;
     case CommandLine::Action::kHistory:
       if (command_line.all || roots > 1)
-        return std::string("--history takes one device root at most");
+        return std::string(Translate("--history takes one device root at most"));
       break;
     case CommandLine::Action::kUndo:
-      if (command_line.all || roots != 1) return std::string("--undo wants one device root");
+      if (command_line.all || roots != 1)
+        return std::string(Translate("--undo wants one device root"));
       break;
     default:
       break;
@@ -141,14 +148,15 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
       options_ended = true;
       continue;
     }
-    if (option == nullptr) return "unknown option \"" + argument + "\"";
+    if (option == nullptr) return Fill(Translate("unknown option \"{1}\""), {argument});
     given.push_back(option);
     switch (option->role) {
       case OptionRole::kInfo:
         return CommandLine{option->action, {}, {}, false, false, {}};
       case OptionRole::kMode:
         if (!SetAction(command_line, action, option->action))
-          return "give one of " + ModeNames(~ModeSet{0}, " and ");
+          return Fill(Translate("give one of {1}"),
+                      {JoinedModeNames(~ModeSet{0}, Translate("{1} and {2}"))});
         break;
       case OptionRole::kFlag:
       case OptionRole::kHelpOnlyFlag:
@@ -166,11 +174,14 @@ Parsed ParseCommandLine(const std::vector<std::string>& arguments) {
         break;
     }
   }
-  if (!action) return "give " + ModeNames(~ModeSet{0}, " or ") + " (or --help)";
+  if (!action) {
+    return Fill(Translate("give {1} (or --help)"),
+                {JoinedModeNames(~ModeSet{0}, Translate("{1} or {2}"))});
+  }
   if (auto wrong = OptionOutOfMode(command_line.action, given)) return *wrong;
   if (auto wrong = WrongRoots(command_line)) return *wrong;
   if (command_line.all && !command_line.roots.empty())
-    return std::string("give either --all or device roots");
+    return std::string(Translate("give either --all or device roots"));
   return command_line;
 }
 

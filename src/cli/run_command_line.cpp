@@ -19,6 +19,7 @@
 #include "cli/texts.h"
 #include "cli/undo_command.h"
 #include "device/watch_lock.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
@@ -64,7 +65,9 @@ int RunCommandLine(const std::vector<std::string>& arguments,
   }
 
   if (command_line.action == CommandLine::Action::kWatch) {
-    if (!environment.watch_system) return UsageError("--watch is not available in this program");
+    if (!environment.watch_system)
+      return UsageError(
+          std::string(language::Translate("--watch is not available in this program")));
     if (const auto refused = CheckWatchSets(command_line.sets)) return *refused;
     // One watch per user, held until this one ends: a second one (a login's watch and one started
     // by hand) would write every recorder again, with its own --set options.

@@ -21,8 +21,11 @@ int RunProgram(app::FrontEnd& front_end, const std::vector<std::string>& given,
                const std::filesystem::path& program_folder,
                const device::VolumeSource& recorder_volumes, const WatchSystemMaker& watch_system) {
   std::vector<std::string> arguments = given;
+  // The user's own language first, so that a wrong --language is told in the language of the
+  // usage lines after it.
+  language::UseLanguage(language::SystemLanguage());
   const LanguageOption chosen = TakeLanguageOption(arguments);
-  language::UseLanguage(chosen.language.value_or(language::SystemLanguage()));
+  if (chosen.language) language::UseLanguage(*chosen.language);
   if (chosen.wrong) {
     std::cerr << UsageErrorText(app::Printable(*chosen.wrong)) << std::endl;
     return app::kExitUsage;

@@ -10,14 +10,14 @@ namespace cli {
 // The system whose help is meant: the examples, the drives and how --watch stops differ.
 enum class HelpSystem { kLinux, kWindows };
 
-// The text of --help for `system`, or for the system the program runs on; the manual page is made
-// from the Linux one. Every line fits in 79 columns.
+// The text of --help for `system`, or for the system the program runs on, in the language in use;
+// the manual page is made from the English Linux one. Every line fits in 79 columns.
 std::string HelpText(HelpSystem system);
 std::string HelpText();
 // The text of --version.
 std::string VersionText();
-// The short usage lines printed after a usage error on the command line.
-std::string_view UsageText();
+// The short usage lines printed after a usage error on the command line, in the language in use.
+std::string UsageText();
 // What a wrong command line prints: `why` (printable UTF-8), the usage lines and a pointer to
 // --help.
 std::string UsageErrorText(std::string_view why);
