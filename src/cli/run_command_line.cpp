@@ -19,6 +19,7 @@
 #include "cli/texts.h"
 #include "cli/undo_command.h"
 #include "device/watch_lock.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
@@ -108,8 +109,10 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     if (show && command_line.json && outcome.status != kExitDone) {
       std::cout << FailureJson(root.shown, outcome.message) << std::endl;
     } else if (several && (!show || outcome.status != kExitDone)) {
-      std::cout << Printable(root.shown) << ": "
-                << (outcome.status == kExitDone ? "done" : Printable(outcome.message)) << std::endl;
+      std::cout << (outcome.status == kExitDone
+                        ? language::Fill(language::Translate("{1}: done"), {Printable(root.shown)})
+                        : Printable(root.shown) + ": " + Printable(outcome.message))
+                << std::endl;
     }
   }
   return worst;
