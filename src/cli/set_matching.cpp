@@ -19,8 +19,17 @@ using screens::ShownSetting;
 using language::Fill;
 using language::Translate;
 
+// The blank that Korean and Japanese input methods type between words: one blank as well.
+constexpr std::string_view kIdeographicSpace = "\xe3\x80\x80";
+
 std::string Normalized(std::string_view text) {
-  std::string normalized = Tidy(text);
+  std::string blanks;
+  for (std::size_t at = 0; at < text.size();) {
+    const bool ideographic = text.substr(at).starts_with(kIdeographicSpace);
+    blanks += ideographic ? ' ' : text[at];
+    at += ideographic ? kIdeographicSpace.size() : 1;
+  }
+  std::string normalized = Tidy(blanks);
   for (char& c : normalized) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }

@@ -189,6 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
         SetCase{"KoreanNameCodeDigit", Language::kKorean, kModel6, "EQ(Equalizer)=1",
                 "EQ(이퀄라이저)=1"},
         SetCase{"KoreanButtons", Language::kKorean, kModel1, "Repeat=All", "반복=전체"},
+        SetCase{"JapaneseIdeographicSpace", Language::kJapanese, kModel6, "VOS On/Off=VOS Off",
+                "VOS\u3000オン/オフ=VOSオフ"},
         SetCase{"JapaneseList", Language::kJapanese, kModel6, "EQ(Equalizer)=Rock",
                 "EQ（イコライザー）=ロック"},
         SetCase{"JapaneseEnglishNameShownChoice", Language::kJapanese, kModel6,
