@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
@@ -108,8 +109,7 @@ TEST_P(ShowInLanguage, PrintsTheWindowsTextsInLinedUpColumns) {
   const std::vector<std::size_t> controls = ColumnsOf(
       show.out, std::regex("  ((Frame|Combo)\\d+|" + std::string(c.control_heading) + ")  "));
   ASSERT_GT(controls.size(), 2u) << show.out;
-  EXPECT_EQ(std::count(controls.begin(), controls.end(), controls.front()),
-            static_cast<long>(controls.size()))
+  EXPECT_EQ(std::count(controls.begin(), controls.end(), controls.front()), std::ssize(controls))
       << show.out;
 }
 
