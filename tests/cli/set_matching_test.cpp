@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "device/settings_line.h"
 #include "language/language.h"
@@ -20,23 +21,20 @@ screens::Control Made(std::string_view name, ControlKind kind, std::string_view 
 
 // A screen whose two settings, and the first setting's two choices, read alike in Korean:
 // "Option Setting" and "Options Setting" are both "옵션 설정" there.
-const screens::ScreenDescription& AlikeInKorean() {
-  static const screens::ScreenDescription screen = screens::WithSettingsPlaced({
-      .window = {"Alike",
-                 "Alike",
-                 0,
-                 0,
-                 {Made("FrameA", ControlKind::kFrame, "", "Option Setting"),
-                  Made("OptionA1", ControlKind::kOptionButton, "FrameA", "Option Setting"),
-                  Made("OptionA2", ControlKind::kOptionButton, "FrameA", "Options Setting"),
-                  Made("FrameB", ControlKind::kFrame, "", "Options Setting"),
-                  Made("OptionB1", ControlKind::kOptionButton, "FrameB", "On"),
-                  Made("OptionB2", ControlKind::kOptionButton, "FrameB", "Off")}},
-      .groups = {{"FrameA", {"OptionA1", "OptionA2"}}, {"FrameB", {"OptionB1", "OptionB2"}}},
-      .load_steps = {screens::SettingStep{device::kSettingsBlockPosition, "FrameA"},
-                     screens::SettingStep{device::kSettingsBlockPosition + 1, "FrameB"}},
-  });
-  return screen;
+screens::ScreenDescription AlikeInKorean() {
+  screens::ScreenDescription screen;
+  screen.window.name = "Alike";
+  screen.window.controls = {
+      Made("FrameA", ControlKind::kFrame, "", "Option Setting"),
+      Made("OptionA1", ControlKind::kOptionButton, "FrameA", "Option Setting"),
+      Made("OptionA2", ControlKind::kOptionButton, "FrameA", "Options Setting"),
+      Made("FrameB", ControlKind::kFrame, "", "Options Setting"),
+      Made("OptionB1", ControlKind::kOptionButton, "FrameB", "On"),
+      Made("OptionB2", ControlKind::kOptionButton, "FrameB", "Off")};
+  screen.groups = {{"FrameA", {"OptionA1", "OptionA2"}}, {"FrameB", {"OptionB1", "OptionB2"}}};
+  screen.load_steps = {screens::SettingStep{device::kSettingsBlockPosition, "FrameA"},
+                       screens::SettingStep{device::kSettingsBlockPosition + 1, "FrameB"}};
+  return screens::WithSettingsPlaced(std::move(screen));
 }
 
 TEST(SetMatchingTest, ATranslatedTextThatNamesTwoIsRefused) {
@@ -58,7 +56,7 @@ TEST(SetMatchingTest, ATranslatedTextThatNamesTwoIsRefused) {
        "",
        "Option Setting, Options Setting"},
   };
-  const screens::ScreenDescription& screen = AlikeInKorean();
+  const screens::ScreenDescription screen = AlikeInKorean();
   const device::SettingsLine line(support::BuildSettingsLine({}));
   language::UseLanguage(language::Language::kKorean);
   for (const Case& c : cases) {
