@@ -40,8 +40,11 @@ std::string HeadingText(const HistoryEntry& entry) {
              Printable(entry.volume_serial) + ")";
   }
   const std::string heading =
+      // Translators: {1} the time of the write, {2} how it was made ("--start", "Start in the
+      // window"), {3} the recorder's folder.
       Fill(Translate("{1}  {2} on {3}"), {Printable(entry.when), HowWritten(entry.kind), where});
   if (entry.status == 0) return Fill(Translate("{1}: done"), {heading});
+  // Translators: {1} the write's heading, {2} the exit status, {3} the reason.
   return Fill(Translate("{1}: failed with status {2}: {3}"),
               {heading, std::to_string(entry.status), Printable(entry.message)});
 }

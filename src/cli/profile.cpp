@@ -107,6 +107,7 @@ Read ParseJson(const std::string& file, std::string_view text) {
   std::size_t number = 0;
   for (const JsonValue& setting : *settings->AsArray()) {
     const std::string place =
+        // Translators: where in a profile: {1} the line, {2} the place of the setting in its list.
         Fill(Translate("line {1}, setting {2}"),
              {std::to_string(LineAt(text, text.find('{'))), std::to_string(++number)});
     const auto broken = [&](std::string_view why) {

@@ -138,6 +138,7 @@ std::optional<std::string> WhyRefused(
   const std::string_view window = screen.window.name;
   const Match<const ShownSetting*> setting_match = FindSetting(window, settings, request.name);
   if (!setting_match.several.empty()) {
+    // Translators: {1} the name given, {2} the settings it names, each as "caption (control name)".
     return Fill(Translate("\"{1}\" names several settings of this recorder: {2}. Give the "
                           "setting's control name instead."),
                 {request.name, Joined(setting_match.several)});
