@@ -44,8 +44,6 @@ struct Ran {
 
 class CommandLineLanguageTest : public ::testing::Test {
  protected:
-  void TearDown() override { language::UseLanguage(Language::kEnglish); }
-
   // The command line in `language`, with the program's folder elsewhere and no drive plugged in.
   Ran Command(Language in, const std::vector<std::string>& arguments) const {
     language::UseLanguage(in);
@@ -101,8 +99,8 @@ TEST_P(ShowInLanguage, PrintsTheWindowsTextsInLinedUpColumns) {
   for (const std::string& text : c.said) EXPECT_NE(show.out.find(text), std::string::npos) << text;
   EXPECT_EQ(show.out.find("Setting"), std::string::npos) << show.out;
 
-  // The values after "Root:" and the others start in one column, and so does each column of
-  // the table, however wide its characters are.
+  // The values after "Root:" and the other labels start in one column, and so do the table's
+  // control names, however wide the characters before them are.
   const std::vector<std::size_t> values = ColumnsOf(show.out, std::regex("^[^:]+: *([^ ])"));
   ASSERT_EQ(values.size(), 4u) << show.out;
   EXPECT_EQ(std::count(values.begin(), values.end(), values.front()), 4) << show.out;

@@ -58,7 +58,11 @@ TEST(SetMatchingTest, ATranslatedTextThatNamesTwoIsRefused) {
   };
   const screens::ScreenDescription screen = AlikeInKorean();
   const device::SettingsLine line(support::BuildSettingsLine({}));
-  language::UseLanguage(language::Language::kKorean);
+  // Korean for this test, and English again after it, also after a failed assertion.
+  const struct KoreanInUse {
+    KoreanInUse() { language::UseLanguage(language::Language::kKorean); }
+    ~KoreanInUse() { language::UseLanguage(language::Language::kEnglish); }
+  } korean;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     screens::ScreenState state = screens::Load(screen, line);
@@ -72,7 +76,6 @@ TEST(SetMatchingTest, ATranslatedTextThatNamesTwoIsRefused) {
       EXPECT_EQ(screens::Block(screen, state).substr(0, 2), c.block);
     }
   }
-  language::UseLanguage(language::Language::kEnglish);
 }
 
 }  // namespace
