@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "language/language.h"
+
 namespace cli {
 
 HistoryLines ReadHistoryLines(const std::filesystem::path& file) {
@@ -20,7 +22,8 @@ HistoryLines ReadHistoryLines(const std::filesystem::path& file) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!line.empty()) read.lines.push_back(std::move(line));
   }
-  if (in.bad()) read.problem = "the file cannot be read to its end";
+  if (in.bad())
+    read.problem = std::string(language::Translate("the file cannot be read to its end"));
   return read;
 }
 

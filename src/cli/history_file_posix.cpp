@@ -8,6 +8,7 @@
 
 #include "cli/history_file.h"
 #include "device/descriptor_posix.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
@@ -21,7 +22,8 @@ std::optional<std::string> MakeFolders(const std::filesystem::path& folder) {
   for (const std::filesystem::path& part : folder) {
     made /= part;
     if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST)
-      return "cannot make " + made.string() + ": " + std::strerror(errno);
+      return language::Fill(language::Translate("cannot make {1}: {2}"),
+                            {made.string(), std::strerror(errno)});
   }
   return std::nullopt;
 }
@@ -47,12 +49,20 @@ std::optional<std::string> AppendHistoryLine(const std::filesystem::path& file,
   if (auto problem = MakeFolders(file.parent_path())) return problem;
   const device::Descriptor out(
       ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600));
-  if (!out.valid()) return "cannot open " + file.string() + ": " + std::strerror(errno);
+  if (!out.valid()) {
+    return language::Fill(language::Translate("cannot open {1}: {2}"),
+                          {file.string(), std::strerror(errno)});
+  }
   const std::string text = std::string(line) + "\n";
   const ssize_t written = ::write(out.get(), text.data(), text.size());
-  if (written < 0) return "cannot write " + file.string() + ": " + std::strerror(errno);
+  if (written < 0) {
+    return language::Fill(language::Translate("cannot write {1}: {2}"),
+                          {file.string(), std::strerror(errno)});
+  }
   if (static_cast<std::size_t>(written) != text.size())
-    return "cannot write " + file.string() + ": the disk took part of the line only";
+    return language::Fill(
+        language::Translate("cannot write {1}: the disk took part of the line only"),
+        {file.string()});
   return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include "app/utf8_text.h"
 #include "cli/history_file.h"
 #include "device/settings_line.h"
+#include "language/language.h"
 #include "screens/screen_table.h"
 
 namespace cli {
@@ -81,11 +82,12 @@ void RecordInHistory(const HistoryEntry& entry) {
   const std::optional<std::filesystem::path> file = HistoryPath();
   const std::optional<std::string> problem =
       file ? AppendHistoryLine(*file, HistoryJson(entry))
-           : std::optional<std::string>(
-                 "no folder is set for it (XDG_STATE_HOME, HOME or "
-                 "LOCALAPPDATA)");
+           : std::optional<std::string>(language::Translate(
+                 "no folder is set for it (XDG_STATE_HOME, HOME or LOCALAPPDATA)"));
   if (problem) {
-    std::cerr << "This write is not in the history: " << app::Printable(*problem) << std::endl;
+    std::cerr << language::Fill(language::Translate("This write is not in the history: {1}"),
+                                {app::Printable(*problem)})
+              << std::endl;
   }
 }
 

@@ -3,9 +3,12 @@
 #include <cstdint>
 
 #include "app/utf8_text.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
+
+using language::ToTranslate;
 
 // Deep enough for any file this program reads, shallow enough that a hostile file cannot
 // exhaust the stack.
@@ -21,7 +24,7 @@ class Reader {
     JsonValue value;
     if (ReadValue(value, 0)) {
       SkipBlanks();
-      if (at_ < text_.size()) Fail("unexpected text after the end");
+      if (at_ < text_.size()) Fail(ToTranslate("unexpected text after the end"));
     }
     if (!error_.empty()) {
       result.error = error_;
@@ -33,9 +36,10 @@ class Reader {
   }
 
  private:
-  bool Fail(std::string what) {
+  // Keeps the first failure, in the language in use.
+  bool Fail(std::string_view what) {
     if (error_.empty()) {
-      error_ = std::move(what);
+      error_ = std::string(language::Translate(what));
       error_at_ = at_;
     }
     return false;
@@ -69,8 +73,8 @@ class Reader {
   }
 
   bool ReadValue(JsonValue& value, int depth) {
-    if (depth > kMostNesting) return Fail("nested too deeply");
-    if (at_ >= text_.size()) return Fail("the text ends where a value should be");
+    if (depth > kMostNesting) return Fail(ToTranslate("nested too deeply"));
+    if (at_ >= text_.size()) return Fail(ToTranslate("the text ends where a value should be"));
     const char c = text_[at_];
     if (c == '{') return ReadObject(value, depth);
     if (c == '[') return ReadArray(value, depth);
@@ -84,7 +88,7 @@ class Reader {
     if (TakeWord("false")) return value.value = false, true;
     if (TakeWord("null")) return value.value = nullptr, true;
     if (c == '-' || (c >= '0' && c <= '9')) return ReadNumber(value);
-    return Fail("a value was expected");
+    return Fail(ToTranslate("a value was expected"));
   }
 
   bool ReadObject(JsonValue& value, int depth) {
@@ -95,17 +99,18 @@ class Reader {
       do {
         SkipBlanks();
         std::string key;
-        if (at_ >= text_.size() || text_[at_] != '"') return Fail("a quoted name was expected");
+        if (at_ >= text_.size() || text_[at_] != '"')
+          return Fail(ToTranslate("a quoted name was expected"));
         if (!ReadString(key)) return false;
         SkipBlanks();
-        if (!Take(':')) return Fail("':' was expected");
+        if (!Take(':')) return Fail(ToTranslate("':' was expected"));
         SkipBlanks();
         JsonValue member;
         if (!ReadValue(member, depth + 1)) return false;
         members.insert_or_assign(std::move(key), std::move(member));
         SkipBlanks();
       } while (Take(','));
-      if (!Take('}')) return Fail("',' or '}' was expected");
+      if (!Take('}')) return Fail(ToTranslate("',' or '}' was expected"));
     }
     value.value = std::move(members);
     return true;
@@ -123,7 +128,7 @@ class Reader {
         items.push_back(std::move(item));
         SkipBlanks();
       } while (Take(','));
-      if (!Take(']')) return Fail("',' or ']' was expected");
+      if (!Take(']')) return Fail(ToTranslate("',' or ']' was expected"));
     }
     value.value = std::move(items);
     return true;
@@ -138,18 +143,18 @@ class Reader {
   bool ReadNumber(JsonValue& value) {
     const std::size_t start = at_;
     Take('-');
-    if (!Take('0') && !ReadDigits()) return Fail("a number was expected");
-    if (Take('.') && !ReadDigits()) return Fail("digits were expected after '.'");
+    if (!Take('0') && !ReadDigits()) return Fail(ToTranslate("a number was expected"));
+    if (Take('.') && !ReadDigits()) return Fail(ToTranslate("digits were expected after '.'"));
     if (Take('e') || Take('E')) {
       if (!Take('+')) Take('-');
-      if (!ReadDigits()) return Fail("digits were expected in the exponent");
+      if (!ReadDigits()) return Fail(ToTranslate("digits were expected in the exponent"));
     }
     value.value = JsonValue::Number{std::string(text_.substr(start, at_ - start))};
     return true;
   }
 
   bool ReadHex4(std::uint32_t& unit) {
-    if (text_.size() - at_ < 4) return Fail("four hexadecimal digits were expected");
+    if (text_.size() - at_ < 4) return Fail(ToTranslate("four hexadecimal digits were expected"));
     unit = 0;
     for (int i = 0; i < 4; ++i) {
       const char c = text_[at_++];
@@ -162,7 +167,7 @@ class Reader {
         unit |= static_cast<std::uint32_t>(c - 'A' + 10);
       } else {
         --at_;
-        return Fail("four hexadecimal digits were expected");
+        return Fail(ToTranslate("four hexadecimal digits were expected"));
       }
     }
     return true;
@@ -187,7 +192,7 @@ class Reader {
   }
 
   bool ReadEscape(std::string& out) {
-    if (at_ >= text_.size()) return Fail("the text ends inside a string");
+    if (at_ >= text_.size()) return Fail(ToTranslate("the text ends inside a string"));
     const char c = text_[at_++];
     switch (c) {
       case '"':
@@ -218,15 +223,15 @@ class Reader {
         break;
       default:
         --at_;
-        return Fail("an unknown escape");
+        return Fail(ToTranslate("an unknown escape"));
     }
     std::uint32_t unit = 0;
     if (!ReadHex4(unit)) return false;
-    if (unit >= 0xDC00 && unit <= 0xDFFF) return Fail("a lone low surrogate");
+    if (unit >= 0xDC00 && unit <= 0xDFFF) return Fail(ToTranslate("a lone low surrogate"));
     if (unit >= 0xD800 && unit <= 0xDBFF) {
       std::uint32_t low = 0;
       if (!TakeWord("\\u") || !ReadHex4(low) || low < 0xDC00 || low > 0xDFFF) {
-        return Fail("a high surrogate without its low half");
+        return Fail(ToTranslate("a high surrogate without its low half"));
       }
       unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
     }
@@ -247,13 +252,14 @@ class Reader {
         if (!ReadEscape(out)) return false;
         continue;
       }
-      if (static_cast<unsigned char>(c) < 0x20) return Fail("a control character inside a string");
+      if (static_cast<unsigned char>(c) < 0x20)
+        return Fail(ToTranslate("a control character inside a string"));
       const std::size_t length = app::Utf8SequenceLength(text_.substr(at_));
-      if (length == 0) return Fail("text that is not UTF-8");
+      if (length == 0) return Fail(ToTranslate("text that is not UTF-8"));
       out += text_.substr(at_, length);
       at_ += length;
     }
-    return Fail("the text ends inside a string");
+    return Fail(ToTranslate("the text ends inside a string"));
   }
 
   std::string_view text_;

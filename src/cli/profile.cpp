@@ -12,10 +12,14 @@
 #include "app/utf8_text.h"
 #include "cli/json_reader.h"
 #include "cli/output_text.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
 
+using language::Fill;
+using language::ToTranslate;
+using language::Translate;
 using Read = std::variant<Profile, std::string>;
 
 constexpr std::string_view kByteOrderMark = "\xef\xbb\xbf";
@@ -41,7 +45,7 @@ std::string AtFile(const std::string& file) {
 }
 
 std::string LineText(std::size_t line) {
-  return "line " + std::to_string(line);
+  return Fill(Translate("line {1}"), {std::to_string(line)});
 }
 
 // The lines of a text profile: NAME=CHOICE, "#" comments and blank lines.
@@ -58,13 +62,14 @@ Read ParseText(const std::string& file, std::string_view text) {
     if (tidy.empty() || tidy.front() == '#') continue;
     const std::string where = LineText(line + 1);
     const std::size_t equals = tidy.find('=');
-    const auto broken = [&](const std::string& why) {
-      return AtFile(file) + where + ": " + why + " in \"" + tidy + "\"";
+    const auto broken = [&](std::string_view why) {
+      return AtFile(file) + where + ": " + Fill(Translate(why), {tidy});
     };
-    if (equals == std::string::npos) return broken("no \"=\"");
+    if (equals == std::string::npos) return broken(ToTranslate("no \"=\" in \"{1}\""));
     SetRequest request{Tidy(tidy.substr(0, equals)), Tidy(tidy.substr(equals + 1))};
-    if (request.name.empty()) return broken("no setting's name before \"=\"");
-    if (request.choice.empty()) return broken("no choice after \"=\"");
+    if (request.name.empty())
+      return broken(ToTranslate("no setting's name before \"=\" in \"{1}\""));
+    if (request.choice.empty()) return broken(ToTranslate("no choice after \"=\" in \"{1}\""));
     profile.entries.push_back({std::move(request), where});
   }
   return profile;
@@ -79,38 +84,46 @@ Read ParseJson(const std::string& file, std::string_view text) {
     const std::size_t first_end = text.find('\n', text.find_first_not_of(" \t\r\n"));
     if (first_end != std::string_view::npos && ReadJson(text.substr(0, first_end)).value) {
       const std::size_t second = text.find_first_not_of(" \t\r\n", first_end);
-      return at_file + LineText(LineAt(text, second)) +
-             ": the settings of a second recorder; --show --json printed one line a recorder: "
-             "keep the line of the one whose settings to use";
+      return at_file + LineText(LineAt(text, second)) + ": " +
+             std::string(Translate("the settings of a second recorder; --show --json printed one "
+                                   "line a recorder: keep the line of the one whose settings to "
+                                   "use"));
     }
     return at_file + LineText(read.error_line) + ": " + read.error;
   }
   const std::string where = LineText(LineAt(text, text.find('{')));
   const std::string at_object = at_file + where + ": ";
   const JsonValue::Object* object = read.value->AsObject();
-  if (object == nullptr) return at_object + "not the object that --show --json prints";
+  if (object == nullptr)
+    return at_object + std::string(Translate("not the object that --show --json prints"));
   if (const JsonValue* error = read.value->Member("error"); error && error->AsString()) {
-    return at_object + "no settings: the --show that printed it failed (" + *error->AsString() +
-           ")";
+    return at_object + Fill(Translate("no settings: the --show that printed it failed ({1})"),
+                            {*error->AsString()});
   }
   const JsonValue* settings = read.value->Member("settings");
   if (settings == nullptr || settings->AsArray() == nullptr)
-    return at_object + "no \"settings\" list, as --show --json prints it";
+    return at_object + std::string(Translate("no \"settings\" list, as --show --json prints it"));
   Profile profile{file, {}};
   std::size_t number = 0;
   for (const JsonValue& setting : *settings->AsArray()) {
-    const std::string place = where + ", setting " + std::to_string(++number);
+    const std::string place =
+        // Translators: where in a profile: {1} the line, {2} the place of the setting in its list.
+        Fill(Translate("line {1}, setting {2}"),
+             {std::to_string(LineAt(text, text.find('{'))), std::to_string(++number)});
+    const auto broken = [&](std::string_view why) {
+      return at_file + place + ": " + std::string(Translate(why));
+    };
     const JsonValue* name = setting.Member("name");
     const JsonValue* value = setting.Member("value");
     if (name == nullptr || name->AsString() == nullptr)
-      return at_file + place + ": no \"name\" text";
-    if (value == nullptr) return at_file + place + ": no \"value\"";
+      return broken(ToTranslate("no \"name\" text"));
+    if (value == nullptr) return broken(ToTranslate("no \"value\""));
     // A setting that shows no choice has none to give.
     if (std::holds_alternative<std::nullptr_t>(value->value)) continue;
-    if (value->AsString() == nullptr) return at_file + place + ": its \"value\" is no text";
+    if (value->AsString() == nullptr) return broken(ToTranslate("its \"value\" is no text"));
     SetRequest request{Tidy(*name->AsString()), Tidy(*value->AsString())};
     if (request.name.empty() || request.choice.empty())
-      return at_file + place + ": an empty \"name\" or \"value\"";
+      return broken(ToTranslate("an empty \"name\" or \"value\""));
     profile.entries.push_back({std::move(request), place});
   }
   return profile;
@@ -128,8 +141,9 @@ std::optional<std::string> CheckEntries(const Profile& profile) {
   std::set<std::string> names;
   for (const ProfileEntry& entry : profile.entries) {
     if (!names.insert(NameKey(entry.request.name)).second)
-      return profile.Where(entry) + "\"" + entry.request.name + "\" is given a second time";
-    if (const auto unknown = NameNoScreenHas({entry.request}))
+      return profile.Where(entry) +
+             Fill(Translate("\"{1}\" is given a second time"), {entry.request.name});
+    if (const auto unknown = NameNoScreenHas({entry.request}, NameForms::kEnglish))
       return profile.Where(entry) + WithoutSetPrefix(entry.request, *unknown);
   }
   return std::nullopt;
@@ -156,7 +170,8 @@ Read ParseProfile(const std::string& file, std::string_view bytes) {
   std::string_view text = bytes;
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   if (const auto wrong = FirstNonUtf8(text))
-    return AtFile(file) + LineText(LineAt(text, *wrong)) + ": not UTF-8 text";
+    return AtFile(file) + LineText(LineAt(text, *wrong)) + ": " +
+           std::string(Translate("not UTF-8 text"));
   const std::size_t first = text.find_first_not_of(" \t\r\n");
   Read read = first != std::string_view::npos && text[first] == '{' ? ParseJson(file, text)
                                                                     : ParseText(file, text);
@@ -171,18 +186,23 @@ Read ReadProfile(const std::string& file) {
   const std::filesystem::path path = app::PathFromUtf8(file);
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
-  if (error) return at_file + "cannot be read (" + error.message() + ")";
-  if (std::filesystem::is_directory(status)) return at_file + "is a folder, not a file";
+  const auto unreadable = [&at_file](const std::string& reason) {
+    return at_file + Fill(Translate("cannot be read ({1})"), {reason});
+  };
+  if (error) return unreadable(error.message());
+  if (std::filesystem::is_directory(status))
+    return at_file + std::string(Translate("is a folder, not a file"));
   errno = 0;
   std::ifstream stream(path, std::ios::binary);
-  if (!stream) return at_file + "cannot be read (" + LastErrorText() + ")";
+  if (!stream) return unreadable(LastErrorText());
   std::string bytes(kProfileSizeLimit + 1, '\0');
   stream.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (stream.bad()) return at_file + "cannot be read (" + LastErrorText() + ")";
+  if (stream.bad()) return unreadable(LastErrorText());
   bytes.resize(static_cast<std::size_t>(stream.gcount()));
   if (bytes.size() > kProfileSizeLimit)
-    return at_file + "is larger than " + std::to_string(kProfileSizeLimit / 1024) +
-           " KiB; a profile holds a recorder's settings";
+    return at_file +
+           Fill(Translate("is larger than {1} KiB; a profile holds a recorder's settings"),
+                {std::to_string(kProfileSizeLimit / 1024)});
   return ParseProfile(file, bytes);
 }
 

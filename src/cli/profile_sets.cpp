@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <optional>
 
+#include "language/language.h"
 #include "screens/shown_settings.h"
 
 namespace cli {
 namespace {
 
-// The control of the shown setting that `name` names, by its caption or its control's name.
-std::optional<std::string> ShownControl(const std::vector<screens::ShownSetting>& settings,
+// The control of the shown setting that a profile's `name` names, by its English caption or its
+// control's name.
+std::optional<std::string> EntryControl(const std::vector<screens::ShownSetting>& settings,
                                         std::string_view name) {
   const std::string key = NameKey(name);
   for (const screens::ShownSetting& setting : settings) {
@@ -38,13 +40,19 @@ RecorderRequests RequestsFor(const screens::ScreenDescription* screen,
   RecorderRequests result{sets, {}, {}};
   if (profile.entries.empty()) return result;
   std::vector<screens::ShownSetting> settings;
-  if (screen != nullptr) settings = screens::SettingsOf(*screen, state);
+  std::string_view window;
+  if (screen != nullptr) {
+    settings = screens::SettingsOf(*screen, state);
+    window = screen->window.name;
+  }
+  // A --set goes before the profile's entry for its setting, in whichever language it names it.
   std::vector<std::string> set_controls;
   for (const SetRequest& set : sets) {
-    if (auto control = ShownControl(settings, set.name)) set_controls.push_back(*control);
+    if (auto control = ShownControlNamed(window, settings, set.name))
+      set_controls.push_back(*control);
   }
   for (const ProfileEntry& entry : profile.entries) {
-    const std::optional<std::string> control = ShownControl(settings, entry.request.name);
+    const std::optional<std::string> control = EntryControl(settings, entry.request.name);
     if (!control) {
       result.not_shown.push_back(entry.request.name);
     } else if (std::find(set_controls.begin(), set_controls.end(), *control) ==
@@ -59,9 +67,12 @@ RecorderRequests RequestsFor(const screens::ScreenDescription* screen,
 }
 
 std::string NotShownText(std::string_view root, const std::vector<std::string>& names) {
-  std::string text = std::string(root) + ": profile settings this recorder does not show: ";
-  for (std::size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "\"" : ", \"") + names[i] + "\"";
-  return text;
+  std::string quoted;
+  for (std::size_t i = 0; i < names.size(); ++i)
+    quoted += (i == 0 ? "\"" : ", \"") + names[i] + "\"";
+  return language::Fill(
+      language::Translate("{1}: profile settings this recorder does not show: {2}"),
+      {root, quoted});
 }
 
 }  // namespace cli

@@ -4,19 +4,18 @@
 
 #include "app/utf8_text.h"
 #include "cli/output_text.h"
+#include "cli/setting_texts.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
 
 using app::Printable;
 using app::Utf8FromLatin1;
+using language::Translate;
 
 std::string Padded(const std::string& text, std::size_t width) {
   return text + std::string(width > TerminalColumns(text) ? width - TerminalColumns(text) : 0, ' ');
-}
-
-std::string ShownText(std::string_view device_bytes) {
-  return Printable(Utf8FromLatin1(Tidy(device_bytes)));
 }
 
 std::string JsonArray(const std::vector<std::string>& device_texts) {
@@ -30,26 +29,45 @@ std::string JsonArray(const std::vector<std::string>& device_texts) {
 }  // namespace
 
 std::string ShowText(const ShowReport& report) {
-  std::string text = "Root:     " + Printable(report.root) + "\n";
-  text += "Model:    " + (report.model ? std::to_string(*report.model) : "none") + " (" +
-          report.screen + ")\n";
-  if (report.version) text += "Version:  " + Printable(Utf8FromLatin1(*report.version)) + "\n";
+  // The values start one column after the widest label, whichever labels are printed.
+  const std::string_view labels[] = {Translate("Root:"), Translate("Model:"), Translate("Version:"),
+                                     Translate("PC clock:")};
+  std::size_t label_width = 0;
+  for (const std::string_view label : labels)
+    label_width = std::max(label_width, TerminalColumns(label) + 1);
+  const auto line = [label_width](std::string_view label, const std::string& value) {
+    return Padded(std::string(label), label_width) + value + "\n";
+  };
+  std::string text = line(labels[0], Printable(report.root));
+  text += line(labels[1],
+               (report.model ? std::to_string(*report.model) : std::string(Translate("none"))) +
+                   " (" + report.screen + ")");
+  if (report.version) text += line(labels[2], Printable(Utf8FromLatin1(*report.version)));
   if (report.pc_clock_synchronised) {
-    text += std::string("PC clock: ") +
-            (*report.pc_clock_synchronised ? "synchronised" : "not synchronised") + "\n";
+    text +=
+        line(labels[3], std::string(*report.pc_clock_synchronised ? Translate("synchronised")
+                                                                  : Translate("not synchronised")));
   }
   if (report.settings.empty()) {
-    return text + (report.model ? "No settings on this screen: --start sets the clock only.\n"
-                                : "No settings file: --start sets the clock only.\n");
+    return text +
+           std::string(report.model
+                           ? Translate("No settings on this screen: --start sets the clock "
+                                       "only.")
+                           : Translate("No settings file: --start sets the clock only.")) +
+           "\n";
   }
-  std::vector<std::vector<std::string>> rows = {{"Setting", "Control", "Value", "Choices"}};
+  std::vector<std::vector<std::string>> rows = {
+      {std::string(Translate("--show", "Setting")), std::string(Translate("--show", "Control")),
+       std::string(Translate("--show", "Value")), std::string(Translate("--show", "Choices"))}};
   for (const screens::ShownSetting& setting : report.settings) {
     std::string choices;
-    for (const std::string& choice : setting.OfferedTexts()) {
-      choices += (choices.empty() ? "" : ", ") + ShownText(choice);
+    for (const std::string& choice : ShownOfferedChoices(report.screen, setting)) {
+      choices += (choices.empty() ? "" : ", ") + Printable(choice);
     }
-    rows.push_back({ShownText(setting.name), setting.control,
-                    setting.current ? ShownText(setting.choices[*setting.current].text) : "-",
+    rows.push_back({Printable(ShownName(report.screen, setting)), setting.control,
+                    setting.current
+                        ? Printable(ShownChoice(report.screen, setting.choices[*setting.current]))
+                        : "-",
                     choices});
   }
   std::vector<std::size_t> widths(3, 0);

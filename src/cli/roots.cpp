@@ -8,6 +8,7 @@
 #include "app/root_argument.h"
 #include "app/utf8_path.h"
 #include "app/utf8_text.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
@@ -48,19 +49,21 @@ std::variant<std::vector<Root>, int> Roots(const CommandLine& command_line,
   if (command_line.all) {
     roots = EveryRecorder(program_folder, recorder_volumes);
     if (!roots.empty()) return roots;
-    std::cerr << "No recorder is plugged in." << std::endl;
+    std::cerr << language::Translate("No recorder is plugged in.") << std::endl;
     return app::kExitUsage;
   }
   const device::RootChoice choice =
       device::ChooseDeviceRoot(program_folder, recorder_volumes, device::LooksLikeRecorderRoot);
   if (device::NoRecorderToUse(choice, program_folder)) {
-    std::cerr << "No recorder is plugged in." << std::endl;
+    std::cerr << language::Translate("No recorder is plugged in.") << std::endl;
     return app::kExitUsage;
   }
   if (choice.kind != device::RootChoice::Kind::kChoose)
     return std::vector<Root>{{Utf8(choice.root), choice.root}};
-  std::cerr << "Several recorders are plugged in. Name one as DEVICE_ROOT, or give --all for "
-               "every one:\n";
+  std::cerr << language::Translate(
+                   "Several recorders are plugged in. Name one as DEVICE_ROOT, or "
+                   "give --all for every one:")
+            << "\n";
   for (const device::Volume& volume : choice.candidates) {
     std::cerr << "  " << Printable(Utf8(volume.mount_point));
     if (!volume.label.empty()) std::cerr << "  (" << Printable(volume.label) << ")";

@@ -111,8 +111,12 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     if (show && command_line.json && outcome.status != kExitDone) {
       std::cout << FailureJson(root.shown, outcome.message) << std::endl;
     } else if (several && (!show || outcome.status != kExitDone)) {
-      std::cout << Printable(root.shown) << ": "
-                << (outcome.status == kExitDone ? "done" : Printable(outcome.message)) << std::endl;
+      std::string said = Printable(root.shown) + ": " + Printable(outcome.message);
+      if (outcome.status == kExitDone) {
+        // Translators: {1} a recorder's folder, or a write in the history.
+        said = language::Fill(language::Translate("{1}: done"), {Printable(root.shown)});
+      }
+      std::cout << said << std::endl;
     }
   }
   return worst;

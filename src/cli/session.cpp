@@ -1,18 +1,46 @@
 #include "cli/session.h"
 
+#include <array>
+#include <utility>
+
 #include "app/start_up.h"
 #include "device/errors.h"
+#include "language/language.h"
 #include "screens/control_names.h"
 #include "screens/form2.h"
 
 namespace cli {
 namespace {
 
+using language::ToTranslate;
+
+// One whole sentence a step that changes the device, so that each reads naturally in every
+// language.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kRefusedSteps = {{
+    {"create", ToTranslate("Refused to create {1}: this command only reads the device.")},
+    {"write", ToTranslate("Refused to write {1}: this command only reads the device.")},
+    {"flush", ToTranslate("Refused to flush {1}: this command only reads the device.")},
+    {"close", ToTranslate("Refused to close {1}: this command only reads the device.")},
+    {"rename", ToTranslate("Refused to rename {1}: this command only reads the device.")},
+    {"delete", ToTranslate("Refused to delete {1}: this command only reads the device.")},
+    {"set attributes",
+     ToTranslate("Refused to set attributes {1}: this command only reads the device.")},
+    {"flush folder",
+     ToTranslate("Refused to flush folder {1}: this command only reads the device.")},
+}};
+
+std::string RefusedStepText(std::string_view step, std::string_view device_path) {
+  for (const auto& [known, pattern] : kRefusedSteps) {
+    if (known == step) return language::Fill(language::Translate(pattern), {device_path});
+  }
+  return "Refused to " + std::string(step) + " " + std::string(device_path) +
+         ": this command only reads the device.";
+}
+
 device::StepHook HookFor(Session::Access access) {
   if (access == Session::Access::kReadWrite) return {};
   return [](std::string_view step, std::string_view device_path) {
-    throw device::DeviceError("Refused to " + std::string(step) + " " + std::string(device_path) +
-                              ": this command only reads the device.");
+    throw device::DeviceError(RefusedStepText(step, device_path));
   };
 }
 

@@ -11,6 +11,7 @@
 #include "device/device_lock.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
+#include "language/language.h"
 #include "screens/control_names.h"
 
 namespace cli {
@@ -96,11 +97,11 @@ Outcome Start(const Root& root, bool with_sets, const SetsApplier& apply,
 std::string NoScreenReason(Session& session) {
   try {
     if (!device::FindSettingsFile(session.file_system()))
-      return "this recorder has no settings file";
+      return std::string(language::Translate("this recorder has no settings file"));
   } catch (const device::DeviceError&) {
     // Read a moment ago; the Start that follows tells what went wrong.
   }
-  return "this recorder's model has no settings screen";
+  return std::string(language::Translate("this recorder's model has no settings screen"));
 }
 
 // Picks the requests on a session's screen; gives the refusal that ends the Start, if any.

@@ -13,9 +13,13 @@
 #include "device/settings_line.h"
 #include "device/start_guard.h"
 #include "device/write_back.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
+
+using language::Fill;
+using language::Translate;
 
 // The recorder's line is not the one the Start to undo wrote.
 struct ChangedSince {};
@@ -49,22 +53,23 @@ Outcome RunUndo(const Root& root, bool record) {
   const std::optional<std::filesystem::path> file = HistoryPath();
   const HistoryLines history = file ? ReadHistoryLines(*file) : HistoryLines{};
   if (history.problem) {
-    return Refuse(app::kExitRuntimeFailure,
-                  "The history of writes cannot be read (" + *history.problem + ").");
+    return Refuse(
+        app::kExitRuntimeFailure,
+        Fill(Translate("The history of writes cannot be read ({1})."), {*history.problem}));
   }
   const RecorderIdentity recorder = IdentifyRecorder(root.path);
   const std::optional<HistoryEntry> last = LastChange(history.lines, recorder);
   if (!last) {
     return Refuse(app::kExitUsage,
-                  "Nothing was undone: the history on this PC has no Start that changed the "
-                  "settings of the recorder at " +
-                      root.shown + ".");
+                  Fill(Translate("Nothing was undone: the history on this PC has no Start that "
+                                 "changed the settings of the recorder at {1}."),
+                       {root.shown}));
   }
   if (last->kind == "undo") {
     return Refuse(app::kExitUsage,
-                  "Nothing was undone: the last change to the settings of the "
-                  "recorder at " +
-                      root.shown + " was already undone, at " + last->when + ".");
+                  Fill(Translate("Nothing was undone: the last change to the settings of the "
+                                 "recorder at {1} was already undone, at {2}."),
+                       {root.shown, last->when}));
   }
 
   app::WriteRecord written{.root = root.path};
@@ -73,10 +78,11 @@ Outcome RunUndo(const Root& root, bool record) {
   try {
     Restore(file_system, *last, restored);
   } catch (const ChangedSince&) {
-    return Refuse(app::kExitUsage, "Nothing was undone: the settings of the recorder at " +
-                                       root.shown + " have changed since the Start at " +
-                                       last->when +
-                                       " wrote them, so that Start can no longer be undone.");
+    return Refuse(app::kExitUsage,
+                  Fill(Translate("Nothing was undone: the settings of the recorder at {1} have "
+                                 "changed since the Start at {2} wrote them, so that Start can no "
+                                 "longer be undone."),
+                       {root.shown, last->when}));
   } catch (const device::RuntimeFailure& failure) {
     written.status = app::kExitRuntimeFailure;
     written.message = failure.what();
@@ -89,8 +95,9 @@ Outcome RunUndo(const Root& root, bool record) {
     RecordInHistory(EntryFor("undo", written, recorder, clock));
   }
   if (written.status != app::kExitDone) return Refuse(written.status, written.message);
-  std::cout << app::Printable(root.shown)
-            << ": the settings are back to what they were before the Start at " << last->when << "."
+  std::cout << Fill(Translate("{1}: the settings are back to what they were before the Start at "
+                              "{2}."),
+                    {app::Printable(root.shown), last->when})
             << std::endl;
   return {};
 }

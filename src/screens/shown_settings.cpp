@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "screens/screen_lookup.h"
+#include "screens/screen_texts.h"
 
 namespace screens {
 namespace {
@@ -21,12 +22,14 @@ ShownSetting GroupSetting(const ScreenDescription& screen, const OptionGroup& gr
                        std::string(group.frame),
                        frame.visible,
                        {},
-                       std::nullopt};
+                       std::nullopt,
+                       std::string(group.frame)};
   for (std::size_t i = 0; i < group.buttons.size(); ++i) {
     const ControlState& button = state.at(group.buttons[i]);
     setting.choices.push_back({CaptionOf(*FindControl(screen.window, group.buttons[i]), state),
                                static_cast<int>(i),
-                               frame.visible && frame.enabled && button.visible && button.enabled});
+                               frame.visible && frame.enabled && button.visible && button.enabled,
+                               std::string(group.buttons[i])});
     if (button.selected && !setting.current) setting.current = i;
   }
   return setting;
@@ -42,18 +45,22 @@ int ItemCode(const ListSetting& list, std::string_view text) {
 ShownSetting ListSettingOf(const ScreenDescription& screen, const ListSetting& list,
                            const ScreenState& state) {
   const ControlState& shown = state.at(list.list);
-  ShownSetting setting{
-      std::string(list.list), std::string(list.list), shown.visible, {}, std::nullopt};
-  for (const Control& control : screen.window.controls) {
-    if (control.buddy == list.list) setting.name = CaptionOf(control, state);
+  const std::string control(list.list);
+  ShownSetting setting{control, control, shown.visible, {}, std::nullopt, control};
+  for (const Control& label : screen.window.controls) {
+    if (label.buddy != list.list) continue;
+    setting.name = CaptionOf(label, state);
+    setting.caption_control = label.name;
   }
   for (const std::string& item : shown.items) {
-    setting.choices.push_back({item, ItemCode(list, item), shown.visible && shown.enabled});
+    setting.choices.push_back(
+        {item, ItemCode(list, item), shown.visible && shown.enabled, control});
   }
   if (shown.current) {
     setting.current = static_cast<std::size_t>(*shown.current);
   } else if (!shown.unlisted_text.empty()) {
-    setting.choices.push_back({shown.unlisted_text, ItemCode(list, shown.unlisted_text), false});
+    setting.choices.push_back(
+        {shown.unlisted_text, ItemCode(list, shown.unlisted_text), false, control});
     setting.current = setting.choices.size() - 1;
   }
   return setting;
@@ -110,11 +117,23 @@ void AddSettingNames(const ScreenDescription& screen, SettingNames& names) {
     }
     for (const Control& named : screen.window.controls) {
       if (std::find(captioned.begin(), captioned.end(), named.name) == captioned.end()) continue;
-      names.captions.push_back(named.caption);
-      for (const std::string_view relabel : Relabels(screen, named.name))
-        names.captions.push_back(relabel);
+      std::vector<std::string_view> captions = Relabels(screen, named.name);
+      captions.insert(captions.begin(), named.caption);
+      for (const std::string_view caption : captions) {
+        names.captions.push_back(caption);
+        names.shown_captions.push_back(
+            TranslatedScreenText({screen.window.name, named.name, caption}));
+      }
     }
   }
+}
+
+std::string TranslatedName(std::string_view window, const ShownSetting& setting) {
+  return TranslatedScreenText({window, setting.caption_control, setting.name});
+}
+
+std::string TranslatedChoice(std::string_view window, const SettingChoice& choice) {
+  return TranslatedScreenText({window, choice.control, choice.text});
 }
 
 }  // namespace screens

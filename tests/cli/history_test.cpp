@@ -97,8 +97,7 @@ class HistoryTest : public ::testing::Test {
   void SetUp() override { device.Write("ravlen_setting.ini", kLine + "\r\n"); }
 
   Ran Command(std::vector<std::string> arguments) const {
-    const support::FixedClock clock(support::kSomeTime,
-                                            ::device::ClockSync::kSynchronised);
+    const support::FixedClock clock(support::kSomeTime, ::device::ClockSync::kSynchronised);
     const std::vector<::device::Volume> volumes = {{device.root(), "REC"}};
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
