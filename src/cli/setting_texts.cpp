@@ -2,23 +2,25 @@
 
 #include "app/utf8_text.h"
 #include "cli/output_text.h"
+#include "screens/screen_texts.h"
 
 namespace cli {
 namespace {
 
 // A translation is UTF-8 already; an untranslated text is the screen's own device bytes.
-std::string Readable(std::string_view english, const std::string& translated) {
-  return Tidy(translated == english ? app::Utf8FromLatin1(english) : translated);
+std::string Readable(const screens::ScreenText& text) {
+  const auto translated = screens::TranslatedStateText(text);
+  return Tidy(translated ? *translated : app::Utf8FromLatin1(text.text));
 }
 
 }  // namespace
 
 std::string ShownName(std::string_view window, const screens::ShownSetting& setting) {
-  return Readable(setting.name, screens::TranslatedName(window, setting));
+  return Readable({window, setting.caption_control, setting.name});
 }
 
 std::string ShownChoice(std::string_view window, const screens::SettingChoice& choice) {
-  return Readable(choice.text, screens::TranslatedChoice(window, choice));
+  return Readable({window, choice.control, choice.text});
 }
 
 std::vector<std::string> ShownOfferedChoices(std::string_view window,

@@ -128,12 +128,4 @@ void AddSettingNames(const ScreenDescription& screen, SettingNames& names) {
   }
 }
 
-std::string TranslatedName(std::string_view window, const ShownSetting& setting) {
-  return TranslatedScreenText({window, setting.caption_control, setting.name});
-}
-
-std::string TranslatedChoice(std::string_view window, const SettingChoice& choice) {
-  return TranslatedScreenText({window, choice.control, choice.text});
-}
-
 }  // namespace screens

@@ -35,11 +35,6 @@ struct ShownSetting {
 // Every setting of `screen` in `state`, in the order of its window's controls, hidden ones too.
 std::vector<ShownSetting> SettingsOf(const ScreenDescription& screen, const ScreenState& state);
 
-// A setting's caption and a choice's text as the window `window` shows them in the language in
-// use (UTF-8 where translated; the English device bytes where not).
-std::string TranslatedName(std::string_view window, const ShownSetting& setting);
-std::string TranslatedChoice(std::string_view window, const SettingChoice& choice);
-
 // The names the settings of screens can go by.
 struct SettingNames {
   // The captions a setting can show: its frame's, or those of the labels that name its list, each
