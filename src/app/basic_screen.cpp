@@ -8,6 +8,7 @@
 #include "app/utf8_text.h"
 #include "device/errors.h"
 #include "device/settings_line.h"
+#include "language/message.h"
 #include "screens/control_names.h"
 #include "screens/form2.h"
 #include "screens/screen_table.h"
@@ -20,7 +21,7 @@ void OpenOptionSetting(Program& program) {
   const screens::ShownScreen shown =
       screens::ScreenFor(device::LookUpSettingsLine(program.file_system()));
   if (shown.kind != screens::ShownScreen::Kind::kBasicScreen) {
-    throw device::FileError(std::string(screens::kFileError));
+    throw device::FileError(language::Message(screens::kFileError));
   }
   ShowSettingsScreen(program, *shown.settings);
 }

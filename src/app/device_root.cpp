@@ -4,16 +4,21 @@
 #include "app/utf8_path.h"
 #include "device/drive_presence.h"
 #include "device/file_system.h"
-#include "language/language.h"
 
 namespace app {
+namespace {
+
+using language::Message;
+using language::ToTranslate;
+
+}  // namespace
 
 bool IsFolder(const std::filesystem::path& root) {
   return device::IsFolder(root);
 }
 
-std::string NotAFolderMessage(std::string_view shown) {
-  return language::Fill(language::Translate("The device root \"{1}\" is not a folder."), {shown});
+language::Message NotAFolderMessage(std::string_view shown) {
+  return Message(ToTranslate("The device root \"{1}\" is not a folder."), {shown});
 }
 
 std::optional<RootFailure> RootProblem(const std::filesystem::path& root, std::string_view shown) {
@@ -23,20 +28,17 @@ std::optional<RootFailure> RootProblem(const std::filesystem::path& root, std::s
     drive[0] = static_cast<char>(drive[0] - 'a' + 'A');
   switch (device::PresenceOfDrive(root)) {
     case device::DrivePresence::kNoDrive:
-      return RootFailure{language::Fill(language::Translate("There is no drive {1}"), {drive}),
-                         kExitUsage};
+      return RootFailure{Message(ToTranslate("There is no drive {1}"), {drive}), kExitUsage};
     case device::DrivePresence::kNoDisk:
-      return RootFailure{
-          language::Fill(language::Translate("There is no disk in drive {1}"), {drive}),
-          kExitUsage};
+      return RootFailure{Message(ToTranslate("There is no disk in drive {1}"), {drive}),
+                         kExitUsage};
     case device::DrivePresence::kPresent:
       break;
   }
   // Worded as for a root that cannot be listed (device::RootReadError).
   if (const auto reason = device::UnreachableReason(root)) {
     return RootFailure{
-        language::Fill(language::Translate("Could not read the device root \"{1}\": {2}"),
-                       {shown, *reason}),
+        Message(ToTranslate("Could not read the device root \"{1}\": {2}"), {shown, *reason}),
         kExitRuntimeFailure};
   }
   return RootFailure{NotAFolderMessage(shown), kExitUsage};

@@ -5,17 +5,19 @@
 #include <string>
 #include <string_view>
 
+#include "language/message.h"
+
 namespace app {
 
 // Whether `root` is a folder; a root that cannot be looked at is none.
 bool IsFolder(const std::filesystem::path& root);
 
 // The message for a device root that is not a folder, naming it by `shown` (UTF-8).
-std::string NotAFolderMessage(std::string_view shown);
+language::Message NotAFolderMessage(std::string_view shown);
 
 // Why a device root cannot be taken: the message, which names it, and the exit status.
 struct RootFailure {
-  std::string message;
+  language::Message message;
   int status;
 };
 

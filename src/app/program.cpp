@@ -5,7 +5,7 @@
 
 #include "app/utf8_text.h"
 #include "device/errors.h"
-#include "language/language.h"
+#include "language/message.h"
 #include "screens/control_names.h"
 
 namespace app {
@@ -33,12 +33,12 @@ void Program::Run(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const device::FileError& error) {
-    Fail(error.what(), kExitFileError);
+    Fail(error.what(), error.english(), kExitFileError);
   } catch (const device::RuntimeFailure& error) {
-    Fail(error.what(), kExitRuntimeFailure);
+    Fail(error.what(), error.english(), kExitRuntimeFailure);
   } catch (const std::exception& error) {
-    Fail(language::Fill(language::Translate("Unexpected error: {1}"), {error.what()}),
-         kExitRuntimeFailure);
+    const language::Message message(language::ToTranslate("Unexpected error: {1}"), {error.what()});
+    Fail(message.Shown(), message.English(), kExitRuntimeFailure);
   }
 }
 
@@ -66,12 +66,13 @@ void Program::EndWrite(int status, const std::string& message) {
   write_.reset();
 }
 
-void Program::Fail(const std::string& text, int status) {
+void Program::Fail(const std::string& shown, const std::string& english, int status) {
+  failure_in_english_ = english;
   // Told before the message, which a window shows until the user closes it.
-  EndWrite(status, text);
+  EndWrite(status, english);
   // A message can name a root or a file, whose control characters could drive the terminal.
-  std::cerr << Printable(text) << std::endl;
-  front_end_.ShowMessage(text);
+  std::cerr << Printable(shown) << std::endl;
+  front_end_.ShowMessage(shown);
   End(status);
 }
 

@@ -39,7 +39,8 @@ class Program {
 
   // Runs an event handler. A file error shows the screen's message and ends the program with
   // status 1; a run-time failure shows a message naming it and ends with status 2. Each message
-  // also goes to stderr. Once the program has ended no handler runs.
+  // also goes to stderr, in the language in use; the write's record gets it in English. Once the
+  // program has ended no handler runs.
   void Run(const std::function<void()>& handler);
   // Makes a click on `button` of `window` run `handler` through Run.
   void OnClick(Window& window, std::string_view button, std::function<void()> handler);
@@ -65,9 +66,13 @@ class Program {
   // The settings screen that the open window shows, or none.
   const screens::ScreenDescription* screen() const { return window_ ? screen_ : nullptr; }
   std::optional<int> exit_status() const { return exit_status_; }
+  // The message of the failure that ended the program in English, whatever the language in use,
+  // for records and scripts; "" where none did.
+  const std::string& failure_in_english() const { return failure_in_english_; }
 
  private:
-  void Fail(const std::string& text, int status);
+  // Ends the program with `status`, showing `shown`; `english` is the same message in English.
+  void Fail(const std::string& shown, const std::string& english, int status);
   void EndWrite(int status, const std::string& message);
 
   device::FileSystem& file_system_;
@@ -80,6 +85,7 @@ class Program {
   std::vector<std::unique_ptr<Window>> closed_;
   int running_handlers_ = 0;
   std::optional<int> exit_status_;
+  std::string failure_in_english_;
   WriteObserver write_observer_;
   std::optional<WriteRecord> write_;
 };

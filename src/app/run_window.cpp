@@ -50,8 +50,9 @@ FoundRoot FindRoot(FrontEnd& front_end, const std::filesystem::path& program_fol
 std::optional<int> CheckIsFolder(FrontEnd& front_end, const std::filesystem::path& root) {
   const std::optional<RootFailure> problem = RootProblem(root, Utf8(root));
   if (!problem) return std::nullopt;
-  std::cerr << Printable(problem->message) << std::endl;
-  if (front_end.ShowsFailuresBeforeWindow()) front_end.ShowMessage(problem->message);
+  const std::string message = problem->message.Shown();
+  std::cerr << Printable(message) << std::endl;
+  if (front_end.ShowsFailuresBeforeWindow()) front_end.ShowMessage(message);
   return problem->status;
 }
 

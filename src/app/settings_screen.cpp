@@ -8,7 +8,7 @@
 #include "device/settings_line.h"
 #include "device/start_guard.h"
 #include "device/write_back.h"
-#include "language/language.h"
+#include "language/message.h"
 #include "screens/control_names.h"
 #include "screens/program_text.h"
 #include "screens/screen_table.h"
@@ -34,8 +34,7 @@ void ShowSettingsScreen(Program& program, const screens::ScreenDescription& scre
     // screen's block would corrupt its settings line.
     const auto same_model = [model](const device::SettingsLine& fresh) {
       if (screens::ModelCode(fresh) != model) {
-        throw device::RuntimeFailure(
-            std::string(language::Translate(screens::kRecorderChangedMessage)));
+        throw device::RuntimeFailure(language::Message(screens::kRecorderChangedMessage));
       }
     };
     device::SettingsWritten written;

@@ -19,7 +19,7 @@ struct WriteRecord {
   std::optional<std::string> settings_after = {};
   std::string settings_file = {};
   int status = 0;
-  std::string message = {};  // why it failed
+  std::string message = {};  // why it failed, in English in every language: what records keep
 };
 
 // Told of every write when it has ended, done or failed.

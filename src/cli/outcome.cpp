@@ -11,4 +11,16 @@ Outcome Refuse(int status, const std::string& message) {
   return {status, message};
 }
 
+Outcome Refuse(int status, const language::Message& message) {
+  Outcome outcome = Refuse(status, message.Shown());
+  outcome.english = message.English();
+  return outcome;
+}
+
+Outcome Refuse(int status, const device::Failure& failure) {
+  Outcome outcome = Refuse(status, failure.what());
+  outcome.english = failure.english();
+  return outcome;
+}
+
 }  // namespace cli

@@ -109,7 +109,7 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     worst = std::max(worst, outcome.status);
     // Every root gets its JSON object, also the one root of a command that failed.
     if (show && command_line.json && outcome.status != kExitDone) {
-      std::cout << FailureJson(root.shown, outcome.message) << std::endl;
+      std::cout << FailureJson(root.shown, outcome.English()) << std::endl;
     } else if (several && (!show || outcome.status != kExitDone)) {
       std::string said = Printable(root.shown) + ": " + Printable(outcome.message);
       if (outcome.status == kExitDone) {

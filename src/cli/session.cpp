@@ -5,7 +5,7 @@
 
 #include "app/start_up.h"
 #include "device/errors.h"
-#include "language/language.h"
+#include "language/message.h"
 #include "screens/control_names.h"
 #include "screens/form2.h"
 
@@ -29,18 +29,19 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kRefusedS
      ToTranslate("Refused to flush folder {1}: this command only reads the device.")},
 }};
 
-std::string RefusedStepText(std::string_view step, std::string_view device_path) {
+language::Message RefusedStep(std::string_view step, std::string_view device_path) {
   for (const auto& [known, pattern] : kRefusedSteps) {
-    if (known == step) return language::Fill(language::Translate(pattern), {device_path});
+    if (known == step) return language::Message(pattern, {device_path});
   }
-  return "Refused to " + std::string(step) + " " + std::string(device_path) +
-         ": this command only reads the device.";
+  // Not in the catalogues: the same in every language.
+  return language::Message("Refused to {1} {2}: this command only reads the device.",
+                           {step, device_path});
 }
 
 device::StepHook HookFor(Session::Access access) {
   if (access == Session::Access::kReadWrite) return {};
   return [](std::string_view step, std::string_view device_path) {
-    throw device::DeviceError(RefusedStepText(step, device_path));
+    throw device::DeviceError(RefusedStep(step, device_path));
   };
 }
 
@@ -82,8 +83,11 @@ const screens::ScreenDescription* Session::screen() const {
   return program_.screen();
 }
 
-std::string Session::failure() const {
-  return front_end_.messages().empty() ? std::string() : front_end_.messages().back();
+Outcome Session::ending() const {
+  Outcome outcome{program_.exit_status().value_or(app::kExitRuntimeFailure), {}};
+  if (!front_end_.messages().empty()) outcome.message = front_end_.messages().back();
+  outcome.english = program_.failure_in_english();
+  return outcome;
 }
 
 }  // namespace cli

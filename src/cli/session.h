@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "cli/headless_front_end.h"
+#include "cli/outcome.h"
 #include "device/clock.h"
 #include "device/file_system.h"
 #include "screens/screen.h"
@@ -39,8 +40,9 @@ class Session {
   // The settings screen that the open window shows, or none.
   const screens::ScreenDescription* screen() const;
   std::optional<int> exit_status() const { return program_.exit_status(); }
-  // The message of the failure that ended the program, or "".
-  std::string failure() const;
+  // How the program ended: its status (a run-time failure while it has not ended) and the
+  // message of the failure that ended it, as shown and in English ("" for none).
+  Outcome ending() const;
   device::FileSystem& file_system() { return file_system_; }
 
  private:

@@ -17,7 +17,7 @@ Outcome RunShow(const Root& root, bool json, const device::Clock& clock) {
   Session session(root.path, clock, Session::Access::kReadOnly);
   session.Open();
   session.OpenSettings();
-  if (const auto status = session.exit_status()) return {*status, session.failure()};
+  if (session.exit_status()) return session.ending();
 
   ShowReport report{root.shown,   std::nullopt, std::string(session.window()->layout().name),
                     std::nullopt, {},           std::nullopt};
@@ -28,7 +28,7 @@ Outcome RunShow(const Root& root, bool json, const device::Clock& clock) {
       report.version = std::string(line.VersionText());
     }
   } catch (const device::RuntimeFailure& failure) {
-    return Refuse(app::kExitRuntimeFailure, failure.what());
+    return Refuse(app::kExitRuntimeFailure, failure);
   }
   if (const device::ClockSync sync = clock.Synchronisation(); sync != device::ClockSync::kUnknown)
     report.pc_clock_synchronised = sync == device::ClockSync::kSynchronised;

@@ -48,9 +48,11 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
     lock.emplace(root.path);
   } catch (const device::RuntimeFailure& failure) {
     // A Start in the window that waits as long for the lock fails as a write: so does this one.
-    if (observer)
-      observer({.root = root.path, .status = app::kExitRuntimeFailure, .message = failure.what()});
-    return Refuse(app::kExitRuntimeFailure, failure.what());
+    if (observer) {
+      observer(
+          {.root = root.path, .status = app::kExitRuntimeFailure, .message = failure.english()});
+    }
+    return Refuse(app::kExitRuntimeFailure, failure);
   }
   // Two passes. The sets are checked first on a session that cannot change the device, so that
   // a refused one changes nothing, not even "\VOICE"; then a session that may change it opens
@@ -59,7 +61,7 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
     Session check(root.path, clock, Session::Access::kReadOnly);
     check.Open();
     if (with_sets) check.OpenSettings();
-    if (const auto status = check.exit_status()) return {*status, check.failure()};
+    if (check.exit_status()) return check.ending();
     const SetsApplied applied = apply(check);
     if (applied.refused) return Refuse(app::kExitUsage, *applied.refused);
     // Nothing to pick (a profile whose settings this recorder does not show): the Start of its
@@ -76,7 +78,7 @@ Outcome WriteToRecorder(const Root& root, bool with_sets, const SetsApplier& app
     }
     session.Click(screens::kStartButton);
   }
-  return {session.exit_status().value_or(app::kExitRuntimeFailure), session.failure()};
+  return session.ending();
 }
 
 // Writes to the recorder; then, when no time server keeps the PC's clock right, tells the owner

@@ -13,12 +13,14 @@
 #include "device/settings_line.h"
 #include "device/start_guard.h"
 #include "device/write_back.h"
-#include "language/language.h"
+#include "language/message.h"
 
 namespace cli {
 namespace {
 
 using language::Fill;
+using language::Message;
+using language::ToTranslate;
 using language::Translate;
 
 // The recorder's line is not the one the Start to undo wrote.
@@ -55,37 +57,41 @@ Outcome RunUndo(const Root& root, bool record) {
   if (history.problem) {
     return Refuse(
         app::kExitRuntimeFailure,
-        Fill(Translate("The history of writes cannot be read ({1})."), {*history.problem}));
+        Message(ToTranslate("The history of writes cannot be read ({1})."), {*history.problem}));
   }
   const RecorderIdentity recorder = IdentifyRecorder(root.path);
   const std::optional<HistoryEntry> last = LastChange(history.lines, recorder);
   if (!last) {
-    return Refuse(app::kExitUsage,
-                  Fill(Translate("Nothing was undone: the history on this PC has no Start that "
-                                 "changed the settings of the recorder at {1}."),
-                       {root.shown}));
+    return Refuse(
+        app::kExitUsage,
+        Message(ToTranslate("Nothing was undone: the history on this PC has no Start that "
+                            "changed the settings of the recorder at {1}."),
+                {root.shown}));
   }
   if (last->kind == "undo") {
     return Refuse(app::kExitUsage,
-                  Fill(Translate("Nothing was undone: the last change to the settings of the "
-                                 "recorder at {1} was already undone, at {2}."),
-                       {root.shown, last->when}));
+                  Message(ToTranslate("Nothing was undone: the last change to the settings of the "
+                                      "recorder at {1} was already undone, at {2}."),
+                          {root.shown, last->when}));
   }
 
   app::WriteRecord written{.root = root.path};
   device::FileSystem file_system(root.path);
   device::SettingsWritten restored;
+  std::optional<device::RuntimeFailure> failed;
   try {
     Restore(file_system, *last, restored);
   } catch (const ChangedSince&) {
-    return Refuse(app::kExitUsage,
-                  Fill(Translate("Nothing was undone: the settings of the recorder at {1} have "
-                                 "changed since the Start at {2} wrote them, so that Start can no "
-                                 "longer be undone."),
-                       {root.shown, last->when}));
+    return Refuse(
+        app::kExitUsage,
+        Message(ToTranslate("Nothing was undone: the settings of the recorder at {1} have "
+                            "changed since the Start at {2} wrote them, so that Start can no "
+                            "longer be undone."),
+                {root.shown, last->when}));
   } catch (const device::RuntimeFailure& failure) {
+    failed = failure;
     written.status = app::kExitRuntimeFailure;
-    written.message = failure.what();
+    written.message = failure.english();
   }
   written.settings_before = restored.before;
   written.settings_after = restored.after;
@@ -94,7 +100,7 @@ Outcome RunUndo(const Root& root, bool record) {
     const device::SystemClock clock;
     RecordInHistory(EntryFor("undo", written, recorder, clock));
   }
-  if (written.status != app::kExitDone) return Refuse(written.status, written.message);
+  if (failed) return Refuse(written.status, *failed);
   std::cout << Fill(Translate("{1}: the settings are back to what they were before the Start at "
                               "{2}."),
                     {app::Printable(root.shown), last->when})

@@ -13,6 +13,7 @@
 
 #include "device/device_lock.h"
 #include "device/errors.h"
+#include "language/message.h"
 
 namespace device {
 namespace {
@@ -67,7 +68,7 @@ DeviceLock::DeviceLock(const std::filesystem::path& root, std::chrono::milliseco
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) {
       ::close(fd);
-      throw RuntimeFailure(std::string(language::Translate(kDeviceBusyMessage)));
+      throw RuntimeFailure(language::Message(kDeviceBusyMessage));
     }
     std::this_thread::sleep_for(
         std::min<std::chrono::steady_clock::duration>(kPollPause, deadline - now));

@@ -12,6 +12,7 @@
 #include "device/errors.h"
 #include "device/long_path_windows.h"
 #include "device/volume_name_windows.h"
+#include "language/message.h"
 
 namespace device {
 namespace {
@@ -29,8 +30,8 @@ constexpr wchar_t kLockSecurity[] = L"D:P(A;;0x00100001;;;AU)S:(ML;;NW;;;ME)";
 
 [[noreturn]] void FailToLock(DWORD error) {
   throw RuntimeFailure(
-      language::Fill(language::Translate("Could not lock the recorder: system error {1}"),
-                     {std::to_string(error)}));
+      language::Message(language::ToTranslate("Could not lock the recorder: system error {1}"),
+                        {std::to_string(error)}));
 }
 
 // What names the recorder for every program on the PC: the name of its volume, which is the same
@@ -116,7 +117,7 @@ DeviceLock::DeviceLock(const std::filesystem::path& root, std::chrono::milliseco
       return;
     case WAIT_TIMEOUT:
       ::CloseHandle(mutex);
-      throw RuntimeFailure(std::string(language::Translate(kDeviceBusyMessage)));
+      throw RuntimeFailure(language::Message(kDeviceBusyMessage));
     default:
       error = result == WAIT_FAILED ? ::GetLastError() : result;
       ::CloseHandle(mutex);

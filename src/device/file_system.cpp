@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "device/errors.h"
-#include "language/language.h"
+#include "language/message.h"
 
 namespace device {
 
@@ -34,7 +34,7 @@ std::string FirstLineOf(std::string_view bytes) {
 std::string FirstLineRead(std::string_view bytes, std::string_view device_path) {
   if (bytes.empty()) {
     throw DeviceError("read", std::string(device_path),
-                      std::string(language::Translate("the file is empty")));
+                      language::Message(language::ToTranslate("the file is empty")));
   }
   std::string line = FirstLineOf(bytes);
   if (line.size() > kFirstLineReadLimit) line.resize(kFirstLineReadLimit);

@@ -21,7 +21,7 @@
 #include "device/fat_volume_posix.h"
 #include "device/file_system.h"
 #include "device/temporary_name.h"
-#include "language/language.h"
+#include "language/message.h"
 
 namespace device {
 namespace {
@@ -270,7 +270,7 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   if (existing.folder) Fail("write", device_path, EISDIR);
   if (existing.regular && (existing.attributes & kReadOnly) != 0) {
     throw DeviceError("write", std::string(device_path),
-                      std::string(language::Translate("the file is read-only")));
+                      language::Message(language::ToTranslate("the file is read-only")));
   }
 
   Step("create", device_path);

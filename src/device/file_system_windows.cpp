@@ -15,7 +15,7 @@
 #include "device/system_error_windows.h"
 #include "device/temporary_name.h"
 #include "device/wide_text.h"
-#include "language/language.h"
+#include "language/message.h"
 
 namespace device {
 namespace {
@@ -382,7 +382,7 @@ void FileSystem::WriteLine(std::string_view device_path, std::string_view text) 
   const bool replaces_file = existing && existing->regular();
   if (replaces_file && (existing->attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     throw DeviceError("write", std::string(device_path),
-                      std::string(language::Translate("the file is read-only")));
+                      language::Message(language::ToTranslate("the file is read-only")));
   }
 
   Step("create", device_path);

@@ -1,25 +1,25 @@
 #include "device/settings_line.h"
 
 #include "device/errors.h"
-#include "language/language.h"
+#include "language/message.h"
 
 namespace device {
 namespace {
 
 // Names every candidate: "... none of "\a", "\b" and "\c"."
-std::string NoSettingsFileMessage() {
-  std::string names;
-  for (std::size_t i = 0; i < kSettingsFileSet.size(); ++i) {
-    if (i > 0) {
-      names +=
-          i + 1 < kSettingsFileSet.size() ? std::string_view(", ") : language::Translate(" and ");
-    }
-    names += '"';
-    names += kSettingsFileSet[i];
-    names += '"';
+language::Message NoSettingsFileMessage() {
+  using language::Message;
+  const auto quoted = [](std::string_view name) { return "\"" + std::string(name) + "\""; };
+  // Each name joined to those before it, with ", " or the language's " and " before the last.
+  Message::Value names = quoted(kSettingsFileSet[0]);
+  for (std::size_t i = 1; i < kSettingsFileSet.size(); ++i) {
+    const Message::Value separator = i + 1 < kSettingsFileSet.size()
+                                         ? Message::Value(", ")
+                                         : Message(language::ToTranslate(" and "));
+    names = Message("{1}{2}{3}", {names, separator, quoted(kSettingsFileSet[i])});
   }
-  return language::Fill(
-      language::Translate("Could not read the settings file: the recorder holds none of {1}."),
+  return Message(
+      language::ToTranslate("Could not read the settings file: the recorder holds none of {1}."),
       {names});
 }
 

@@ -1,7 +1,7 @@
 #include "device/stop_request.h"
 
 #include "device/errors.h"
-#include "language/language.h"
+#include "language/message.h"
 
 namespace device {
 
@@ -36,7 +36,7 @@ StopSignal& ProgramStop() {
 WriteSection::WriteSection(StopSignal& signal) : signal_(signal) {
   const std::lock_guard lock(signal_.mutex_);
   if (signal_.stop_)
-    throw RuntimeFailure(std::string(language::Translate("Stopped before writing.")));
+    throw RuntimeFailure(language::Message(language::ToTranslate("Stopped before writing.")));
   ++signal_.writes_;
 }
 

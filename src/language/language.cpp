@@ -13,6 +13,29 @@ bool IsLetter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+// `pattern` with "{n}" replaced by value(n - 1) for each n up to `count`. The values are not
+// looked at again, so a value that holds "{1}" stays as it is.
+template <typename ValueAt>
+std::string FillWith(std::string_view pattern, std::size_t count, const ValueAt& value) {
+  std::string filled;
+  std::size_t at = 0;
+  while (at < pattern.size()) {
+    const std::size_t open = pattern.find('{', at);
+    if (open == std::string_view::npos || open + 2 >= pattern.size() || pattern[open + 2] != '}' ||
+        pattern[open + 1] < '1' || pattern[open + 1] > '9' ||
+        static_cast<std::size_t>(pattern[open + 1] - '0') > count) {
+      const std::size_t end = open == std::string_view::npos ? pattern.size() : open + 1;
+      filled.append(pattern.substr(at, end - at));
+      at = end;
+      continue;
+    }
+    filled.append(pattern.substr(at, open - at));
+    filled.append(value(static_cast<std::size_t>(pattern[open + 1] - '1')));
+    at = open + 3;
+  }
+  return filled;
+}
+
 }  // namespace
 
 std::optional<Language> LanguageFromCode(std::string_view code) {
@@ -63,31 +86,27 @@ std::optional<std::string_view> TranslationIn(std::string_view context, std::str
   return catalogue->Find(context, english);
 }
 
-std::string_view Translate(std::string_view context, std::string_view english) {
+std::string_view TranslateIn(Language language, std::string_view context,
+                             std::string_view english) {
+  const MessageCatalogue* catalogue = BuiltinCatalogue(language);
+  if (catalogue == nullptr) return english;
   if (!context.empty()) {
-    if (const auto in_context = TranslationIn(context, english)) return *in_context;
+    if (const auto in_context = catalogue->Find(context, english)) return *in_context;
   }
-  return TranslationIn({}, english).value_or(english);
+  return catalogue->Find({}, english).value_or(english);
+}
+
+std::string_view Translate(std::string_view context, std::string_view english) {
+  return TranslateIn(LanguageInUse(), context, english);
 }
 
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
-  std::string filled;
-  std::size_t at = 0;
-  while (at < pattern.size()) {
-    const std::size_t open = pattern.find('{', at);
-    if (open == std::string_view::npos || open + 2 >= pattern.size() || pattern[open + 2] != '}' ||
-        pattern[open + 1] < '1' || pattern[open + 1] > '9' ||
-        static_cast<std::size_t>(pattern[open + 1] - '0') > values.size()) {
-      const std::size_t end = open == std::string_view::npos ? pattern.size() : open + 1;
-      filled.append(pattern.substr(at, end - at));
-      at = end;
-      continue;
-    }
-    filled.append(pattern.substr(at, open - at));
-    filled.append(values.begin()[pattern[open + 1] - '1']);
-    at = open + 3;
-  }
-  return filled;
+  return FillWith(pattern, values.size(), [&values](std::size_t i) { return values.begin()[i]; });
+}
+
+std::string Fill(std::string_view pattern, std::span<const std::string> values) {
+  return FillWith(pattern, values.size(),
+                  [&values](std::size_t i) { return std::string_view(values[i]); });
 }
 
 }  // namespace language

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,8 @@ std::string_view Translate(std::string_view context, std::string_view english);
 inline std::string_view Translate(std::string_view english) {
   return Translate({}, english);
 }
+// The same in `language`, whatever the language in use.
+std::string_view TranslateIn(Language language, std::string_view context, std::string_view english);
 
 // The translation of `english` in exactly `context`, in the language in use; none in English or
 // where the catalogue has none.
@@ -37,6 +40,7 @@ std::optional<std::string_view> TranslationIn(std::string_view context, std::str
 // `pattern` with "{1}", "{2}", … replaced by `values` in their order, wherever a translation
 // puts them; a number without a value stays as it is.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string Fill(std::string_view pattern, std::span<const std::string> values);
 
 // Marks an English text for the catalogues where it is defined, when it is translated later,
 // where it is shown: scripts/texts finds it by this name.

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "device/errors.h"
-#include "language/language.h"
+#include "language/message.h"
 #include "screens/choice_selection.h"
 #include "screens/screen.h"
 #include "screens/screen_lookup.h"
@@ -58,7 +58,7 @@ void Apply(const Action& action, ScreenState& state) {
 }
 
 [[noreturn]] void Reject(const ScreenDescription& screen) {
-  throw device::FileError(std::string(language::Translate(screen.file_error)));
+  throw device::FileError(language::Message(screen.file_error));
 }
 
 void Select(const ScreenDescription& screen, const SettingStep& step,
