@@ -1,16 +1,22 @@
 // The command line in Korean and Japanese: what it prints for a person is in the language in use,
-// --set also takes the names and choices that language shows, and what a program reads stays
-// English.
+// --set also takes the names and choices that language shows, and what a program reads (--json,
+// the history of writes) stays English.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/program.h"
 #include "app/utf8_path.h"
+#include "cli/history_entry.h"
+#include "cli/history_file.h"
 #include "cli/output_text.h"
 #include "cli/run_command_line.h"
 #include "language/language.h"
@@ -23,6 +29,7 @@ namespace cli {
 namespace {
 
 using app::kExitDone;
+using app::kExitRuntimeFailure;
 using app::kExitUsage;
 using app::Utf8;
 using language::Language;
@@ -249,6 +256,96 @@ TEST_F(CommandLineLanguageTest, RefusalsAreInTheLanguageInUse) {
     EXPECT_EQ(support::Snapshot(recorder), before) << "a refusal writes nothing";
   }
 }
+
+std::vector<std::string> HistoryLinesNow() {
+  return ReadHistoryLines(HistoryPath().value()).lines;
+}
+
+// The message of the one entry that `run` adds to the history.
+std::string MessageRecordedBy(const std::function<void()>& run) {
+  const std::size_t before = HistoryLinesNow().size();
+  run();
+  const std::vector<std::string> lines = HistoryLinesNow();
+  if (lines.size() != before + 1) return std::to_string(lines.size() - before) + " entries added";
+  const std::optional<HistoryEntry> entry = ParseHistoryLine(lines.back());
+  return entry ? entry->message : "not an entry";
+}
+
+struct FailureCase {
+  const char* name;
+  std::vector<std::string> arguments;                                      // the root follows
+  std::function<std::filesystem::path(const TempDevice& recorder)> spoil;  // gives the root
+  int status;
+  bool json;  // --show --json's "error" tells the reason, else the history's "message"
+};
+
+class FailureInLanguage : public CommandLineLanguageTest,
+                          public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FailureInLanguage, ShowsTheReasonTranslatedAndKeepsItInEnglish) {
+  const FailureCase& c = GetParam();
+  // One recorder for every language, so that the messages name the same root: the failure
+  // changes nothing that would make the next run fail otherwise.
+  const TempDevice recorder;
+  MakeRecorder(recorder, kModel6);
+  std::vector<std::string> arguments = c.arguments;
+  arguments.push_back(Utf8(c.spoil(recorder)));
+  // What the failure printed in `in`, and what a script reads of it.
+  const auto fail = [&](Language in) {
+    Ran ran;
+    const std::string recorded = MessageRecordedBy([&] { ran = Command(in, arguments); });
+    return std::pair{ran, c.json ? ran.out : recorded};
+  };
+  const auto [english, english_kept] = fail(Language::kEnglish);
+  ASSERT_EQ(english.status, c.status) << english.err;
+  for (const Language in : {Language::kKorean, Language::kJapanese}) {
+    SCOPED_TRACE(language::LanguageCode(in));
+    const auto [ran, kept] = fail(in);
+    EXPECT_EQ(ran.status, english.status);
+    EXPECT_NE(ran.err, english.err) << "stderr is in the language in use: " << ran.err;
+    EXPECT_EQ(kept, english_kept);
+  }
+}
+
+std::filesystem::path ReadOnlyClockFile(const TempDevice& recorder) {
+  recorder.Write("date_time.cfg", "2000 01 01 00 00 00\r\n");
+  recorder.SetReadOnly("date_time.cfg", true);
+  return recorder.root();
+}
+
+std::filesystem::path FolderWhereTheBakGoes(const TempDevice& recorder) {
+  std::filesystem::create_directory(recorder.Path("ravlen_setting.bak"));
+  return recorder.root();
+}
+
+std::filesystem::path ControlCharacterInTheBlock(const TempDevice& recorder) {
+  recorder.Write("ravlen_setting.ini",
+                 Line('6', std::string(1, '\x01') + "2103151024100") + "\r\n");
+  return recorder.root();
+}
+
+std::filesystem::path RootIsAFile(const TempDevice& recorder) {
+  recorder.Write("file", "");
+  return recorder.Path("file");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, FailureInLanguage,
+    ::testing::Values(
+        FailureCase{
+            "ReadOnlyClockFile", {"--start"}, ReadOnlyClockFile, kExitRuntimeFailure, false},
+        FailureCase{"FolderWhereTheBakGoes",
+                    {"--start"},
+                    FolderWhereTheBakGoes,
+                    kExitRuntimeFailure,
+                    false},
+        FailureCase{"ControlCharacterInTheBlock",
+                    {"--show", "--json"},
+                    ControlCharacterInTheBlock,
+                    kExitRuntimeFailure,
+                    true},
+        FailureCase{"RootIsAFile", {"--show", "--json"}, RootIsAFile, kExitUsage, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "language/language.h"
+#include "language/message.h"
 #include "language/message_catalogue.h"
 #include "language/system_language.h"
 
@@ -133,6 +134,31 @@ TEST(LanguageTest, EnglishTextWhereTheCatalogueHasNone) {
   UseLanguage(Language::kKorean);
   EXPECT_EQ(Translate("A text no catalogue has"), "A text no catalogue has");
   UseLanguage(Language::kEnglish);
+}
+
+TEST(LanguageTest, MessageIsWrittenWholeInEachLanguage) {
+  // A nested message follows the outer one's language; a verbatim value, a path that holds "{2}"
+  // here, is never filled in itself.
+  const Message message(ToTranslate("Could not read the file \"{1}\": {2}"),
+                        {"VOICE/{2}.cfg", Message(ToTranslate("the file is read-only"))});
+  struct Case {
+    Language language;
+    const char* written;
+  };
+  const Case cases[] = {
+      {Language::kEnglish, "Could not read the file \"VOICE/{2}.cfg\": the file is read-only"},
+      {Language::kKorean, "파일 \"VOICE/{2}.cfg\"을(를) 읽을 수 없습니다: 파일이 읽기 전용입니다"},
+      {Language::kJapanese,
+       "ファイル「VOICE/{2}.cfg」を読み込めませんでした: ファイルが読み取り専用です"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(LanguageCode(c.language));
+    EXPECT_EQ(message.In(c.language), c.written);
+    UseLanguage(c.language);
+    EXPECT_EQ(message.Shown(), c.written);
+    EXPECT_EQ(message.English(), cases[0].written);
+    UseLanguage(Language::kEnglish);
+  }
 }
 
 }  // namespace
