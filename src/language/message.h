@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "language/language.h"
@@ -35,8 +36,6 @@ class Message {
 
   explicit Message(std::string_view english_pattern, std::initializer_list<Value> values = {})
       : pattern_(english_pattern), values_(values) {}
-  Message(std::string_view english_pattern, std::vector<Value> values)
-      : pattern_(english_pattern), values_(std::move(values)) {}
 
   // The message in `language`: the pattern's translation (or the English where the catalogue has
   // none) filled with the values in that language.
