@@ -9,7 +9,12 @@ namespace {
 // Names every candidate: "... none of "\a", "\b" and "\c"."
 language::Message NoSettingsFileMessage() {
   using language::Message;
-  const auto quoted = [](std::string_view name) { return "\"" + std::string(name) + "\""; };
+  const auto quoted = [](std::string_view name) {
+    std::string text(1, '"');
+    text.append(name);
+    text += '"';
+    return text;
+  };
   // Each name joined to those before it, with ", " or the language's " and " before the last.
   Message::Value names = quoted(kSettingsFileSet[0]);
   for (std::size_t i = 1; i < kSettingsFileSet.size(); ++i) {
