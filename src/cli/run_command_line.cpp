@@ -19,6 +19,7 @@
 #include "cli/texts.h"
 #include "cli/undo_command.h"
 #include "device/watch_lock.h"
+#include "language/language.h"
 
 namespace cli {
 namespace {
@@ -64,18 +65,23 @@ int RunCommandLine(const std::vector<std::string>& arguments,
   }
 
   if (command_line.action == CommandLine::Action::kWatch) {
-    if (!environment.watch_system) return UsageError("--watch is not available in this program");
+    if (!environment.watch_system)
+      return UsageError(
+          std::string(language::Translate("--watch is not available in this program")));
     if (const auto refused = CheckWatchSets(command_line.sets)) return *refused;
     // One watch per user, held until this one ends: a second one (a login's watch and one started
     // by hand) would write every recorder again, with its own --set options.
     const device::WatchLock lock;
     if (lock.state() == device::WatchLock::State::kHeldByOther) {
-      std::cerr << "A watch is already running for this user; this one ends." << std::endl;
+      std::cerr << language::Translate("A watch is already running for this user; this one ends.")
+                << std::endl;
       return kExitDone;
     }
     if (lock.state() == device::WatchLock::State::kUnavailable) {
-      std::cerr << "This watch cannot make sure that it is the only one for this user ("
-                << Printable(lock.problem()) << "); it goes on." << std::endl;
+      std::cerr << language::Fill(language::Translate("This watch cannot make sure that it is the "
+                                                      "only one for this user ({1}); it goes on."),
+                                  {Printable(lock.problem())})
+                << std::endl;
     }
     const std::unique_ptr<WatchSystem> system = environment.watch_system();
     return RunWatch(command_line.sets, environment.recorder_volumes, *system, environment.clock,

@@ -12,6 +12,7 @@
 #include "cli/plug_ins.h"
 #include "cli/run_command_line.h"
 #include "device/settings_line.h"
+#include "language/language.h"
 #include "support/device_snapshot.h"
 #include "support/fixed_clock.h"
 #include "support/settings_line_builder.h"
@@ -435,6 +436,62 @@ TEST(WatchCommandTest, GoesOnWhenStandardOutputFails) {
   EXPECT_NE(first, std::string::npos) << err;
   EXPECT_EQ(err.find(closed, first + 1), std::string::npos) << err;
 }
+
+// The watch in the language in use: its first line on stderr, each recorder's line on stdout and
+// its notification, for a recorder with a set it leaves out and for a root that cannot be read.
+struct LanguageCase {
+  const char* name;
+  language::Language language;
+  const char* watching;    // stderr begins with it
+  const char* done;        // after the root, on a line that goes on with the sets left out
+  const char* unreadable;  // after the root
+  const char* set;         // the notification of the recorder begins with it
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class WatchLanguageTest : public testing::TestWithParam<LanguageCase> {
+ protected:
+  void SetUp() override { language::UseLanguage(GetParam().language); }
+  void TearDown() override { language::UseLanguage(language::Language::kEnglish); }
+};
+
+TEST_P(WatchLanguageTest, LinesAndNotificationsAreTranslated) {
+  const LanguageCase& c = GetParam();
+  TempDevice recorder, gone;
+  std::filesystem::create_directory(recorder.Path("VOICE"));
+  ScriptedSystem system({"UA"}, {{'A', {&recorder, "8:1", {"20 8:1"}}},
+                                 {'U', {&gone, "8:5", {"25 8:5"}, "missing"}}});
+  const Watched watched = Watch(system, {{"VOS Level", "+ 1"}});
+  EXPECT_EQ(watched.err.rfind(c.watching, 0), 0u) << watched.err;
+  const std::string unreadable = app::Utf8(gone.Path("missing")) + c.unreadable;
+  const std::string done = app::Utf8(recorder.root()) + c.done;
+  EXPECT_EQ(watched.out.rfind(unreadable, 0), 0u) << watched.out;
+  EXPECT_NE(watched.out.find("\n" + done), std::string::npos) << watched.out;
+  ASSERT_EQ(system.notifications().size(), 2u);
+  // The notification tells the root's failure after the root: without the line's ": ".
+  EXPECT_NE(system.notifications()[0].find(std::string(c.unreadable).substr(2)), std::string::npos)
+      << system.notifications()[0];
+  EXPECT_EQ(system.notifications()[1].rfind(c.set, 0), 0u) << system.notifications()[1];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, WatchLanguageTest,
+    testing::Values(LanguageCase{"Korean", language::Language::kKorean,
+                                 "녹음기가 연결되기를 기다리는 중입니다.",
+                                 ": 완료; 적용하지 않음: ", ": 읽을 수 없습니다(",
+                                 "녹음기의 시계를 설정했습니다("},
+                    LanguageCase{"Japanese", language::Language::kJapanese,
+                                 "レコーダーの接続を監視しています。",
+                                 ": 完了; 適用しませんでした: ", ": 読み込めません (",
+                                 "レコーダーの時計を設定しました ("},
+                    LanguageCase{"English", language::Language::kEnglish,
+                                 "Watching for recorders to be plugged in;",
+                                 ": done; not applied: ", ": cannot be read (",
+                                 "The recorder's clock is set ("}),
+    [](const testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace cli
