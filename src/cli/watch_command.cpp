@@ -79,10 +79,10 @@ bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets, const Pr
       std::vector<std::string> left_out;
       outcome = RunWatchStart(root, sets, clock, left_out, profile, observer);
       if (outcome.status == app::kExitDone && !left_out.empty()) {
-        std::string sets;
+        std::string not_applied;
         for (std::size_t i = 0; i < left_out.size(); ++i)
-          sets += (i == 0 ? "" : "; ") + left_out[i];
-        outcome.message = Fill(Translate("not applied: {1}"), {sets});
+          not_applied += (i == 0 ? "" : "; ") + left_out[i];
+        outcome.message = Fill(Translate("not applied: {1}"), {not_applied});
       }
     }
     Report(root, outcome, system);
