@@ -73,12 +73,15 @@ int RunCommandLine(const std::vector<std::string>& arguments,
     // by hand) would write every recorder again, with its own --set options.
     const device::WatchLock lock;
     if (lock.state() == device::WatchLock::State::kHeldByOther) {
-      std::cerr << "A watch is already running for this user; this one ends." << std::endl;
+      std::cerr << language::Translate("A watch is already running for this user; this one ends.")
+                << std::endl;
       return kExitDone;
     }
     if (lock.state() == device::WatchLock::State::kUnavailable) {
-      std::cerr << "This watch cannot make sure that it is the only one for this user ("
-                << Printable(lock.problem()) << "); it goes on." << std::endl;
+      std::cerr << language::Fill(language::Translate("This watch cannot make sure that it is the "
+                                                      "only one for this user ({1}); it goes on."),
+                                  {Printable(lock.problem())})
+                << std::endl;
     }
     const std::unique_ptr<WatchSystem> system = environment.watch_system();
     return RunWatch(command_line.sets, environment.recorder_volumes, *system, environment.clock,

@@ -10,35 +10,50 @@
 #include "cli/outcome.h"
 #include "cli/plug_ins.h"
 #include "cli/start_command.h"
+#include "language/language.h"
 #include "screens/program_text.h"
 
 namespace cli {
 namespace {
 
 using app::Printable;
+using language::Fill;
+using language::Translate;
 
-// What a Start that is done says after "done": the sets it left out, if any.
-std::string Also(const Outcome& outcome) {
-  return outcome.message.empty() ? "" : "; " + Printable(outcome.message);
+// The line on stdout for a recorder: done, with the sets it left out, if any, or what went wrong.
+std::string Line(const std::string& shown, const Outcome& outcome) {
+  if (outcome.status != app::kExitDone) return shown + ": " + Printable(outcome.message);
+  if (outcome.message.empty()) return Fill(Translate("{1}: done"), {shown});
+  return Fill(Translate("{1}: done; {2}"), {shown, Printable(outcome.message)});
+}
+
+// The notification for a recorder, with the clock's warning, if any, on a line of its own.
+std::string Notification(const std::string& shown, const Outcome& outcome) {
+  if (outcome.status != app::kExitDone) {
+    return Fill(Translate("The recorder's clock could not be set ({1}): {2}"),
+                {shown, Printable(outcome.message)});
+  }
+  std::string text = outcome.message.empty()
+                         ? Fill(Translate("The recorder's clock is set ({1})."), {shown})
+                         : Fill(Translate("The recorder's clock is set ({1}); {2}."),
+                                {shown, Printable(outcome.message)});
+  if (!outcome.warning.empty()) text += "\n" + outcome.warning;
+  return text;
 }
 
 void Report(const Root& root, const Outcome& outcome, WatchSystem& system) {
   const std::string shown = Printable(root.shown);
-  const bool done = outcome.status == app::kExitDone;
   // Standard output that fails (its reader gone: `--watch | head -1`) ends no watch: its lines
   // stop, and standard error says so once.
   if (std::cout) {
-    std::cout << shown << ": " << (done ? "done" + Also(outcome) : Printable(outcome.message))
-              << std::endl;
+    std::cout << Line(shown, outcome) << std::endl;
     if (!std::cout)
-      std::cerr << "Standard output can no longer be written; the watch goes on without its lines."
+      std::cerr << Translate(
+                       "Standard output can no longer be written; the watch goes on without its "
+                       "lines.")
                 << std::endl;
   }
-  system.Notify(screens::kProgramName,
-                done ? "The recorder's clock is set (" + shown + ")" + Also(outcome) + "." +
-                           (outcome.warning.empty() ? "" : "\n" + outcome.warning)
-                     : "The recorder's clock could not be set (" + shown +
-                           "): " + Printable(outcome.message));
+  system.Notify(screens::kProgramName, Notification(shown, outcome));
 }
 
 // Handles the first plug-in of a look that is a recorder or cannot be read, if any: writes it, or
@@ -59,14 +74,15 @@ bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets, const Pr
     Outcome outcome;
     if (look.kind == device::RootLook::Kind::kUnreadable) {
       outcome = {app::kExitRuntimeFailure,
-                 "cannot be read (" + look.reason + "); nothing was written"};
+                 Fill(Translate("cannot be read ({1}); nothing was written"), {look.reason})};
     } else {
       std::vector<std::string> left_out;
       outcome = RunWatchStart(root, sets, clock, left_out, profile, observer);
       if (outcome.status == app::kExitDone && !left_out.empty()) {
-        outcome.message = "not applied: ";
+        std::string not_applied;
         for (std::size_t i = 0; i < left_out.size(); ++i)
-          outcome.message += (i == 0 ? "" : "; ") + left_out[i];
+          not_applied += (i == 0 ? "" : "; ") + left_out[i];
+        outcome.message = Fill(Translate("not applied: {1}"), {not_applied});
       }
     }
     Report(root, outcome, system);
@@ -83,7 +99,7 @@ bool HandleNext(PlugIns& plug_ins, const std::vector<SetRequest>& sets, const Pr
 int RunWatch(const std::vector<SetRequest>& sets, const device::VolumeSource& recorder_volumes,
              WatchSystem& system, const device::Clock& clock, const Profile& profile,
              const app::WriteObserver& observer) {
-  std::cerr << "Watching for recorders to be plugged in; Ctrl+C stops." << std::endl;
+  std::cerr << Translate("Watching for recorders to be plugged in; Ctrl+C stops.") << std::endl;
   PlugIns plug_ins;
   do {
     // One recorder at a time, each after a look of its own: a recorder that left and came back

@@ -19,9 +19,11 @@ inline constexpr std::string_view kProgramVersion = DTC_VERSION_TEXT;
 inline constexpr std::string_view kAppTitle = DTC_PROGRAM_NAME " V" DTC_VERSION_TEXT;
 inline constexpr std::string_view kOptionsSettingHeading = "Options Setting V" DTC_VERSION_TEXT;
 
-// The drive chooser's prompt above the drives that look like a recorder.
+// The drive chooser's prompt above the drives that look like a recorder, and its button that
+// takes the chosen drive (its other button is kCancelCaption).
 inline constexpr std::string_view kChooseVolumePrompt =
     language::ToTranslate("Several drives look like a recorder. Choose one:");
+inline constexpr std::string_view kOkCaption = language::ToTranslate("OK");
 
 // The window that waits for a recorder when none is plugged in: its title, its prompt, what it
 // lists while no drive is there, its buttons, and the title of the system's folder dialog.

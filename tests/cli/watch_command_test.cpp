@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "cli/plug_ins.h"
 #include "cli/run_command_line.h"
 #include "device/settings_line.h"
+#include "device/watch_lock.h"
+#include "language/language.h"
 #include "support/device_snapshot.h"
 #include "support/fixed_clock.h"
 #include "support/settings_line_builder.h"
@@ -435,6 +438,100 @@ TEST(WatchCommandTest, GoesOnWhenStandardOutputFails) {
   EXPECT_NE(first, std::string::npos) << err;
   EXPECT_EQ(err.find(closed, first + 1), std::string::npos) << err;
 }
+
+// The watch in the language in use: its first line on stderr, each recorder's line on stdout and
+// its notification, for a recorder with a set it leaves out and for a root that cannot be read.
+struct LanguageCase {
+  const char* name;
+  language::Language language;
+  const char* watching;    // stderr begins with it
+  const char* done;        // after the root, on a line that goes on with the sets left out
+  const char* unreadable;  // after the root
+  const char* set;         // the notification of the recorder begins with it
+  const char* held;        // all that a second watch says
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class WatchLanguageTest : public testing::TestWithParam<LanguageCase> {
+ protected:
+  void SetUp() override { language::UseLanguage(GetParam().language); }
+  void TearDown() override { language::UseLanguage(language::Language::kEnglish); }
+};
+
+TEST_P(WatchLanguageTest, LinesAndNotificationsAreTranslated) {
+  const LanguageCase& c = GetParam();
+  TempDevice recorder, gone;
+  std::filesystem::create_directory(recorder.Path("VOICE"));
+  ScriptedSystem system({"UA"}, {{'A', {&recorder, "8:1", {"20 8:1"}}},
+                                 {'U', {&gone, "8:5", {"25 8:5"}, "missing"}}});
+  const Watched watched = Watch(system, {{"VOS Level", "+ 1"}});
+  EXPECT_EQ(watched.err.rfind(c.watching, 0), 0u) << watched.err;
+  const std::string unreadable = app::Utf8(gone.Path("missing")) + c.unreadable;
+  const std::string done = app::Utf8(recorder.root()) + c.done;
+  EXPECT_EQ(watched.out.rfind(unreadable, 0), 0u) << watched.out;
+  EXPECT_NE(watched.out.find("\n" + done), std::string::npos) << watched.out;
+  ASSERT_EQ(system.notifications().size(), 2u);
+  // The notification tells the root's failure after the root: without the line's ": ".
+  EXPECT_NE(system.notifications()[0].find(std::string(c.unreadable).substr(2)), std::string::npos)
+      << system.notifications()[0];
+  EXPECT_EQ(system.notifications()[1].rfind(c.set, 0), 0u) << system.notifications()[1];
+}
+
+#ifndef _WIN32
+// A second watch of the user ends at once with 0, saying why. The user's lock lies in a runtime
+// folder of the test's own, so that no other test's watch meets it (on Windows, where the lock is
+// the user's mutex, scripts/lib/wine_languages.sh checks this).
+TEST_P(WatchLanguageTest, ASecondWatchSaysWhyItEnds) {
+  const TempDevice runtime;
+  std::filesystem::permissions(runtime.root(), std::filesystem::perms::owner_all);
+  const char* const runtime_before = std::getenv("XDG_RUNTIME_DIR");
+  const std::string kept = runtime_before != nullptr ? runtime_before : "";
+  ::setenv("XDG_RUNTIME_DIR", runtime.root().c_str(), 1);
+  const device::WatchLock first;
+  EXPECT_FALSE(runtime.Names().empty()) << "the lock is not in the test's runtime folder";
+  const support::FixedClock clock(support::kSomeTime);
+  bool made = false;
+  const CommandEnvironment environment{{},
+                                       [] { return std::vector<device::Volume>{}; },
+                                       clock,
+                                       [&made] {
+                                         made = true;
+                                         return std::make_unique<ScriptedSystem>(
+                                             std::vector<std::string>{""}, std::map<char, Drive>{});
+                                       }};
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(RunCommandLine({"--watch"}, environment), app::kExitDone);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), std::string(GetParam().held) + "\n");
+  EXPECT_FALSE(made);
+  if (runtime_before != nullptr) {
+    ::setenv("XDG_RUNTIME_DIR", kept.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_RUNTIME_DIR");
+  }
+}
+#endif
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, WatchLanguageTest,
+    testing::Values(
+        LanguageCase{
+            "Korean", language::Language::kKorean, "녹음기가 연결되기를 기다리는 중입니다.",
+            ": 완료; 적용하지 않음: ", ": 읽을 수 없습니다(", "녹음기의 시계를 설정했습니다(",
+            "이 사용자의 감시가 이미 실행 중입니다. 이 감시는 끝납니다."},
+        LanguageCase{"Japanese", language::Language::kJapanese,
+                     "レコーダーの接続を監視しています。", ": 完了; 適用しませんでした: ",
+                     ": 読み込めません (", "レコーダーの時計を設定しました (",
+                     "このユーザーの監視はすでに実行中です。この監視は終了します。"},
+        LanguageCase{"English", language::Language::kEnglish,
+                     "Watching for recorders to be plugged in;",
+                     ": done; not applied: ", ": cannot be read (", "The recorder's clock is set (",
+                     "A watch is already running for this user; this one ends."}),
+    [](const testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace cli

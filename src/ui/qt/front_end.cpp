@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -37,8 +38,9 @@ void HoldOrEndWithoutDisplay(QtMsgType type, const QMessageLogContext&, const QS
     held_messages.push_back({type, text});
     return;
   }
-  std::cerr << "No display: the window cannot be opened here. Use --start or --show, which need "
-               "no display (--help lists every option)."
+  std::cerr << language::Translate(
+                   "No display: the window cannot be opened here. Use --start or "
+                   "--show, which need no display (--help lists every option).")
             << std::endl;
   std::fflush(nullptr);
   std::_Exit(app::kExitRuntimeFailure);
@@ -84,6 +86,8 @@ void FrontEnd::ShowMessage(std::string_view text) {
   MakeApplication();
   QMessageBox box(QMessageBox::NoIcon, ToQString(screens::kProgramName), ToQString(text),
                   QMessageBox::Ok, OpenWindow());
+  // Qt's own buttons speak English: the program carries no translations of Qt.
+  box.button(QMessageBox::Ok)->setText(ToQString(language::Translate(screens::kOkCaption)));
   box.exec();
 }
 
@@ -91,6 +95,8 @@ bool FrontEnd::Ask(std::string_view question) {
   MakeApplication();
   QMessageBox box(QMessageBox::NoIcon, ToQString(screens::kProgramName), ToQString(question),
                   QMessageBox::Yes | QMessageBox::No, OpenWindow());
+  box.button(QMessageBox::Yes)->setText(ToQString(language::Translate("Yes")));
+  box.button(QMessageBox::No)->setText(ToQString(language::Translate("No")));
   box.setDefaultButton(QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;

@@ -34,6 +34,11 @@ VolumeChooserDialog::VolumeChooserDialog(const std::vector<device::Volume>& volu
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkButton"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
+  // Qt's own buttons speak English: the program carries no translations of Qt.
+  buttons->button(QDialogButtonBox::Ok)
+      ->setText(ToQString(language::Translate(screens::kOkCaption)));
+  buttons->button(QDialogButtonBox::Cancel)
+      ->setText(ToQString(language::Translate(screens::kCancelCaption)));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);

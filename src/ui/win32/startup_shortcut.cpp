@@ -4,6 +4,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 
@@ -12,6 +13,7 @@
 #include "device/root_search.h"
 #include "device/system_error_windows.h"
 #include "device/wide_text.h"
+#include "language/language.h"
 #include "screens/program_text.h"
 #include "ui/win32/text.h"
 
@@ -50,12 +52,12 @@ std::filesystem::path ProgramForShortcut() {
 }
 
 // The system's text for a failure, as a sentence; its number where the system has no text for it.
-std::wstring SystemText(HRESULT result) {
+std::string SystemText(HRESULT result) {
   const std::string text = device::SystemErrorText(static_cast<DWORD>(result));
-  if (!text.empty()) return WideFromUtf8(text) + L".";
-  wchar_t number[32];
-  ::wsprintfW(number, L"system error 0x%08lX", static_cast<unsigned long>(result));
-  return number;
+  if (!text.empty()) return text + ".";
+  char number[16];
+  std::snprintf(number, sizeof number, "%08lX", static_cast<unsigned long>(result));
+  return language::Fill(language::Translate("system error 0x{1}"), {number});
 }
 
 struct SavedShortcut {
@@ -77,7 +79,9 @@ SavedShortcut SaveStartupShortcut(const std::filesystem::path& program,
   link->SetPath(program.c_str());
   link->SetArguments(arguments.c_str());
   link->SetWorkingDirectory(program.parent_path().c_str());
-  link->SetDescription(L"Sets the clock of every voice recorder plugged in");
+  const std::wstring description =
+      WideFromUtf8(language::Translate("Sets the clock of every voice recorder plugged in"));
+  link->SetDescription(description.c_str());
   IPersistFile* file = nullptr;
   result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
   if (SUCCEEDED(result)) {
@@ -91,10 +95,13 @@ SavedShortcut SaveStartupShortcut(const std::filesystem::path& program,
 // What went wrong, and how to make the shortcut by hand.
 std::wstring FailureText(HRESULT result, const std::filesystem::path& program,
                          const std::wstring& arguments) {
-  return L"The shortcut could not be made in the Startup folder: " + SystemText(result) +
-         L"\n\nTo make it yourself: press Win+R, type shell:startup and press Enter. In the folder "
-         L"that opens, right-click, choose New > Shortcut, and give it\n\"" +
-         program.wstring() + L"\" " + arguments + L"\nas the location of the item.";
+  return WideFromUtf8(language::Fill(
+      language::Translate(
+          "The shortcut could not be made in the Startup folder: {1}\n\nTo make it yourself: press "
+          "Win+R, type shell:startup and press Enter. In the folder that opens, right-click, "
+          "choose New > Shortcut, and give it\n\"{2}\" {3}\nas the location of the item."),
+      {SystemText(result), device::Utf8FromWide(program.wstring()),
+       device::Utf8FromWide(arguments)}));
 }
 
 // A message that something could not be done: on standard error too, as every such message.
@@ -110,12 +117,13 @@ void OfferStartAtEveryLogin(HWND window, const std::vector<std::wstring>& watch_
   const std::filesystem::path program = ProgramForShortcut();
   if (program.empty()) return;
   if (device::OnRecorderVolume(program.parent_path())) {
-    const std::wstring text =
-        L"This program runs from a removable drive (" + program.root_path().wstring() +
-        L"), which may not be plugged in at the next login.\n\nCopy " +
-        program.filename().wstring() +
-        L" to a folder on the PC, start it there with --watch, and choose \"Start watching at "
-        L"every login\" on its icon again.";
+    const std::wstring text = WideFromUtf8(language::Fill(
+        language::Translate(
+            "This program runs from a removable drive ({1}), which may not be plugged in at the "
+            "next login.\n\nCopy {2} to a folder on the PC, start it there with --watch, and "
+            "choose \"Start watching at every login\" on its icon again."),
+        {device::Utf8FromWide(program.root_path().wstring()),
+         device::Utf8FromWide(program.filename().wstring())}));
     ShowProblem(window, text, title, MB_ICONWARNING);
     return;
   }
@@ -129,11 +137,11 @@ void OfferStartAtEveryLogin(HWND window, const std::vector<std::wstring>& watch_
     if (!arguments.empty()) arguments += L' ';
     arguments += Quoted(WideFromUtf8(argument));
   }
-  const std::wstring question =
-      L"Start watching for recorders at every login?\n\nA shortcut to\n" + program.wstring() +
-      L"\nwith\n" + arguments +
-      L"\nwill be put in your Startup folder. To stop this, delete the shortcut there (Win+R, "
-      L"shell:startup).";
+  const std::wstring question = WideFromUtf8(language::Fill(
+      language::Translate("Start watching for recorders at every login?\n\nA shortcut to\n{1}\n"
+                          "with\n{2}\nwill be put in your Startup folder. To stop this, delete "
+                          "the shortcut there (Win+R, shell:startup)."),
+      {device::Utf8FromWide(program.wstring()), device::Utf8FromWide(arguments)}));
   if (::MessageBoxW(window, question.c_str(), title.c_str(),
                     MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) != IDYES) {
     return;
@@ -143,7 +151,9 @@ void OfferStartAtEveryLogin(HWND window, const std::vector<std::wstring>& watch_
     ShowProblem(window, FailureText(shortcut.result, program, arguments), title, MB_ICONERROR);
     return;
   }
-  const std::wstring answer = L"The watch will start at every login:\n" + shortcut.path.wstring();
+  const std::wstring answer =
+      WideFromUtf8(language::Fill(language::Translate("The watch will start at every login:\n{1}"),
+                                  {device::Utf8FromWide(shortcut.path.wstring())}));
   ::MessageBoxW(window, answer.c_str(), title.c_str(),
                 MB_OK | MB_SETFOREGROUND | MB_ICONINFORMATION);
 }

@@ -97,10 +97,11 @@ std::optional<std::size_t> ChooseVolumeModal(HWND owner,
   Child(dialog, WC_STATICW, prompt, SS_LEFT, -1, {px(12), px(12), px(348), px(32)}, font);
   chooser.list = Child(dialog, WC_LISTBOXW, L"", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | WS_GROUP,
                        kListId, {px(12), px(36), px(348), px(156)}, font, WS_EX_CLIENTEDGE);
-  Child(dialog, WC_BUTTONW, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK,
-        {px(180), px(168), px(260), px(194)}, font);
-  Child(dialog, WC_BUTTONW, L"Cancel", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, IDCANCEL,
-        {px(268), px(168), px(348), px(194)}, font);
+  Child(dialog, WC_BUTTONW, WideFromUtf8(language::Translate(screens::kOkCaption)),
+        BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, {px(180), px(168), px(260), px(194)}, font);
+  Child(dialog, WC_BUTTONW, WideFromUtf8(language::Translate(screens::kCancelCaption)),
+        BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, IDCANCEL, {px(268), px(168), px(348), px(194)},
+        font);
   for (const device::Volume& volume : volumes) {
     const std::wstring text = VolumeText(volume);
     ::SendMessageW(chooser.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));

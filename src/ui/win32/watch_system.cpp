@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "device/stop_request.h"
+#include "language/language.h"
 #include "screens/program_text.h"
 #include "ui/win32/drive_changes.h"
 #include "ui/win32/startup_shortcut.h"
@@ -228,8 +229,9 @@ class Win32WatchSystem final : public cli::WatchSystem {
     icon_.uID = kIconId;
     icon_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
     icon_.uCallbackMessage = kIconMessage;
-    CopyInto(icon_.szTip,
-             WideFromUtf8(screens::kProgramName) + L": watching for recorders to be plugged in");
+    CopyInto(icon_.szTip, WideFromUtf8(language::Fill(
+                              language::Translate("{1}: watching for recorders to be plugged in"),
+                              {screens::kProgramName})));
     icon_shown_ = ::Shell_NotifyIconW(NIM_ADD, &icon_) != FALSE;
     if (icon_shown_) {
       icon_.uVersion = NOTIFYICON_VERSION_4;
@@ -247,9 +249,12 @@ class Win32WatchSystem final : public cli::WatchSystem {
   void ShowMenu(HWND window, int x, int y) {
     const HMENU menu = ::CreatePopupMenu();
     if (menu == nullptr) return;
-    ::AppendMenuW(menu, MF_STRING, kStartAtLoginCommand, L"Start watching at every login\u2026");
+    const std::wstring start_at_login =
+        WideFromUtf8(language::Translate("Start watching at every login\u2026"));
+    const std::wstring stop_watching = WideFromUtf8(language::Translate("Stop watching"));
+    ::AppendMenuW(menu, MF_STRING, kStartAtLoginCommand, start_at_login.c_str());
     ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu, MF_STRING, kStopWatchingCommand, L"Stop watching");
+    ::AppendMenuW(menu, MF_STRING, kStopWatchingCommand, stop_watching.c_str());
     // The menu closes when the user clicks elsewhere only if its window is in the foreground,
     // and the message after it makes the next menu stay open (TrackPopupMenu's remarks).
     ::SetForegroundWindow(window);
