@@ -12,6 +12,10 @@ set -euo pipefail
 source "$(dirname "$0")/checks.sh"
 source "$(dirname "$0")/wine_display.sh"
 bin=$(realpath "$1")
+# After a Japanese window and a Japanese watch, Wine creates no further window in the same session
+# (the stages after this one found none), so the stage ends its Wine session: the next program
+# starts a fresh one in the same prefix.
+trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null || true' EXIT
 work=$(realpath -m "$2")
 rm -rf "$work" && mkdir -p "$work/folder"
 : >"$work/not-a-folder"
